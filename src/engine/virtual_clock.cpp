@@ -1,0 +1,75 @@
+#include "engine/virtual_clock.h"
+
+#include <algorithm>
+
+namespace zuzazizo {
+
+TimerHost::Handle VirtualClock::create(Callback callback) {
+    slots_.push_back(Slot{std::move(callback)});
+    return static_cast<Handle>(slots_.size() - 1);
+}
+
+void VirtualClock::start(Handle handle, int interval_ms) {
+    Slot& slot = slots_.at(static_cast<std::size_t>(handle));
+    slot.interval_ms = std::max(interval_ms, 1);
+    slot.running = true;
+    ++slot.generation;
+    schedule(handle, now_ms_ + slot.interval_ms);
+}
+
+void VirtualClock::stop(Handle handle) {
+    Slot& slot = slots_.at(static_cast<std::size_t>(handle));
+    slot.running = false;
+    ++slot.generation;
+}
+
+void VirtualClock::schedule(Handle handle, std::int64_t due_ms) {
+    queue_.push(Event{due_ms, order_++, handle, slots_[static_cast<std::size_t>(handle)].generation});
+}
+
+void VirtualClock::drop_stale() {
+    while (!queue_.empty()) {
+        const Event& top = queue_.top();
+        if (slots_[static_cast<std::size_t>(top.handle)].generation == top.generation) return;
+        queue_.pop();
+    }
+}
+
+std::int64_t VirtualClock::next_due_ms() const {
+    const_cast<VirtualClock*>(this)->drop_stale();
+    return queue_.empty() ? -1 : queue_.top().due_ms;
+}
+
+void VirtualClock::fire(const Event& event) {
+    now_ms_ = event.due_ms;
+    Slot& slot = slots_[static_cast<std::size_t>(event.handle)];
+    // The next period is booked before the handler runs; a handler that restarts or stops its
+    // own timer bumps the generation and so cancels this booking.
+    schedule(event.handle, now_ms_ + slot.interval_ms);
+    ++events_fired_;
+    Callback& callback = slot.callback;
+    callback();
+}
+
+bool VirtualClock::step() {
+    drop_stale();
+    if (queue_.empty()) return false;
+    const Event event = queue_.top();
+    queue_.pop();
+    fire(event);
+    return true;
+}
+
+void VirtualClock::advance(std::int64_t ms) {
+    const std::int64_t end_ms = now_ms_ + ms;
+    for (;;) {
+        drop_stale();
+        if (queue_.empty() || queue_.top().due_ms > end_ms) break;
+        const Event event = queue_.top();
+        queue_.pop();
+        fire(event);
+    }
+    now_ms_ = end_ms;
+}
+
+}  // namespace zuzazizo

@@ -1,0 +1,152 @@
+#include "lcd/image_model.h"
+
+#include <algorithm>
+
+namespace zuzazizo {
+
+using enum ImageId;
+
+namespace {
+
+constexpr std::array working_buttons = {
+    btn_game_a_top, btn_game_b_top, btn_time_top, btn_light_top, btn_left_top, btn_right_top,
+};
+constexpr std::array pressed_buttons = {
+    btn_game_a_down, btn_game_b_down, btn_time_down, btn_light_down, btn_left_down, btn_right_down,
+};
+// The case, the screen overlay, the backlight and SET move the window when dragged.
+constexpr std::array drag_surfaces = {
+    im_background, im_background_screen_top, im_background_light, btn_set_top,
+};
+constexpr std::array shown_at_start = {
+    im_background, im_background_screen_top, btn_set_top,
+};
+
+Rect united(const Rect& a, const Rect& b) {
+    if (a.empty()) return b;
+    if (b.empty()) return a;
+    const int left = std::min(a.left, b.left);
+    const int top = std::min(a.top, b.top);
+    const int right = std::max(a.left + a.width, b.left + b.width);
+    const int bottom = std::max(a.top + a.height, b.top + b.height);
+    return {left, top, right - left, bottom - top};
+}
+
+}  // namespace
+
+std::optional<ImageId> image_by_name(std::string_view name) {
+    const auto it = std::find(image_names.begin(), image_names.end(), name);
+    if (it == image_names.end()) return std::nullopt;
+    return static_cast<ImageId>(it - image_names.begin());
+}
+
+ImageModel::ImageModel() {
+    for (ImageId id : working_buttons) {
+        Image& image = images_[index_of(id)];
+        image.cursor = Cursor::hand;
+        image.receives_mouse = true;
+        image.transparency = Transparency::opaque;
+        image.visible = true;
+    }
+    for (ImageId id : pressed_buttons) images_[index_of(id)].transparency = Transparency::opaque;
+    for (ImageId id : drag_surfaces) images_[index_of(id)].receives_mouse = true;
+    for (ImageId id : shown_at_start) images_[index_of(id)].visible = true;
+
+    Image& set = images_[index_of(btn_set_top)];
+    set.cursor = Cursor::help;
+    set.hint = "button disabled";
+    set.draw_rule = DrawRule::stretched;
+
+    images_[index_of(im_panel_number_0)].autosize = true;
+    images_[index_of(im_backdrop_logo)].autosize = true;
+
+    Image& menu_button = images_[index_of(btn_game_menu_top)];
+    menu_button.cursor = Cursor::hand;
+    menu_button.receives_mouse = true;
+    menu_button.bounds = {0, 0, 36, 32};
+    images_[index_of(btn_game_menu_background)].bounds = {0, 0, 36, 32};
+}
+
+void ImageModel::report(const Image& image) const {
+    if (observer_ && image.visible && !image.bounds.empty()) observer_(image.bounds);
+}
+
+void ImageModel::set_visible(ImageId id, bool visible) {
+    Image& image = images_[index_of(id)];
+    if (image.visible == visible) return;
+    image.visible = true;  // report the area in either direction
+    report(image);
+    image.visible = visible;
+}
+
+void ImageModel::set_picture(ImageId id, PicturePtr picture) {
+    Image& image = images_[index_of(id)];
+    if (image.picture == picture) return;
+    image.picture = std::move(picture);
+    if (image.autosize && image.picture) {
+        apply_bounds(id, {image.bounds.left, image.bounds.top, image.picture->width_px(),
+                          image.picture->height_px()});
+    }
+    report(image);
+}
+
+void ImageModel::apply_bounds(ImageId id, const Rect& bounds) {
+    Image& image = images_[index_of(id)];
+    if (image.bounds == bounds) return;
+    const Rect old = image.bounds;
+    image.bounds = bounds;
+    if (observer_ && image.visible) {
+        const Rect area = united(old, bounds);
+        if (!area.empty()) observer_(area);
+    }
+}
+
+void ImageModel::set_bounds(ImageId id, const Rect& bounds) { apply_bounds(id, bounds); }
+
+void ImageModel::set_left(ImageId id, int left) {
+    Rect r = images_[index_of(id)].bounds;
+    r.left = left;
+    apply_bounds(id, r);
+}
+
+void ImageModel::set_top(ImageId id, int top) {
+    Rect r = images_[index_of(id)].bounds;
+    r.top = top;
+    apply_bounds(id, r);
+}
+
+void ImageModel::set_width(ImageId id, int width) {
+    Image& image = images_[index_of(id)];
+    // An autosized image keeps the size of its picture, as a window's auto-sizing image would.
+    if (image.autosize && image.picture) return;
+    Rect r = image.bounds;
+    r.width = width;
+    apply_bounds(id, r);
+}
+
+void ImageModel::set_height(ImageId id, int height) {
+    Image& image = images_[index_of(id)];
+    if (image.autosize && image.picture) return;
+    Rect r = image.bounds;
+    r.height = height;
+    apply_bounds(id, r);
+}
+
+void ImageModel::set_draw_rule(ImageId id, DrawRule rule) {
+    Image& image = images_[index_of(id)];
+    if (image.draw_rule == rule) return;
+    image.draw_rule = rule;
+    report(image);
+}
+
+std::optional<ImageId> ImageModel::hit_test(int x, int y) const {
+    for (std::size_t i = image_count; i-- > 0;) {
+        const Image& image = images_[i];
+        if (image.visible && image.receives_mouse && image.bounds.contains(x, y)) {
+            return static_cast<ImageId>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace zuzazizo

@@ -1,0 +1,88 @@
+// The model of every image of the main window, kept in stacking order.
+//
+// The core lights segments by changing this model; the window paints from it. Every change that
+// alters what is on screen is reported to the observer as a rectangle, so that the window can
+// repaint only those rectangles. Changes that cannot be seen (a hidden image getting a new
+// picture) are not reported.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "lcd/image_id.h"
+#include "lcd/picture.h"
+
+namespace zuzazizo {
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool empty() const { return width <= 0 || height <= 0; }
+    bool contains(int x, int y) const {
+        return x >= left && y >= top && x < left + width && y < top + height;
+    }
+    bool operator==(const Rect&) const = default;
+};
+
+enum class Cursor { arrow, hand, help };
+
+// How a picture is put into its rectangle.
+enum class DrawRule {
+    at_own_size,      // from the top-left corner, clipped to the rectangle
+    stretched,        // scaled to the rectangle
+    centred,          // at its own size, centred in the rectangle (a backdrop that is not stretched)
+};
+
+// Whether a bitmap's bottom-left colour is see-through. Pictures with their own alpha (PNG) always
+// keep it; only the pressed and released looks of the six working buttons are opaque bitmaps.
+enum class Transparency { bottom_left_key, opaque };
+
+struct Image {
+    Rect bounds;
+    bool visible = false;
+    PicturePtr picture;
+    std::string hint;
+    Cursor cursor = Cursor::arrow;
+    DrawRule draw_rule = DrawRule::at_own_size;
+    Transparency transparency = Transparency::bottom_left_key;
+    bool autosize = false;         // takes the size of its picture when one is loaded
+    bool receives_mouse = false;   // hit-tested by the window
+};
+
+class ImageModel {
+public:
+    using Observer = std::function<void(const Rect&)>;
+
+    ImageModel();
+
+    const Image& operator[](ImageId id) const { return images_[index_of(id)]; }
+    void set_observer(Observer observer) { observer_ = std::move(observer); }
+
+    void set_visible(ImageId id, bool visible);
+    void show(ImageId id) { set_visible(id, true); }
+    void hide(ImageId id) { set_visible(id, false); }
+    void set_picture(ImageId id, PicturePtr picture);
+    void set_bounds(ImageId id, const Rect& bounds);
+    void set_left(ImageId id, int left);
+    void set_top(ImageId id, int top);
+    void set_width(ImageId id, int width);
+    void set_height(ImageId id, int height);
+    void set_hint(ImageId id, std::string hint) { images_[index_of(id)].hint = std::move(hint); }
+    void set_draw_rule(ImageId id, DrawRule rule);
+
+    // The topmost visible image that receives the mouse at the point, if any.
+    std::optional<ImageId> hit_test(int x, int y) const;
+
+private:
+    void report(const Image& image) const;
+    void apply_bounds(ImageId id, const Rect& bounds);
+
+    std::array<Image, image_count> images_{};
+    Observer observer_;
+};
+
+}  // namespace zuzazizo
