@@ -12,7 +12,7 @@
 namespace zuzazizo {
 
 class SettingsBackend {
-public:
+  public:
     virtual ~SettingsBackend() = default;
     virtual std::optional<std::string> read(const std::string& name) const = 0;
     // False when the value could not be stored (read-only folder, full disk).
@@ -20,7 +20,7 @@ public:
 };
 
 class MemorySettingsBackend final : public SettingsBackend {
-public:
+  public:
     std::optional<std::string> read(const std::string& name) const override {
         const auto it = values.find(name);
         if (it == values.end()) return std::nullopt;

@@ -4,7 +4,9 @@
 
 namespace zuzazizo {
 
-std::string settings::key_slot(int slot) { return "Key" + std::to_string(slot); }
+std::string settings::key_slot(int slot) {
+    return "Key" + std::to_string(slot);
+}
 
 std::int32_t SettingsStore::read_integer(const std::string& name, std::int32_t fallback) const {
     const auto text = backend_.read(name);

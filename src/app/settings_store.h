@@ -31,7 +31,7 @@ inline constexpr std::int32_t sound_mode_default = -1;
 namespace zuzazizo {
 
 class SettingsStore {
-public:
+  public:
     using FailureHandler = std::function<void(const std::string& name)>;
 
     explicit SettingsStore(SettingsBackend& backend) : backend_(backend) {}
@@ -45,7 +45,7 @@ public:
     void set_failure_handler(FailureHandler handler) { on_failure_ = std::move(handler); }
     bool write_failed() const { return write_failed_; }
 
-private:
+  private:
     void write_text(const std::string& name, const std::string& text);
 
     SettingsBackend& backend_;

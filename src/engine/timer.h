@@ -16,7 +16,7 @@
 namespace zuzazizo {
 
 class Timer {
-public:
+  public:
     Timer(TimerHost& host, std::string_view name, std::function<void()> handler);
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
@@ -30,7 +30,7 @@ public:
     bool enabled() const { return enabled_; }
     std::string_view name() const { return name_; }
 
-private:
+  private:
     TimerHost& host_;
     TimerHost::Handle handle_;
     std::string_view name_;

@@ -11,7 +11,7 @@
 namespace zuzazizo {
 
 class TimerHost {
-public:
+  public:
     using Callback = std::function<void()>;
     using Handle = int;
 

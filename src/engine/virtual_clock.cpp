@@ -24,7 +24,8 @@ void VirtualClock::stop(Handle handle) {
 }
 
 void VirtualClock::schedule(Handle handle, std::int64_t due_ms) {
-    queue_.push(Event{due_ms, order_++, handle, slots_[static_cast<std::size_t>(handle)].generation});
+    queue_.push(
+        Event{due_ms, order_++, handle, slots_[static_cast<std::size_t>(handle)].generation});
 }
 
 void VirtualClock::drop_stale() {

@@ -15,7 +15,7 @@
 namespace zuzazizo {
 
 class VirtualClock final : public TimerHost {
-public:
+  public:
     Handle create(Callback callback) override;
     void start(Handle handle, int interval_ms) override;
     void stop(Handle handle) override;
@@ -28,7 +28,7 @@ public:
     // Time of the next due event, or -1 when no timer is running.
     std::int64_t next_due_ms() const;
 
-private:
+  private:
     struct Slot {
         Callback callback;
         int interval_ms = 0;

@@ -13,19 +13,19 @@ struct LocalTime {
 };
 
 class WallClock {
-public:
+  public:
     virtual ~WallClock() = default;
     virtual LocalTime now() const = 0;
 };
 
 // The computer's local time (standard library, so the core stays free of the GUI toolkit).
 class SystemWallClock final : public WallClock {
-public:
+  public:
     LocalTime now() const override;
 };
 
 class FixedWallClock final : public WallClock {
-public:
+  public:
     explicit FixedWallClock(LocalTime time = {}) : time(time) {}
     LocalTime now() const override { return time; }
     LocalTime time;

@@ -16,10 +16,15 @@ constexpr std::array pressed_buttons = {
 };
 // The case, the screen overlay, the backlight and SET move the window when dragged.
 constexpr std::array drag_surfaces = {
-    im_background, im_background_screen_top, im_background_light, btn_set_top,
+    im_background,
+    im_background_screen_top,
+    im_background_light,
+    btn_set_top,
 };
 constexpr std::array shown_at_start = {
-    im_background, im_background_screen_top, btn_set_top,
+    im_background,
+    im_background_screen_top,
+    btn_set_top,
 };
 
 Rect united(const Rect& a, const Rect& b) {
@@ -101,7 +106,9 @@ void ImageModel::apply_bounds(ImageId id, const Rect& bounds) {
     }
 }
 
-void ImageModel::set_bounds(ImageId id, const Rect& bounds) { apply_bounds(id, bounds); }
+void ImageModel::set_bounds(ImageId id, const Rect& bounds) {
+    apply_bounds(id, bounds);
+}
 
 void ImageModel::set_left(ImageId id, int left) {
     Rect r = images_[index_of(id)].bounds;

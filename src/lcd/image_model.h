@@ -32,9 +32,9 @@ enum class Cursor { arrow, hand, help };
 
 // How a picture is put into its rectangle.
 enum class DrawRule {
-    at_own_size,      // from the top-left corner, clipped to the rectangle
-    stretched,        // scaled to the rectangle
-    centred,          // at its own size, centred in the rectangle (a backdrop that is not stretched)
+    at_own_size,  // from the top-left corner, clipped to the rectangle
+    stretched,    // scaled to the rectangle
+    centred,      // at its own size, centred in the rectangle (a backdrop that is not stretched)
 };
 
 // Whether a bitmap's bottom-left colour is see-through. Pictures with their own alpha (PNG) always
@@ -49,12 +49,12 @@ struct Image {
     Cursor cursor = Cursor::arrow;
     DrawRule draw_rule = DrawRule::at_own_size;
     Transparency transparency = Transparency::bottom_left_key;
-    bool autosize = false;         // takes the size of its picture when one is loaded
-    bool receives_mouse = false;   // hit-tested by the window
+    bool autosize = false;        // takes the size of its picture when one is loaded
+    bool receives_mouse = false;  // hit-tested by the window
 };
 
 class ImageModel {
-public:
+  public:
     using Observer = std::function<void(const Rect&)>;
 
     ImageModel();
@@ -77,7 +77,7 @@ public:
     // The topmost visible image that receives the mouse at the point, if any.
     std::optional<ImageId> hit_test(int x, int y) const;
 
-private:
+  private:
     void report(const Image& image) const;
     void apply_bounds(ImageId id, const Rect& bounds);
 

@@ -9,7 +9,7 @@
 namespace zuzazizo {
 
 class Picture {
-public:
+  public:
     Picture(int width_px, int height_px) : width_px_(width_px), height_px_(height_px) {}
     virtual ~Picture() = default;
     Picture(const Picture&) = delete;
@@ -18,7 +18,7 @@ public:
     int width_px() const { return width_px_; }
     int height_px() const { return height_px_; }
 
-private:
+  private:
     int width_px_;
     int height_px_;
 };

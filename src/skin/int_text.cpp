@@ -26,7 +26,8 @@ std::optional<std::int32_t> parse_int_text(std::string_view text) {
     if (i < text.size() && text[i] == '$') {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }
@@ -34,7 +35,8 @@ std::optional<std::int32_t> parse_int_text(std::string_view text) {
 
     // Decimal must fit a signed 32-bit value; hexadecimal may use all 32 bits ($FFFFFFFF is -1),
     // as colour values written in hexadecimal commonly do.
-    const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+    const std::uint64_t limit =
+        base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
     std::uint64_t value = 0;
     for (; i < text.size(); ++i) {
         const int d = digit_value(text[i], base);
@@ -47,6 +49,8 @@ std::optional<std::int32_t> parse_int_text(std::string_view text) {
     return result;
 }
 
-std::string int_to_text(std::int32_t value) { return std::to_string(value); }
+std::string int_to_text(std::int32_t value) {
+    return std::to_string(value);
+}
 
 }  // namespace zuzazizo

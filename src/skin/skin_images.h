@@ -124,6 +124,8 @@ inline constexpr std::array<ImageId, skin_image_count> skin_images_table = {
 }  // namespace detail
 
 // n counts from 1, as the section names do.
-constexpr ImageId skin_image(int n) { return detail::skin_images_table[static_cast<std::size_t>(n - 1)]; }
+constexpr ImageId skin_image(int n) {
+    return detail::skin_images_table[static_cast<std::size_t>(n - 1)];
+}
 
 }  // namespace zuzazizo

@@ -17,17 +17,22 @@ inline constexpr std::array<Sample, 5> all_samples = {Sample::gameover, Sample::
 
 constexpr std::string_view sample_file(Sample sample) {
     switch (sample) {
-        case Sample::gameover: return "Sound/Gameover.wav";
-        case Sample::got: return "Sound/Got.wav";
-        case Sample::miss: return "Sound/Miss.wav";
-        case Sample::move: return "Sound/Move.wav";
-        case Sample::start: return "Sound/Start.wav";
+        case Sample::gameover:
+            return "Sound/Gameover.wav";
+        case Sample::got:
+            return "Sound/Got.wav";
+        case Sample::miss:
+            return "Sound/Miss.wav";
+        case Sample::move:
+            return "Sound/Move.wav";
+        case Sample::start:
+            return "Sound/Start.wav";
     }
     return {};
 }
 
 class SoundOutput {
-public:
+  public:
     virtual ~SoundOutput() = default;
     // Starts the sample on any free channel; never waits and never cuts off another sample.
     virtual void play(Sample sample) = 0;

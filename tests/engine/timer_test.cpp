@@ -1,0 +1,102 @@
+#include "engine/timer.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/virtual_clock.h"
+
+namespace zuzazizo {
+namespace {
+
+struct TimerRules : ::testing::Test {
+    VirtualClock clock;
+    std::vector<std::int64_t> fired;
+    Timer timer{clock, "t", [this] { fired.push_back(clock.now_ms()); }};
+};
+
+TEST_F(TimerRules, EnabledTimerFiresOncePerPeriodUntilDisabled) {
+    timer.set_interval(100);
+    timer.enable();
+    clock.advance(350);
+    EXPECT_EQ(fired, (std::vector<std::int64_t>{100, 200, 300}));
+    timer.disable();
+    clock.advance(1000);
+    EXPECT_EQ(fired.size(), 3u);
+}
+
+TEST_F(TimerRules, EqualIntervalDoesNotRestartTheCount) {
+    timer.set_interval(100);
+    timer.enable();
+    clock.advance(60);
+    timer.set_interval(100);
+    clock.advance(40);
+    EXPECT_EQ(fired, (std::vector<std::int64_t>{100}));
+}
+
+TEST_F(TimerRules, NewIntervalOnEnabledTimerRestartsFromNow) {
+    timer.set_interval(100);
+    timer.enable();
+    clock.advance(60);
+    timer.set_interval(50);
+    clock.advance(120);
+    EXPECT_EQ(fired, (std::vector<std::int64_t>{110, 160}));
+}
+
+TEST_F(TimerRules, EnablingAnEnabledTimerDoesNothing) {
+    timer.set_interval(100);
+    timer.enable();
+    clock.advance(60);
+    timer.enable();
+    clock.advance(40);
+    EXPECT_EQ(fired, (std::vector<std::int64_t>{100}));
+}
+
+TEST_F(TimerRules, IntervalSetWhileDisabledCountsFromEnable) {
+    timer.set_interval(300);
+    clock.advance(500);
+    timer.enable();
+    clock.advance(299);
+    EXPECT_TRUE(fired.empty());
+    clock.advance(1);
+    EXPECT_EQ(fired, (std::vector<std::int64_t>{800}));
+}
+
+TEST(VirtualClockOrder, HandlerThatSetsItsOwnIntervalSetsTheWaitToItsNextEvent) {
+    VirtualClock clock;
+    std::vector<std::int64_t> fired;
+    const std::vector<int> waits = {140, 375, 500, 500};
+    std::size_t step = 0;
+    Timer* self = nullptr;
+    Timer sequence(clock, "seq", [&] {
+        fired.push_back(clock.now_ms());
+        if (step < waits.size()) self->set_interval(waits[step++]);
+        else self->disable();
+    });
+    self = &sequence;
+    sequence.set_interval(1);
+    sequence.enable();
+    clock.advance(10000);
+    EXPECT_EQ(fired, (std::vector<std::int64_t>{1, 141, 516, 1016, 1516}));
+}
+
+TEST(VirtualClockOrder, SimultaneousEventsFireInSchedulingOrderAndHandlersMayStopOthers) {
+    VirtualClock clock;
+    std::vector<char> order;
+    Timer* b_ptr = nullptr;
+    Timer a(clock, "a", [&] {
+        order.push_back('a');
+        b_ptr->disable();
+    });
+    Timer b(clock, "b", [&] { order.push_back('b'); });
+    b_ptr = &b;
+    a.set_interval(100);
+    b.set_interval(100);
+    a.enable();
+    b.enable();
+    clock.advance(100);
+    EXPECT_EQ(order, (std::vector<char>{'a'}));
+}
+
+}  // namespace
+}  // namespace zuzazizo
