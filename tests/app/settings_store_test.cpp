@@ -33,8 +33,8 @@ struct Store : ::testing::Test {
 };
 
 TEST_F(Store, ReadsTextAsIntegersAndBooleansWithDefaults) {
-    backend.values = {{"A", "2"}, {"B", "abc"}, {"C", "0"}, {"H", " $64"}, {"X", "0x1F"},
-                      {"Big", "99999999999"}};
+    backend.values = {{"A", "2"},    {"B", "abc"},  {"C", "0"},
+                      {"H", " $64"}, {"X", "0x1F"}, {"Big", "99999999999"}};
     EXPECT_TRUE(store.read_bool("A", false));
     EXPECT_TRUE(store.read_bool("B", true));
     EXPECT_FALSE(store.read_bool("B", false));

@@ -70,8 +70,10 @@ TEST(VirtualClockOrder, HandlerThatSetsItsOwnIntervalSetsTheWaitToItsNextEvent) 
     Timer* self = nullptr;
     Timer sequence(clock, "seq", [&] {
         fired.push_back(clock.now_ms());
-        if (step < waits.size()) self->set_interval(waits[step++]);
-        else self->disable();
+        if (step < waits.size())
+            self->set_interval(waits[step++]);
+        else
+            self->disable();
     });
     self = &sequence;
     sequence.set_interval(1);

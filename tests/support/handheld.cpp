@@ -5,8 +5,9 @@
 namespace zuzazizo::testing {
 
 int SoundRecorder::count(Sample sample) const {
-    return static_cast<int>(std::count_if(played.begin(), played.end(),
-                                          [sample](const PlayedSample& p) { return p.sample == sample; }));
+    return static_cast<int>(
+        std::count_if(played.begin(), played.end(),
+                      [sample](const PlayedSample& p) { return p.sample == sample; }));
 }
 
 Handheld::Handheld()
@@ -28,7 +29,8 @@ std::string Handheld::panel() const {
         const PicturePtr& picture = images[lcd.seg_digit_pos[place]].picture;
         char c = picture ? '?' : '_';
         for (int d = 0; d <= 9; ++d) {
-            if (picture && picture == images[lcd.seg_number[d]].picture) c = static_cast<char>('0' + d);
+            if (picture && picture == images[lcd.seg_number[d]].picture)
+                c = static_cast<char>('0' + d);
         }
         text += c;
     }

@@ -21,14 +21,14 @@ struct PlayedSample {
 };
 
 class SoundRecorder final : public SoundOutput {
-public:
+  public:
     explicit SoundRecorder(const VirtualClock& clock) : clock_(clock) {}
     void play(Sample sample) override { played.push_back({clock_.now_ms(), sample}); }
     int count(Sample sample) const;
 
     std::vector<PlayedSample> played;
 
-private:
+  private:
     const VirtualClock& clock_;
 };
 
@@ -45,7 +45,7 @@ struct ScriptedCoin {
 };
 
 class Handheld {
-public:
+  public:
     Handheld();
 
     // The digit places 1..4 as text: a digit, or '_' for an empty place; place 5 in brackets
@@ -71,7 +71,7 @@ public:
     std::shared_ptr<ScriptedCoin> coin = std::make_shared<ScriptedCoin>();
     Engine engine;
 
-private:
+  private:
     std::vector<PicturePtr> digit_pictures_;
 };
 
