@@ -1,0 +1,28 @@
+// What the splash screen needs from the rest of the program when the player presses play.
+//
+// Implemented by the main window; tests implement it with a recorder. Keeping it this small
+// lets the splash screen be tested without a handheld behind it.
+#pragma once
+
+namespace zuzazizo {
+
+// The driver list's items, in list order; the index is what SoundMode stores.
+enum class SoundChoice { direct_sound = 0, multimedia = 1, none = 2 };
+
+class SplashHost {
+public:
+    virtual ~SplashHost() = default;
+    // Starts the sound output for a real choice; false when the samples could not be loaded
+    // (the failure has then been reported and the program is ending).
+    virtual bool start_sound(SoundChoice choice) = 0;
+    // Sets the check mark of the main window's "Display splash screen at startup" menu item.
+    virtual void set_splash_menu_checked(bool checked) = 0;
+    // Centres the main window on the screen and puts the handheld into its power-on display.
+    virtual void power_on() = 0;
+    // The main window's first activation shows the splash; a quick start clears that.
+    virtual void clear_first_activation() = 0;
+    // Ends the program at once, without the main window's close handling.
+    virtual void terminate() = 0;
+};
+
+}  // namespace zuzazizo
