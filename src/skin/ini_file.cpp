@@ -48,7 +48,8 @@ void for_each_line(std::string_view text, LineFn&& on_line) {
 IniFile IniFile::parse(std::string_view text) {
     if (text.starts_with(utf8_bom)) text.remove_prefix(utf8_bom.size());
     IniFile ini;
-    // Keys of a repeated section land in a scratch map: the first section of a name is the one read.
+    // Keys of a repeated section land in a scratch map: the first section of a name is the one
+    // read.
     Keys ignored;
     Keys* current = nullptr;
     for_each_line(text, [&](std::string_view raw) {
@@ -56,7 +57,8 @@ IniFile IniFile::parse(std::string_view text) {
         if (line.empty() || line.front() == ';' || line.front() == '#') return;
         if (line.front() == '[') {
             const auto close = line.find(']');
-            const std::string name = lower_ascii(trimmed(line.substr(1, close == line.npos ? line.npos : close - 1)));
+            const std::string name =
+                lower_ascii(trimmed(line.substr(1, close == line.npos ? line.npos : close - 1)));
             const auto [it, added] = ini.sections_.try_emplace(name);
             ignored.clear();
             current = added ? &it->second : &ignored;

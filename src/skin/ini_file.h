@@ -16,7 +16,7 @@
 namespace zuzazizo {
 
 class IniFile {
-public:
+  public:
     // Never fails: lines that are neither a section, a key nor a comment are skipped.
     static IniFile parse(std::string_view text);
 
@@ -36,10 +36,9 @@ public:
     std::string read_dir(std::string_view section, std::string_view key,
                          std::string_view fallback) const;
     // Nothing when the value is empty or "nil" (in any case): no file is named.
-    std::optional<std::string> read_file_name(std::string_view section,
-                                              std::string_view key) const;
+    std::optional<std::string> read_file_name(std::string_view section, std::string_view key) const;
 
-private:
+  private:
     using Keys = std::unordered_map<std::string, std::string>;
     std::unordered_map<std::string, Keys> sections_;
 };
