@@ -1,0 +1,74 @@
+#include "input/key_bindings.h"
+
+namespace zuzazizo {
+
+using enum ImageId;
+
+namespace {
+
+// The hint of each pictured button: "click or press " + the bound key's name, then the action.
+struct ButtonHint {
+    ImageId image;
+    int slot;
+    std::string_view action;  // empty: the hint ends with the key's name
+};
+constexpr std::array<ButtonHint, 6> button_hints = {{
+    {btn_game_a_top, 1, "to start game A"},
+    {btn_game_b_top, 2, "to start game B"},
+    {btn_time_top, 3, "to switch mode"},
+    {btn_light_top, 4, "to turn on the light"},
+    {btn_left_top, 5, ""},
+    {btn_right_top, 6, ""},
+}};
+constexpr std::string_view hint_lead = "click or press ";
+constexpr std::string_view set_button_hint = "button disabled";
+
+std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
+
+}  // namespace
+
+void KeyBindings::Key_Load_Bindings() {
+    for (int slot = 1; slot <= key_slot_count; ++slot) {
+        const std::int32_t fallback = default_key_choice[at(slot)];
+        const std::int32_t stored = settings_.read_integer(settings::key_slot(slot), fallback);
+        key_bindings[at(slot)].choice = valid_key_choice(stored) ? stored : fallback;
+    }
+    for (int slot = 1; slot <= key_slot_count; ++slot) {
+        settings_.write_integer(settings::key_slot(slot), key_bindings[at(slot)].choice);
+        AssignWord(slot, key_bindings[at(slot)]);
+    }
+}
+
+void KeyBindings::AssignWord(int slot, const TKeyBinding& binding) {
+    if (slot < 1 || slot > key_slot_count) return;
+    if (const auto key = key_choice(binding.choice)) {
+        key_bindings[at(slot)].virtual_key = key->virtual_key;
+    }
+}
+
+void KeyBindings::store_choice(int slot, std::int32_t choice) {
+    if (slot < 1 || slot > key_slot_count || !valid_key_choice(choice)) return;
+    key_bindings[at(slot)].choice = choice;
+    settings_.write_integer(settings::key_slot(slot), choice);
+    AssignWord(slot, key_bindings[at(slot)]);
+}
+
+const std::string& KeyBindings::Name(int slot) const {
+    // Entry 0 is empty: an unknown slot or a binding not yet loaded names no key.
+    if (slot < 1 || slot > key_slot_count) return key_names[0];
+    const std::int32_t choice = key_bindings[at(slot)].choice;
+    return key_names[valid_key_choice(choice) ? at(choice) : 0];
+}
+
+void KeyBindings::Key_Build_Hints(ImageModel& images) const {
+    for (const ButtonHint& hint : button_hints) {
+        std::string text = std::string(hint_lead) + Name(hint.slot);
+        if (!hint.action.empty()) text += " " + std::string(hint.action);
+        images.set_hint(hint.image, std::move(text));
+    }
+    images.set_hint(btn_set_top, std::string(set_button_hint));
+}
+
+}  // namespace zuzazizo
