@@ -1,0 +1,9 @@
+#include "app/paths_qt.h"
+
+#include <QCoreApplication>
+
+namespace zuzazizo {
+
+std::string executable_dir() { return QCoreApplication::applicationDirPath().toStdString(); }
+
+}  // namespace zuzazizo

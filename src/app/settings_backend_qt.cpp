@@ -1,0 +1,26 @@
+#include "app/settings_backend_qt.h"
+
+namespace zuzazizo {
+
+QtSettingsBackend::QtSettingsBackend()
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                            "Tessaron", "Dovuruza50")) {}
+
+QtSettingsBackend::QtSettingsBackend(const QString& file_path)
+    : settings_(std::make_unique<QSettings>(file_path, QSettings::NativeFormat)) {}
+
+std::optional<std::string> QtSettingsBackend::read(const std::string& name) const {
+    const QVariant value = settings_->value(QString::fromStdString(name));
+    if (!value.isValid()) return std::nullopt;
+    // A hand-edited value with a comma reads back as a list; it is not integer text either way.
+    if (value.typeId() == QMetaType::QStringList) return std::string{};
+    return value.toString().toStdString();
+}
+
+bool QtSettingsBackend::write(const std::string& name, const std::string& text) {
+    settings_->setValue(QString::fromStdString(name), QString::fromStdString(text));
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
+}
+
+}  // namespace zuzazizo
