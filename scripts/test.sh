@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds everything and runs the whole test suite: unit, front-end and end-to-end tests, the core
+# tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzzing run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+jobs=$(nproc)
+
+echo "== Build and test"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DZUZAZIZO_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" >/dev/null
+cmake --build build-asan -j "$jobs" --target core_tests
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 build-asan/tests/core_tests --gtest_brief=1
+
+if [ -x tests/fuzz/run_fuzz.sh ] || [ -f tests/fuzz/run_fuzz.sh ]; then
+  echo "== Fuzzing the Config.ini reader and the layout"
+  bash tests/fuzz/run_fuzz.sh "${FUZZ_SECONDS:-60}"
+fi
