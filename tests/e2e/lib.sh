@@ -1,0 +1,91 @@
+# Shared steps of the end-to-end tests: a private X server, a fresh settings file, the real
+# program, keys through xdotool and readings of the LCD from screenshots.
+# Usage: source it, then `e2e_start KEY=VALUE...`; everything is cleaned up on exit.
+set -euo pipefail
+
+E2E_BIN=${1:?usage: test.sh BIN_DIR}
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_HOME=$(mktemp -d)
+E2E_CONF=$E2E_HOME/config/Tessaron/Dovuruza50.conf
+E2E_SHOTS=${E2E_SHOTS:-$E2E_HOME}
+mkdir -p "$E2E_HOME/config/Tessaron"
+export HOME=$E2E_HOME XDG_CONFIG_HOME=$E2E_HOME/config XDG_RUNTIME_DIR=$E2E_HOME
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+E2E_PID=""
+E2E_XPID=""
+E2E_SHOT_COUNT=0
+
+e2e_cleanup() {
+  [ -n "$E2E_PID" ] && kill -9 "$E2E_PID" 2>/dev/null || true
+  [ -n "$E2E_XPID" ] && kill "$E2E_XPID" 2>/dev/null || true
+  rm -rf "$E2E_HOME"
+}
+trap e2e_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; [ -f "$E2E_HOME/log" ] && cat "$E2E_HOME/log" >&2; exit 1; }
+pass() { echo "ok: $*"; }
+
+e2e_xserver() {
+  for _ in 1 2 3 4 5; do
+    E2E_DISPLAY=:$((300 + RANDOM % 600))
+    Xvfb "$E2E_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    E2E_XPID=$!
+    export DISPLAY=$E2E_DISPLAY
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    kill "$E2E_XPID" 2>/dev/null || true
+  done
+  fail "no X server"
+}
+
+# Writes the settings file: one KEY=VALUE per argument, under [General].
+e2e_settings() {
+  { echo "[General]"; for kv in "$@"; do echo "$kv"; done; } > "$E2E_CONF"
+}
+
+setting() { sed -n "s/^$1=//p" "$E2E_CONF" | tr -d '"'; }
+
+e2e_launch() {
+  "$E2E_BIN/zuzazizo" >"$E2E_HOME/log" 2>&1 &
+  E2E_PID=$!
+  E2E_WIN=""
+  for _ in $(seq 100); do
+    E2E_WIN=$(xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null | tail -1) || true
+    [ -n "$E2E_WIN" ] && break
+    kill -0 "$E2E_PID" 2>/dev/null || fail "the program ended at start-up"
+    sleep 0.1
+  done
+  [ -n "$E2E_WIN" ] || fail "no window appeared"
+  sleep 0.5
+  xdotool windowfocus --sync "$E2E_WIN" 2>/dev/null || true
+  xdotool mousemove 0 0
+  local geo
+  geo=$(xdotool getwindowgeometry "$E2E_WIN")
+  E2E_WX=$(sed -n 's/.*Position: \(-\?[0-9]*\),.*/\1/p' <<<"$geo")
+  E2E_WY=$(sed -n 's/.*Position: -\?[0-9]*,\(-\?[0-9]*\).*/\1/p' <<<"$geo")
+}
+
+e2e_start() {
+  e2e_xserver
+  e2e_settings "$@"
+  e2e_launch
+}
+
+key() { xdotool keydown "$1"; sleep 0.08; xdotool keyup "$1"; sleep 0.15; }
+key_down() { xdotool keydown "$1"; sleep 0.15; }
+key_up() { xdotool keyup "$1"; sleep 0.15; }
+
+shot() {
+  E2E_SHOT_COUNT=$((E2E_SHOT_COUNT + 1))
+  E2E_LAST_SHOT=$E2E_SHOTS/$(basename "$0" .sh)-$E2E_SHOT_COUNT.png
+  import -window root "$E2E_LAST_SHOT"
+}
+
+panel() { shot; python3 "$E2E_DIR/lcd_probe.py" panel "$E2E_LAST_SHOT" "$E2E_BIN" "$E2E_WX" "$E2E_WY"; }
+lit() { shot; python3 "$E2E_DIR/lcd_probe.py" lit "$E2E_LAST_SHOT" "$E2E_BIN" "$E2E_WX" "$E2E_WY" "$@"; }
+
+expect_eq() {  # WHAT EXPECTED ACTUAL
+  [ "$2" = "$3" ] || fail "$1: expected '$2', got '$3'"
+  pass "$1 = '$3'"
+}
+
+running() { kill -0 "$E2E_PID" 2>/dev/null; }
