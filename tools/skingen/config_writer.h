@@ -1,0 +1,24 @@
+// Config.ini and the picture files of the skin it names.
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+#include "skin_part.h"
+
+namespace skingen {
+
+struct FullscreenFiles {
+    QString backdrop;
+    QString logo;
+};
+
+// The whole file as text; the image sections follow the numbered table of the program.
+QString config_ini_text(const Skin& skin, const FullscreenFiles& fullscreen);
+
+// Writes every picture of the skin into skin_dir and returns false on the first failure.
+bool write_skin_pictures(const Skin& skin, const QDir& skin_dir);
+
+bool write_text_file(const QString& path, const QString& text);
+
+}  // namespace skingen

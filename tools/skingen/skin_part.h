@@ -1,0 +1,30 @@
+// The pieces of the skin as the generator builds them: one picture and one rectangle per image
+// section of Config.ini, in game-area coordinates.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <map>
+
+#include "lcd/image_id.h"
+
+namespace skingen {
+
+using zuzazizo::ImageId;
+
+struct SkinPart {
+    QRect rect;
+    QImage picture;  // null: the section names no file (the digit places)
+    QString file;    // file name inside the skin folder, empty with a null picture
+};
+
+// Keyed by image so that the Config.ini writer can walk the numbered table and the preview the
+// stacking order, each without caring in which order the artwork was drawn.
+using Skin = std::map<ImageId, SkinPart>;
+
+// The game area the whole skin is laid out in.
+inline constexpr int game_width_px = 609;
+inline constexpr int game_height_px = 377;
+
+}  // namespace skingen
