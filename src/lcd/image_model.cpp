@@ -1,6 +1,8 @@
 #include "lcd/image_model.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace zuzazizo {
 
@@ -27,14 +29,21 @@ constexpr std::array shown_at_start = {
     btn_set_top,
 };
 
+// Bounds come from Config.ini and may lie anywhere in the 32-bit range, so the union is worked
+// out in 64 bits and clamped rather than left to overflow.
 Rect united(const Rect& a, const Rect& b) {
     if (a.empty()) return b;
     if (b.empty()) return a;
-    const int left = std::min(a.left, b.left);
-    const int top = std::min(a.top, b.top);
-    const int right = std::max(a.left + a.width, b.left + b.width);
-    const int bottom = std::max(a.top + a.height, b.top + b.height);
-    return {left, top, right - left, bottom - top};
+    const std::int64_t left = std::min(a.left, b.left);
+    const std::int64_t top = std::min(a.top, b.top);
+    const std::int64_t right =
+        std::max(std::int64_t{a.left} + a.width, std::int64_t{b.left} + b.width);
+    const std::int64_t bottom =
+        std::max(std::int64_t{a.top} + a.height, std::int64_t{b.top} + b.height);
+    constexpr std::int64_t int_max = std::numeric_limits<int>::max();
+    return {static_cast<int>(left), static_cast<int>(top),
+            static_cast<int>(std::min(right - left, int_max)),
+            static_cast<int>(std::min(bottom - top, int_max))};
 }
 
 }  // namespace

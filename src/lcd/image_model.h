@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -23,7 +24,9 @@ struct Rect {
 
     bool empty() const { return width <= 0 || height <= 0; }
     bool contains(int x, int y) const {
-        return x >= left && y >= top && x < left + width && y < top + height;
+        // In 64 bits: an image near the end of the int range must not overflow its right edge.
+        return x >= left && y >= top && x < std::int64_t{left} + width &&
+               y < std::int64_t{top} + height;
     }
     bool operator==(const Rect&) const = default;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "skin/fake_picture_loader.h"
 #include "skin/gfxinit.h"
@@ -143,6 +144,17 @@ TEST_F(GameLayoutTest, TranspColorIsBothColourAndKey) {
     EXPECT_EQ(surface.colour, 0x00123456u);
     EXPECT_EQ(surface.colour_key, 0x00123456u);
     EXPECT_TRUE(surface.colour_key_on);
+}
+
+TEST_F(GameLayoutTest, ImagesAtTheEndOfTheIntRangeStayUsable) {
+    std::vector<Rect> repainted;
+    model.set_observer([&](const Rect& area) { repainted.push_back(area); });
+    ASSERT_TRUE(
+        lay_out("[Image4]\nLeft=2147483600\nTop=-2147483648\nWidth=609\nHeight=377\n").ok());
+    EXPECT_EQ(model[btn_game_a_top].bounds, (Rect{2147483600, -2147483647 - 1, 609, 377}));
+    for (const Rect& area : repainted) EXPECT_FALSE(area.empty());
+    EXPECT_EQ(model.hit_test(2147483646, -2147483647), btn_game_a_top);
+    EXPECT_EQ(model.hit_test(0, 0), std::nullopt);
 }
 
 }  // namespace
