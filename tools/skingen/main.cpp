@@ -7,35 +7,64 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "backdrop_art.h"
 #include "config_writer.h"
+#include "documents.h"
 #include "fonts.h"
+#include "manual_draw.h"
+#include "manual_pages.h"
 #include "preview.h"
 #include "skin_art.h"
+#include "sounds.h"
 
 namespace {
 
-bool fail(const char* what) {
-    std::fprintf(stderr, "skingen: could not write %s\n", what);
+using namespace skingen;
+
+bool fail(const QString& what) {
+    std::fprintf(stderr, "skingen: could not write %s\n", qPrintable(what));
     return false;
 }
 
-bool make_dir(const QDir& base, const QString& path) {
-    return base.mkpath(path) || fail(qPrintable(path));
+bool make_dirs(const QDir& bin, const QDir& dialogs) {
+    for (const char* sub : {"Graphics/Skin", "Graphics/Backdrops", "Graphics/Manual", "Sound"})
+        if (!bin.mkpath(QString::fromLatin1(sub))) return fail(bin.filePath(sub));
+    return dialogs.mkpath(QStringLiteral(".")) || fail(dialogs.path());
 }
 
-bool generate(const QDir& bin, const QString& preview_path, const QDir& dialogs) {
-    using namespace skingen;
-    if (!make_dir(bin, "Graphics/Skin") || !make_dir(bin, "Graphics/Backdrops") ||
-        !make_dir(bin, "Graphics/Manual") || !make_dir(bin, "Sound") || !make_dir(dialogs, "."))
-        return false;
-    const Skin skin = draw_skin();
+bool save(const QImage& image, const QString& path, int quality = -1) {
+    return image.save(path, nullptr, quality) || fail(path);
+}
+
+bool write_dialog_pictures(const Skin& skin, const QDir& dir) {
+    const QImage handheld = manual::handheld(skin, 200);
+    return save(splash_background(), dir.filePath("splash_background.png")) &&
+           save(splash_box(manual::handheld(skin, 176)), dir.filePath("splash_box.jpg"), 90) &&
+           save(dialog_button(QStringLiteral("PLAY \u25B6"), 0xff2e9a3e, true),
+                dir.filePath("play.png")) &&
+           save(dialog_button(QStringLiteral("PLAY \u25B6"), 0xffb8bcc2, false),
+                dir.filePath("play_disabled.png")) &&
+           save(dialog_button(QStringLiteral("DONATE \u2665"), 0xffe0a020, true),
+                dir.filePath("donate.png")) &&
+           save(handheld, dir.filePath("about_handheld.png"));
+}
+
+bool write_data(const Skin& skin, const QDir& bin) {
     if (!write_skin_pictures(skin, QDir(bin.filePath("Graphics/Skin"))))
-        return fail("the skin pictures");
+        return fail(QStringLiteral("the skin pictures"));
     const FullscreenFiles fullscreen{QStringLiteral("backdrop.jpg"), QStringLiteral("logo.png")};
-    if (!write_text_file(bin.filePath("Config.ini"), config_ini_text(skin, fullscreen)))
-        return fail("Config.ini");
-    if (!write_previews(skin, preview_path)) return fail("the previews");
-    return true;
+    const QDir backdrops(bin.filePath("Graphics/Backdrops"));
+    return save(backdrop_picture(), backdrops.filePath(fullscreen.backdrop), 88) &&
+           save(logo_picture(), backdrops.filePath(fullscreen.logo)) &&
+           (write_text_file(bin.filePath("Config.ini"), config_ini_text(skin, fullscreen)) ||
+            fail(QStringLiteral("Config.ini"))) &&
+           (write_manual(skin, QDir(bin.filePath("Graphics/Manual"))) ||
+            fail(QStringLiteral("the manual"))) &&
+           (write_sounds(bin.filePath("Sound").toStdString()) || fail(QStringLiteral("Sound"))) &&
+           (write_text_file(bin.filePath("Readme.txt"), readme_text()) ||
+            fail(QStringLiteral("Readme.txt"))) &&
+           (write_text_file(bin.filePath("Whatsnew.txt"), whatsnew_text()) ||
+            fail(QStringLiteral("Whatsnew.txt")));
 }
 
 }  // namespace
@@ -46,8 +75,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: skingen <bin-dir> <preview.png> <dialogs-dir>\n");
         return 2;
     }
-    skingen::check_fonts();
+    check_fonts();
     const QDir bin(QString::fromLocal8Bit(argv[1]));
     const QDir dialogs(QString::fromLocal8Bit(argv[3]));
-    return generate(bin, QString::fromLocal8Bit(argv[2]), dialogs) ? 0 : 1;
+    if (!make_dirs(bin, dialogs)) return 1;
+    const Skin skin = draw_skin();
+    const bool ok = write_data(skin, bin) && write_dialog_pictures(skin, dialogs) &&
+                    (write_previews(skin, QString::fromLocal8Bit(argv[2])) ||
+                     fail(QStringLiteral("the previews")));
+    return ok ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "digit_ids.h"
 #include "ink.h"
 #include "lcd_layout.h"
 
@@ -132,17 +133,6 @@ QRect digit_place(std::size_t i) {
     return QRect(QPoint(lcd::digit_left[i], lcd::digit_top), lcd::digit_size_px);
 }
 
-constexpr std::array<ImageId, 5> digit_places{im_panel_digit_pos_1, im_panel_digit_pos_2,
-                                              im_panel_digit_pos_3, im_panel_digit_pos_4,
-                                              im_panel_digit_pos_5};
-constexpr std::array<ImageId, 10> large_digits{
-    im_panel_number_0, im_panel_number_1, im_panel_number_2, im_panel_number_3, im_panel_number_4,
-    im_panel_number_5, im_panel_number_6, im_panel_number_7, im_panel_number_8, im_panel_number_9};
-constexpr std::array<ImageId, 10> small_digits{im_panel_number_small_0, im_panel_number_small_1,
-                                               im_panel_number_small_2, im_panel_number_small_3,
-                                               im_panel_number_small_4, im_panel_number_small_5,
-                                               im_panel_number_small_6, im_panel_number_small_7,
-                                               im_panel_number_small_8, im_panel_number_small_9};
 
 // The ink stays two pixels clear of the right and bottom edges for the shadow.
 void add_digit_set(Skin& skin, const std::array<ImageId, 10>& ids, const QRect& place, qreal t) {
@@ -157,10 +147,10 @@ void add_digit_set(Skin& skin, const std::array<ImageId, 10>& ids, const QRect& 
 }  // namespace
 
 void add_number_panel(Skin& skin) {
-    for (std::size_t i = 0; i < digit_places.size(); ++i)
-        skin[digit_places[i]] = {to_game_area(digit_place(i)), {}, {}};
-    add_digit_set(skin, large_digits, digit_place(0), 3.7);
-    add_digit_set(skin, small_digits, digit_place(4), 2.4);
+    for (std::size_t i = 0; i < digit_place_ids.size(); ++i)
+        skin[digit_place_ids[i]] = {to_game_area(digit_place(i)), {}, {}};
+    add_digit_set(skin, large_digit_ids, digit_place(0), 3.7);
+    add_digit_set(skin, small_digit_ids, digit_place(4), 2.4);
     skin[im_panel_time_colon] = ink_segment(im_panel_time_colon, [](QPainter& p) {
         const QPointF c = lcd::colon_centre;
         blob(p, c + QPointF(0.7, -6), 1.9, 1.9);

@@ -2,9 +2,11 @@
 
 #include <QFileInfo>
 #include <QPainter>
+#include <algorithm>
 #include <string_view>
 
 #include "case_art.h"
+#include "digit_ids.h"
 #include "ink.h"
 
 namespace skingen {
@@ -53,12 +55,30 @@ void draw_part(QPainter& p, const SkinPart& part, ImageId id, const QImage& pict
     p.restore();
 }
 
+constexpr QRgb desk_colour = 0xff3a3632;
+
+
+std::size_t digit_place_index(ImageId id) {
+    return static_cast<std::size_t>(
+        std::find(digit_place_ids.begin(), digit_place_ids.end(), id) - digit_place_ids.begin());
+}
+
+QImage desk_to_alpha(const QImage& picture) {
+    QImage out = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            if (row[x] == desk_colour) row[x] = qRgba(0, 0, 0, 0);
+    }
+    return out;
+}
+
 QImage unkeyed(const QImage& picture) {
     QImage out = picture.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < out.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x)
-            if (row[x] == colour_key) row[x] = qRgb(58, 54, 50);
+            if (row[x] == colour_key) row[x] = desk_colour;
     }
     return out;
 }
@@ -67,7 +87,7 @@ QImage unkeyed(const QImage& picture) {
 
 QImage render_preview(const Skin& skin, const PreviewOptions& options) {
     QImage image(game_width_px, game_height_px, QImage::Format_ARGB32);
-    image.fill(qRgb(58, 54, 50));
+    image.fill(desk_colour);
     QPainter p(&image);
     for (std::size_t i = 0; i < zuzazizo::image_count; ++i) {
         const auto id = static_cast<ImageId>(i);
@@ -75,16 +95,18 @@ QImage render_preview(const Skin& skin, const PreviewOptions& options) {
         if (it == skin.end()) continue;
         const SkinPart& part = it->second;
         if (starts_with(id, "im_panel_digit_pos")) {
-            if (!options.digits_lit) continue;
-            const ImageId eight =
-                id == im_panel_digit_pos_5 ? im_panel_number_small_8 : im_panel_number_8;
-            draw_part(p, part, id, skin.at(eight).picture);
+            const int digit = options.digits[digit_place_index(id)];
+            if (digit < 0) continue;
+            const bool small = id == im_panel_digit_pos_5;
+            const ImageId source = (small ? small_digit_ids : large_digit_ids)[std::size_t(digit)];
+            draw_part(p, part, id, skin.at(source).picture);
             continue;
         }
         if (!shown(id, options) || part.picture.isNull()) continue;
         draw_part(p, part, id, id == im_background ? unkeyed(part.picture) : part.picture);
     }
-    return image;
+    p.end();
+    return options.transparent_outside ? desk_to_alpha(image) : image;
 }
 
 bool write_previews(const Skin& skin, const QString& preview_path) {
@@ -106,14 +128,14 @@ bool write_previews(const Skin& skin, const QString& preview_path) {
     const QString stem = info.path() + "/" + info.completeBaseName();
     for (const Group& g : groups) {
         PreviewOptions o{g.lit};
-        o.digits_lit = std::string_view(g.suffix) == "panel";
+        if (std::string_view(g.suffix) != "panel") o.digits = {-1, -1, -1, -1, -1};
         ok = render_preview(skin, o).save(stem + "-" + g.suffix + ".png") && ok;
     }
     // The screen at twice its size, to judge the segments' edges.
     const QImage screen = everything.copy(lcd_rect).scaled(lcd_rect.size() * 2, Qt::KeepAspectRatio,
                                                            Qt::SmoothTransformation);
     ok = screen.save(stem + "-lcd-2x.png") && ok;
-    PreviewOptions pressed{[](ImageId) { return false; }, true, true, false};
+    PreviewOptions pressed{[](ImageId) { return false; }, true, true, {-1, -1, -1, -1, -1}};
     ok = render_preview(skin, pressed).save(stem + "-pressed-lit.png") && ok;
     return ok;
 }

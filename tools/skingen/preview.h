@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <array>
 #include <functional>
 
 #include "skin_part.h"
@@ -12,7 +13,10 @@ struct PreviewOptions {
     std::function<bool(ImageId)> lit;  // which segments are shown
     bool buttons_pressed = false;
     bool light_on = false;
-    bool digits_lit = true;
+    // What the five digit places show, left to right; -1 leaves a place empty. The fifth place
+    // takes the small digits.
+    std::array<int, 5> digits{8, 8, 8, 8, 8};
+    bool transparent_outside = false;  // the colour key becomes alpha instead of a dark desk
 };
 
 // Everything of the window stacked in its painting order, the colour key replaced by a dark

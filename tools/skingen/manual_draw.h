@@ -1,0 +1,37 @@
+// The printing of the manual pages: paper, headings, text and small pictures of the screen.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <array>
+#include <initializer_list>
+
+#include "skin_part.h"
+
+namespace skingen::manual {
+
+inline constexpr int page_width_px = 390;
+inline constexpr int page_height_px = 300;
+inline constexpr int page_count = 8;
+inline constexpr int margin_px = 14;
+inline constexpr int body_top_px = 38;
+
+// A fresh page with its heading and page number; the corners stay free for the viewer's
+// buttons.
+QImage blank_page(int number, const QString& heading);
+
+// Rich text (a little HTML: <b>, <i>, <br>) wrapped into the rectangle.
+void text(QPainter& p, const QRectF& box, const QString& html, int size_px = 11);
+
+void key_cap(QPainter& p, QPointF top_left, const QString& label);
+
+// The handheld as the program shows it, with all segments lit, scaled to the width.
+QImage handheld(const Skin& skin, int width_px);
+
+// A part of the screen (in LCD coordinates) with only the listed segments lit.
+QImage screen(const Skin& skin, std::initializer_list<ImageId> lit, std::array<int, 5> digits,
+              const QRect& part_lcd, qreal scale);
+
+void framed(QPainter& p, QPointF top_left, const QImage& picture);
+
+}  // namespace skingen::manual
