@@ -64,8 +64,13 @@ const std::string& KeyBindings::Name(int slot) const {
 
 void KeyBindings::Key_Build_Hints(ImageModel& images) const {
     for (const ButtonHint& hint : button_hints) {
-        std::string text = std::string(hint_lead) + Name(hint.slot);
-        if (!hint.action.empty()) text += " " + std::string(hint.action);
+        // Appended piece by piece: GCC 12 misreads `literal + std::string` at -O3 (-Wrestrict).
+        std::string text(hint_lead);
+        text += Name(hint.slot);
+        if (!hint.action.empty()) {
+            text += ' ';
+            text += hint.action;
+        }
         images.set_hint(hint.image, std::move(text));
     }
     images.set_hint(btn_set_top, std::string(set_button_hint));

@@ -53,7 +53,10 @@ std::optional<KeyChoice> key_choice(std::int32_t choice) {
 KeyNames Key_Build_Names() {
     KeyNames names;
     for (int choice = 1; choice < first_special_choice; ++choice) {
-        names[static_cast<std::size_t>(choice)] = "'" + std::string(plain_caption(choice)) + "'";
+        std::string& name = names[static_cast<std::size_t>(choice)];
+        name += '\'';
+        name += plain_caption(choice);
+        name += '\'';
     }
     for (std::size_t i = 0; i < special_keys.size(); ++i) {
         names[first_special_choice + i] = std::string(special_keys[i].hint_name);
