@@ -36,6 +36,12 @@ class OutcomesTest : public ::testing::Test {
         EXPECT_EQ(state().miss_flag[1], 1);
         return h.clock.now_ms();
     }
+    // A strike from position 1 that brings the score to 1000; returns the time of its points.
+    std::int64_t strike_thousandth_point() {
+        first_ball_to_batter_line();
+        h.engine.state.score = 990;
+        return strike() + 50;
+    }
     void advance_to(std::int64_t at_ms) { h.clock.advance(at_ms - h.clock.now_ms()); }
     int count_since(Sample sample, std::int64_t from_ms) const {
         int n = 0;
@@ -90,11 +96,10 @@ TEST_F(OutcomesTest, StrikeScoresTenFiftyMillisecondsLaterAndTheBatterIsReadyAHu
     EXPECT_FALSE(h.lit(im_hero_1_4));  // hidden by the tick that leaves `lane` at 1
 }
 
-TEST_F(OutcomesTest, ThousandthPointWalksTheBatterRightCelebratesAndRestartsSlowAndEmpty) {
-    first_ball_to_batter_line();
-    h.engine.state.score = 990;
-    const std::int64_t struck_ms = strike();  // the batter stands at 1
-    advance_to(struck_ms + 50);
+TEST_F(OutcomesTest, ThousandthPointWalksTheBatterRightAndCelebrates) {
+    const std::int64_t bonus_ms = strike_thousandth_point();
+    EXPECT_EQ(h.engine.Timer_Game.interval_ms(), 215);  // the speed at 990
+    advance_to(bonus_ms);
     EXPECT_EQ(h.panel(), "1000");
     EXPECT_EQ(count_since(Sample::got, 0), 1);
     EXPECT_FALSE(state().hero_active);
@@ -102,7 +107,6 @@ TEST_F(OutcomesTest, ThousandthPointWalksTheBatterRightCelebratesAndRestartsSlow
     EXPECT_FALSE(h.engine.Timer_Got.enabled());
     EXPECT_FALSE(h.lit(im_hero_1_4));
 
-    const std::int64_t bonus_ms = struck_ms + 50;
     advance_to(bonus_ms + 375);
     EXPECT_EQ(state().hero_pos, 2);
     EXPECT_TRUE(ready_pose_at(2));
@@ -118,7 +122,10 @@ TEST_F(OutcomesTest, ThousandthPointWalksTheBatterRightCelebratesAndRestartsSlow
     }
     EXPECT_EQ(count_since(Sample::move, bonus_ms + 1), 8);
     EXPECT_TRUE(h.lit(im_item_1_6));  // the struck ball stays until the end
+}
 
+TEST_F(OutcomesTest, BonusEndsWithAnEmptyFieldAndPlayRestartsAtTheSpeedOfScoreZero) {
+    const std::int64_t bonus_ms = strike_thousandth_point();
     const std::int64_t end_ms = bonus_ms + 1125 + 5 * 500 + 1000;
     advance_to(end_ms - 1);
     EXPECT_TRUE(h.lit(im_hero_3_6));
