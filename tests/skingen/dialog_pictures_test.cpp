@@ -12,9 +12,12 @@ namespace pictures = zuzazizo::dialog_pictures;
 TEST(DialogPictures, AreLinkedInWithTheirSizes) {
     ASSERT_TRUE(pictures::all_present());
     const std::pair<const char*, QSize> expected[] = {
-        {pictures::splash_background, {460, 420}}, {pictures::splash_box, {460, 160}},
-        {pictures::play, {107, 30}},               {pictures::play_disabled, {107, 30}},
-        {pictures::donate, {107, 30}},             {pictures::about_handheld, {200, 124}},
+        {pictures::splash_background, {460, 420}},
+        {pictures::splash_box, {460, 160}},
+        {pictures::play, {107, 30}},
+        {pictures::play_disabled, {107, 30}},
+        {pictures::donate, {107, 30}},
+        {pictures::about_handheld, {200, 124}},
     };
     for (const auto& [path, size] : expected)
         EXPECT_EQ(QImage(QString::fromLatin1(path)).size(), size) << path;

@@ -46,7 +46,8 @@ class ConfigIni : public ::testing::Test {
         return {s["Left"].toInt(), s["Top"].toInt(), s["Width"].toInt(), s["Height"].toInt()};
     }
     static QImage picture_of(int n) {
-        return QImage(bin_dir + "/Graphics/Skin/" + ini[QStringLiteral("Image%1").arg(n)]["Filename"]);
+        return QImage(bin_dir + "/Graphics/Skin/" +
+                      ini[QStringLiteral("Image%1").arg(n)]["Filename"]);
     }
     static inline QMap<QString, Section> ini;
 };
@@ -81,7 +82,9 @@ TEST_F(ConfigIni, EveryImageSectionHasAPictureThatFitsItsRectangle) {
         }
         const QImage picture = picture_of(n);
         ASSERT_FALSE(picture.isNull());
-        if (n != set_button) EXPECT_EQ(picture.size(), r.size());
+        if (n != set_button) {
+            EXPECT_EQ(picture.size(), r.size());
+        }
     }
     EXPECT_EQ(sections, 107);
     EXPECT_FALSE(ini.contains("Image108"));

@@ -15,10 +15,10 @@ TEST(WavWriter, HeaderDescribesMono16BitPcm) {
     const std::vector<std::int16_t> samples{0, 1000, -1000, 32767, -32768};
     const auto b = skingen::wav_bytes(samples, 8000);
     ASSERT_EQ(b.size(), 44u + 10u);
-    EXPECT_EQ(b[24] | b[25] << 8, 8000);           // rate
-    EXPECT_EQ(b[28] | b[29] << 8, 16000);          // bytes per second
-    EXPECT_EQ(b[32], 2);                           // block align
-    EXPECT_EQ(b[40], 10);                          // data size
+    EXPECT_EQ(b[24] | b[25] << 8, 8000);            // rate
+    EXPECT_EQ(b[28] | b[29] << 8, 16000);           // bytes per second
+    EXPECT_EQ(b[32], 2);                            // block align
+    EXPECT_EQ(b[40], 10);                           // data size
     EXPECT_EQ(b[44 + 6] | b[44 + 7] << 8, 0x7fff);  // little-endian samples
     EXPECT_EQ(b[44 + 8] | b[44 + 9] << 8, 0x8000);
 }
