@@ -1,0 +1,174 @@
+#include "sound/mixer_sound_sdl.h"
+
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <QMetaObject>
+
+namespace zuzazizo {
+namespace {
+
+constexpr int mixing_rate_hz = 22050;
+constexpr int mixing_channels = 64;
+constexpr int output_channels = 2;
+// 256 frames at 22050 Hz is 11.6 ms: a sample starts within about one buffer of its event.
+constexpr int buffer_frames = 256;
+
+// The mixer's channel-finished hook is a plain function without user data, so it reaches the
+// one instance that holds the device through this pointer. It is set and cleared on the GUI
+// thread while the hook cannot run (before the device opens, after the hook is removed).
+std::atomic<MixerSound*> active_sound{nullptr};
+
+void channel_finished(int /*channel*/) {
+    if (MixerSound* sound = active_sound.load()) sound->note_channel_finished();
+}
+
+std::vector<std::string> available_drivers() {
+    std::vector<std::string> names;
+    const int count = SDL_GetNumAudioDrivers();
+    for (int i = 0; i < count; ++i) names.emplace_back(SDL_GetAudioDriver(i));
+    return names;
+}
+
+std::string env_driver() {
+    const char* value = std::getenv("SDL_AUDIODRIVER");
+    return value ? value : "";
+}
+
+}  // namespace
+
+MixerSound::MixerSound(std::filesystem::path sound_base_dir)
+    : base_dir_(std::move(sound_base_dir)) {
+    idle_timer_.setSingleShot(true);
+    QObject::connect(&idle_timer_, &QTimer::timeout, [this] { close_if_idle(); });
+}
+
+MixerSound::~MixerSound() {
+    shut_down();
+}
+
+bool MixerSound::start(MixerOutput output) {
+    shut_down();  // a second start-up begins afresh, with the driver of the new output type
+    MixerSound* expected = nullptr;
+    if (!active_sound.compare_exchange_strong(expected, this)) return false;
+    if (!open_first_driver(output)) {
+        active_sound = nullptr;
+        return false;
+    }
+    load_samples();
+    // Only the first sample decides: the other four may be missing and simply stay silent.
+    if (!is_loaded(Sample::gameover)) return false;
+    arm_idle_close();
+    return true;
+}
+
+bool MixerSound::open_first_driver(MixerOutput output) {
+    // SDL reads its driver from a hint; an override is the only way to beat SDL_AUDIODRIVER, which
+    // driver_candidates has already put first when it is set.
+    for (const std::string& name : driver_candidates(output, env_driver(), available_drivers())) {
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, name.c_str(), SDL_HINT_OVERRIDE);
+        const bool initialised = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+        if (!initialised) continue;
+        subsystem_open_ = true;
+        if (open_device()) {
+            driver_ = SDL_GetCurrentAudioDriver();
+            return true;
+        }
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        subsystem_open_ = false;
+    }
+    return false;
+}
+
+bool MixerSound::open_device() {
+    // No format changes allowed: SDL converts for the hardware, and the loaded samples, which the
+    // mixer converted to this exact format, stay valid across an idle close and reopen.
+    if (Mix_OpenAudioDevice(mixing_rate_hz, AUDIO_S16SYS, output_channels, buffer_frames, nullptr,
+                            0) != 0) {
+        return false;
+    }
+    // Opening resets the mixer to its default of 8 channels.
+    Mix_AllocateChannels(mixing_channels);
+    Mix_ChannelFinished(channel_finished);
+    device_open_ = true;
+    return true;
+}
+
+void MixerSound::close_device() {
+    if (!device_open_) return;
+    Mix_CloseAudio();
+    device_open_ = false;
+}
+
+void MixerSound::load_samples() {
+    // All five loads come before any check, like the original start-up.
+    for (const Sample sample : all_samples) {
+        Mix_Chunk*& slot = chunks_[static_cast<std::size_t>(sample)];
+        if (slot) continue;
+        const std::u8string path = (base_dir_ / sample_file(sample)).u8string();
+        slot = Mix_LoadWAV(reinterpret_cast<const char*>(path.c_str()));
+    }
+}
+
+void MixerSound::play(Sample sample) {
+    Mix_Chunk* const sample_chunk = chunk(sample);
+    if (!sample_chunk) return;
+    // Reopening before the channel starts means the sample is mixed from its first frame.
+    if (!device_open_ && !open_device()) return;
+    idle_timer_.stop();
+    Mix_PlayChannel(-1, sample_chunk, 0);
+}
+
+bool MixerSound::is_playing() const {
+    return device_open_ && Mix_Playing(-1) > 0;
+}
+
+void MixerSound::note_channel_finished() {
+    // Audio thread, inside the mixer's lock: touching the device here would deadlock or race, so
+    // the decision is posted to the GUI thread. The flag keeps a burst of endings to one event.
+    if (idle_check_posted_.exchange(true)) return;
+    QMetaObject::invokeMethod(
+        &idle_timer_,
+        [this] {
+            idle_check_posted_ = false;
+            arm_idle_close();
+        },
+        Qt::QueuedConnection);
+}
+
+void MixerSound::arm_idle_close() {
+    if (is_playing() || !device_open_) return;
+    idle_timer_.start(idle_close_delay_ms_);
+}
+
+void MixerSound::close_if_idle() {
+    if (!is_playing()) close_device();
+}
+
+void MixerSound::free_samples() {
+    for (const Sample sample : all_samples) {
+        Mix_Chunk*& slot = chunks_[static_cast<std::size_t>(sample)];
+        if (slot) Mix_FreeChunk(slot);
+        slot = nullptr;
+    }
+}
+
+void MixerSound::shut_down() {
+    idle_timer_.stop();
+    if (active_sound.load() == this) {
+        // Freeing a playing sample halts its channel, which would call the hook.
+        Mix_ChannelFinished(nullptr);
+        active_sound = nullptr;
+    }
+    free_samples();
+    close_device();
+    if (subsystem_open_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    subsystem_open_ = false;
+    driver_.clear();
+}
+
+}  // namespace zuzazizo

@@ -1,0 +1,164 @@
+// The splash screen's components at their designed places, and its pictures.
+//
+// The pictures are Qt resources drawn by tools/skingen. Until that library is linked (and in
+// builds without it) each one is replaced by a plain drawing of the same size, so the form keeps
+// its layout and stays usable.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+
+#include "windows/splash.h"
+#include "windows/splash_texts.h"
+
+namespace zuzazizo {
+namespace {
+
+constexpr QSize client_size_px{460, 420};
+constexpr int box_height_px = 160;
+const QColor link_colour{24, 82, 148};
+const QColor check_box_colour{8, 41, 82};
+
+enum class Placeholder { background, box, play, play_disabled, donation };
+
+QPixmap drawn_placeholder(Placeholder kind, QSize size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF inner = QRectF(pixmap.rect()).adjusted(1, 1, -1, -1);
+    const auto button = [&](const QColor& fill, const char* text) {
+        painter.setBrush(fill);
+        painter.setPen(fill.darker(150));
+        painter.drawRoundedRect(inner, 6, 6);
+        painter.setPen(Qt::white);
+        painter.drawText(inner, Qt::AlignCenter, QString::fromLatin1(text));
+    };
+    switch (kind) {
+        case Placeholder::background:
+            // Dark bands behind the white title texts and the white check-box text.
+            painter.fillRect(QRect(0, 0, size.width(), 52), check_box_colour);
+            painter.fillRect(QRect(0, 384, size.width(), size.height() - 384), check_box_colour);
+            break;
+        case Placeholder::box:
+            button(QColor(40, 70, 120), "ZUZAZIZO");
+            break;
+        case Placeholder::play:
+            button(QColor(30, 140, 60), "PLAY");
+            break;
+        case Placeholder::play_disabled:
+            button(QColor(150, 150, 150), "PLAY");
+            break;
+        case Placeholder::donation:
+            button(QColor(200, 150, 20), "DONATE");
+            break;
+    }
+    return pixmap;
+}
+
+QPixmap dialog_picture(const char* resource, Placeholder kind, QSize size) {
+    QPixmap pixmap(QString::fromLatin1(resource));
+    return pixmap.isNull() ? drawn_placeholder(kind, size) : pixmap;
+}
+
+QLabel* picture(QWidget* parent, const QPixmap& pixmap, QRect bounds) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(bounds);
+    label->setPixmap(pixmap);
+    return label;
+}
+
+QLabel* text_label(QWidget* parent, const char* text, QRect bounds, const QColor& colour, bool bold,
+                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setGeometry(bounds);
+    label->setAlignment(alignment);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    font.setBold(bold);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel* link_label(QWidget* parent, const char* text, QRect bounds) {
+    QLabel* label = text_label(parent, text, bounds, link_colour, true);
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+QPixmap box_picture() {
+    const QSize size{220, box_height_px};
+    QPixmap pixmap = dialog_picture(":/dialogs/splash_box.jpg", Placeholder::box, size);
+    if (pixmap.height() != box_height_px) pixmap = pixmap.scaledToHeight(box_height_px);
+    return pixmap;
+}
+
+}  // namespace
+
+void TSplashForm::build_components() {
+    setWindowTitle(QString::fromLatin1(splash::caption));
+    setFixedSize(client_size_px);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    im_background = picture(
+        this,
+        dialog_picture(":/dialogs/splash_background.png", Placeholder::background, client_size_px),
+        {0, 0, 460, 420});
+    im_box_picture = picture(this, box_picture(), {0, 56, 460, box_height_px});
+    im_box_picture->setAlignment(Qt::AlignCenter);
+
+    la_game_title = text_label(this, "", {0, 12, 460, 15}, Qt::white, true, Qt::AlignCenter);
+    la_version = text_label(this, "", {0, 28, 460, 15}, Qt::white, true, Qt::AlignCenter);
+    la_release_date = text_label(this, "", {0, 236, 460, 15}, Qt::black, false, Qt::AlignCenter);
+    la_website_1 = text_label(this, splash::website_label, {118, 259, 56, 15}, Qt::black, false);
+    la_website_2 = link_label(this, splash::website_text, {174, 259, 168, 15});
+    la_email_1 = text_label(this, splash::email_label, {118, 282, 56, 15}, Qt::black, false);
+    la_email_2 = link_label(this, splash::email_text, {174, 282, 168, 15});
+    la_sound_select = text_label(this, splash::sound_select, {98, 308, 116, 15}, Qt::black, false);
+
+    cb_sound = new QComboBox(this);
+    cb_sound->setEditable(false);
+    cb_sound->setGeometry(217, 308, 144, 21);
+    for (const char* item : splash::driver_items) cb_sound->addItem(QString::fromLatin1(item));
+    cb_sound->setCurrentIndex(-1);
+
+    const QSize button_size{107, 30};
+    btn_play = picture(this, dialog_picture(":/dialogs/play.png", Placeholder::play, button_size),
+                       {116, 340, 107, 30});
+    btn_play->setCursor(Qt::PointingHandCursor);
+    btn_play_disabled = picture(
+        this,
+        dialog_picture(":/dialogs/play_disabled.png", Placeholder::play_disabled, button_size),
+        {116, 340, 107, 30});
+    btn_play_disabled->setCursor(Qt::WhatsThisCursor);
+    btn_play_disabled->setToolTip(QString::fromLatin1(splash::play_hint));
+    btn_play_disabled->hide();
+    btn_paypal =
+        picture(this, dialog_picture(":/dialogs/donate.png", Placeholder::donation, button_size),
+                {237, 340, 107, 30});
+    btn_paypal->setCursor(Qt::PointingHandCursor);
+
+    chb_splashscreen = new QCheckBox(QString::fromLatin1(splash::show_at_startup), this);
+    chb_splashscreen->setGeometry(12, 391, 444, 17);
+    chb_splashscreen->setChecked(true);
+    chb_splashscreen->setAutoFillBackground(true);
+    QPalette check_palette = chb_splashscreen->palette();
+    check_palette.setColor(QPalette::Window, check_box_colour);
+    check_palette.setColor(QPalette::WindowText, Qt::white);
+    chb_splashscreen->setPalette(check_palette);
+
+    setTabOrder(cb_sound, chb_splashscreen);
+}
+
+}  // namespace zuzazizo
