@@ -13,13 +13,13 @@ namespace {
 // The sound layer and the painting code must never trap on a floating-point exception, so every
 // exception is masked for the whole run and the caller's environment restored at the end.
 class MaskedFloatingPoint {
-public:
+  public:
     MaskedFloatingPoint() { std::feholdexcept(&saved_); }
     ~MaskedFloatingPoint() { std::fesetenv(&saved_); }
     MaskedFloatingPoint(const MaskedFloatingPoint&) = delete;
     MaskedFloatingPoint& operator=(const MaskedFloatingPoint&) = delete;
 
-private:
+  private:
     std::fenv_t saved_{};
 };
 
@@ -36,7 +36,6 @@ int main(int argc, char* argv[]) {
     zuzazizo::TManualForm manual_form;
     zuzazizo::TSplashForm splash_form(form1, form1.settings());
     form1.set_splash(&splash_form);
-    splash_form.FormCreate();
 
     if (!form1.terminating()) form1.show();
     return QApplication::exec();

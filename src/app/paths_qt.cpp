@@ -4,6 +4,8 @@
 
 namespace zuzazizo {
 
-std::string executable_dir() { return QCoreApplication::applicationDirPath().toStdString(); }
+std::string executable_dir() {
+    return QCoreApplication::applicationDirPath().toStdString();
+}
 
 }  // namespace zuzazizo

@@ -14,7 +14,7 @@
 namespace zuzazizo {
 
 class QtSettingsBackend final : public SettingsBackend {
-public:
+  public:
     QtSettingsBackend();
     // For tests: a store in an explicit file of the same format.
     explicit QtSettingsBackend(const QString& file_path);
@@ -24,7 +24,7 @@ public:
 
     QString file_name() const { return settings_->fileName(); }
 
-private:
+  private:
     std::unique_ptr<QSettings> settings_;
 };
 

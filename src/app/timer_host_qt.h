@@ -14,12 +14,12 @@
 namespace zuzazizo {
 
 class QtTimerHost final : public TimerHost {
-public:
+  public:
     Handle create(Callback callback) override;
     void start(Handle handle, int interval_ms) override;
     void stop(Handle handle) override;
 
-private:
+  private:
     std::vector<std::unique_ptr<QTimer>> timers_;
 };
 

@@ -10,6 +10,7 @@
 #include "app/paths_qt.h"
 #include "skin/gfxinit.h"
 #include "skin/picture_loader_qt.h"
+#include "sound/sound_startup_sdl.h"
 #include "windows/splash.h"
 
 namespace zuzazizo {
@@ -25,11 +26,13 @@ QRect primary_screen_rect() {
 
 }  // namespace
 
-TForm1::TForm1(std::unique_ptr<SettingsBackend> backend)
+TForm1::TForm1(FormOptions options)
     : QWidget(nullptr, Qt::FramelessWindowHint),
-      backend_(backend ? std::move(backend) : std::make_unique<QtSettingsBackend>()),
+      base_dir_(options.base_dir.empty() ? executable_dir() : options.base_dir),
+      backend_(options.backend ? std::move(options.backend)
+                               : std::make_unique<QtSettingsBackend>()),
       settings_(*backend_),
-      sound_(executable_dir()),
+      sound_(base_dir_),
       engine_(EngineDeps{timer_host_, lcd_, sound_, settings_, wall_clock_, {}}) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -39,7 +42,8 @@ TForm1::TForm1(std::unique_ptr<SettingsBackend> backend)
                            "settings and high scores may not be kept.")
                        .arg(QString::fromStdString(name)));
     });
-    images_.set_observer([this](const Rect& r) { update(QRect(r.left, r.top, r.width, r.height)); });
+    images_.set_observer(
+        [this](const Rect& r) { update(QRect(r.left, r.top, r.width, r.height)); });
     FormCreate();
 }
 
@@ -49,7 +53,8 @@ void TForm1::FormCreate() {
     QGuiApplication::setApplicationDisplayName(application_title);
     setWindowTitle(application_title);
     move_off_screen();
-    fullscreen_mode_ = settings_.read_bool(settings::fullscreen_mode, settings::fullscreen_mode_default);
+    fullscreen_mode_ =
+        settings_.read_bool(settings::fullscreen_mode, settings::fullscreen_mode_default);
     Gfx_Init_Game();
     game_menu_open_ = false;
     // The key bindings and high scores are set up even after a layout error: without them every
@@ -70,11 +75,11 @@ void TForm1::Gfx_Init_Game() {
     surface_.screen_width_px = screen.width();
     surface_.screen_height_px = screen.height();
     QtPictureLoader loader;
-    const LayoutResult result =
-        zuzazizo::Gfx_Init_Game(executable_dir(), surface_, images_, loader);
+    const LayoutResult result = zuzazizo::Gfx_Init_Game(base_dir_, surface_, images_, loader);
     apply_surface();
     if (result.status == LayoutStatus::config_missing) {
-        show_error(QString::fromUtf8(config_missing_message.data(), static_cast<int>(config_missing_message.size())));
+        show_error(QString::fromUtf8(config_missing_message.data(),
+                                     static_cast<int>(config_missing_message.size())));
         terminate();
     } else if (!result.ok()) {
         show_error(QString::fromStdString(result.message));
@@ -100,8 +105,6 @@ void TForm1::centre_on_screen() {
 }
 
 bool TForm1::start_sound(SoundChoice choice) {
-    engine_.state.sound_enabled = choice != SoundChoice::none;
-    if (!engine_.state.sound_enabled) return true;
     return start_sound_or_report(sound_, choice, settings_);
 }
 
@@ -124,7 +127,11 @@ void TForm1::terminate() {
 void TForm1::FormActivate() {
     if (!first_activation_) return;
     first_activation_ = false;
-    if (splash_) splash_->show_on_first_activation();
+    if (splash_ && !splash_->has_played()) {
+        splash_->show();
+        splash_->raise();
+        splash_->activateWindow();
+    }
 }
 
 void TForm1::changeEvent(QEvent* event) {
@@ -140,7 +147,7 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    sound_.shutdown();
+    sound_.shut_down();
     event->accept();
 }
 

@@ -25,12 +25,17 @@ namespace zuzazizo {
 
 class TSplashForm;
 
+// What tests may replace: the settings store and the folder the program's files are found in.
+struct FormOptions {
+    std::unique_ptr<SettingsBackend> backend;  // default: the per-user store
+    std::string base_dir;                      // default: the executable's folder
+};
+
 class TForm1 final : public QWidget, public SplashHost {
     Q_OBJECT
 
-public:
-    // The settings backend may be given by tests; the program uses the per-user store.
-    explicit TForm1(std::unique_ptr<SettingsBackend> backend = nullptr);
+  public:
+    explicit TForm1(FormOptions options = {});
     ~TForm1() override;
 
     void set_splash(TSplashForm* splash) { splash_ = splash; }
@@ -44,6 +49,7 @@ public:
     bool terminating() const { return terminating_; }
 
     // SplashHost.
+    void set_sound_enabled(bool enabled) override { engine_.state.sound_enabled = enabled; }
     bool start_sound(SoundChoice choice) override;
     void set_splash_menu_checked(bool checked) override { splash_menu_checked_ = checked; }
     void power_on() override;
@@ -52,7 +58,7 @@ public:
 
     void FormActivate();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -64,7 +70,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void Gfx_Init_Game();
     void apply_surface();
@@ -74,6 +80,7 @@ private:
     void update_cursor(const QPoint& pos);
     bool handle_shortcut(std::uint16_t key);
 
+    std::string base_dir_;
     std::unique_ptr<SettingsBackend> backend_;
     SettingsStore settings_;
     QtTimerHost timer_host_;

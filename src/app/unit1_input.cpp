@@ -13,10 +13,14 @@ namespace {
 
 MouseButton mouse_button_of(Qt::MouseButton button) {
     switch (button) {
-        case Qt::LeftButton: return MouseButton::left;
-        case Qt::RightButton: return MouseButton::right;
-        case Qt::MiddleButton: return MouseButton::middle;
-        default: return MouseButton::other;
+        case Qt::LeftButton:
+            return MouseButton::left;
+        case Qt::RightButton:
+            return MouseButton::right;
+        case Qt::MiddleButton:
+            return MouseButton::middle;
+        default:
+            return MouseButton::other;
     }
 }
 
@@ -27,9 +31,12 @@ bool is_drag_surface(ImageId id) {
 
 Qt::CursorShape cursor_shape(Cursor cursor) {
     switch (cursor) {
-        case Cursor::hand: return Qt::PointingHandCursor;
-        case Cursor::help: return Qt::WhatsThisCursor;
-        case Cursor::arrow: break;
+        case Cursor::hand:
+            return Qt::PointingHandCursor;
+        case Cursor::help:
+            return Qt::WhatsThisCursor;
+        case Cursor::arrow:
+            break;
     }
     return Qt::ArrowCursor;
 }

@@ -17,7 +17,14 @@ QColor colour_of(std::uint32_t value) {
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
-QRect rect_of(const Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
+const QImage* qimage_of(const PicturePtr& picture) {
+    const auto* qt_picture = dynamic_cast<const QtPicture*>(picture.get());
+    return qt_picture ? &qt_picture->image() : nullptr;
+}
+
+QRect rect_of(const Rect& r) {
+    return QRect(r.left, r.top, r.width, r.height);
+}
 
 void draw_image(QPainter& painter, const Image& image, const QRect& dirty) {
     if (!image.visible || !image.picture || image.bounds.empty()) return;
@@ -28,10 +35,15 @@ void draw_image(QPainter& painter, const Image& image, const QRect& dirty) {
     if (!picture) return;
     painter.setClipRect(clip);
     switch (image.draw_rule) {
-        case DrawRule::at_own_size: painter.drawImage(bounds.topLeft(), *picture); break;
-        case DrawRule::stretched: painter.drawImage(bounds, *picture); break;
+        case DrawRule::at_own_size:
+            painter.drawImage(bounds.topLeft(), *picture);
+            break;
+        case DrawRule::stretched:
+            painter.drawImage(bounds, *picture);
+            break;
         case DrawRule::centred: {
-            const QPoint corner = bounds.center() - QPoint(picture->width() / 2, picture->height() / 2);
+            const QPoint corner =
+                bounds.center() - QPoint(picture->width() / 2, picture->height() / 2);
             painter.drawImage(corner, *picture);
             break;
         }
@@ -39,7 +51,8 @@ void draw_image(QPainter& painter, const Image& image, const QRect& dirty) {
 }
 
 void paint_model(QPainter& painter, const ImageModel& images, const QRect& dirty) {
-    for (std::size_t i = 0; i < image_count; ++i) draw_image(painter, images[static_cast<ImageId>(i)], dirty);
+    for (std::size_t i = 0; i < image_count; ++i)
+        draw_image(painter, images[static_cast<ImageId>(i)], dirty);
 }
 
 }  // namespace
@@ -65,7 +78,7 @@ void TForm1::update_window_shape() {
         QPainter painter(&frame);
         paint_model(painter, images_, frame.rect());
     }
-    const QImage mask = frame.createMaskFromColor(key.rgb(), Qt::MaskOutColor);
+    const QImage mask = frame.createMaskFromColor(key.rgb(), Qt::MaskInColor);
     const QRegion shape(QBitmap::fromImage(mask));
     if (shape.isEmpty()) {
         clearMask();  // nothing but key colour: keep the window whole rather than invisible
