@@ -119,6 +119,7 @@ QImage splash_background() {
     p.drawLine(0, 229, 460, 229);
     p.drawLine(0, 382, 460, 382);
     // Faint seams of a ball sweeping through the corners of the panel.
+    p.setClipRect(QRect(0, 231, 460, 150));
     p.setPen(QPen(QColor(200, 40, 36, 50), 3));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(-150, 200, 230, 230), -60 * 16, 120 * 16);
@@ -141,6 +142,12 @@ QImage splash_box(const QImage& handheld) {
     side.lineTo(front.bottomRight() + QPointF(28, -10));
     side.lineTo(front.bottomRight());
     p.fillPath(side, QColor(150, 28, 26));
+    QPainterPath lid;
+    lid.moveTo(front.topLeft());
+    lid.lineTo(front.topLeft() + QPointF(28, -10));
+    lid.lineTo(front.topRight() + QPointF(28, -10));
+    lid.lineTo(front.topRight());
+    p.fillPath(lid, QColor(226, 84, 72));
     p.fillRect(front, QColor(200, 40, 36));
     p.fillRect(front.adjusted(6, 6, -6, -38), QColor(250, 248, 240));
     p.drawImage(front.adjusted(12, 10, -12, -42), handheld);

@@ -6,9 +6,9 @@
 
 namespace skingen {
 
-QImage backdrop_picture();       // 1024 by 768, a ball park under floodlights at night
-QImage logo_picture();           // 64 by 32
-QImage splash_background();      // 460 by 420
+QImage backdrop_picture();                  // 1024 by 768, a ball park under floodlights at night
+QImage logo_picture();                      // 64 by 32
+QImage splash_background();                 // 460 by 420
 QImage splash_box(const QImage& handheld);  // 460 by 160, the retail box
 QImage dialog_button(const QString& caption, QRgb face, bool enabled);  // 107 by 30
 

@@ -106,17 +106,19 @@ void ball_at_bat(QPainter& p, QPointF h) {
     blob(p, h + QPointF(42, 21), 5.2, 5.2);
 }
 
-// Bonus: the bat lifted over the head in both hands, then waved high in one.
-void cheer_bat_overhead(QPainter& p, QPointF h) {
-    limb(p, {h + QPointF(-5, 11), h + QPointF(-11, 2), h + QPointF(-10, -11)}, 3.2);
-    limb(p, {h + QPointF(4, 11), h + QPointF(11, 2), h + QPointF(10, -11)}, 3.2);
-    bat(p, h + QPointF(-17, -12), h + QPointF(20, -14));
+// Bonus: the batter drops the bat and cheers, arms flung up, then out, as in a jump.
+void cheer_arms_up(QPainter& p, QPointF h) {
+    limb(p, {h + QPointF(-5, 11), h + QPointF(-11, 1), h + QPointF(-14, -10)}, 3.2);
+    limb(p, {h + QPointF(4, 11), h + QPointF(10, 1), h + QPointF(13, -10)}, 3.2);
+    blob(p, h + QPointF(-14.5, -11), 2.8, 2.8);
+    blob(p, h + QPointF(13.5, -11), 2.8, 2.8);
 }
 
-void cheer_bat_waved(QPainter& p, QPointF h) {
-    limb(p, {h + QPointF(-5, 11), h + QPointF(-15, 6), h + QPointF(-21, -2)}, 3.2);
-    limb(p, {h + QPointF(4, 11), h + QPointF(14, 5), h + QPointF(18, -4)}, 3.2);
-    bat(p, h + QPointF(18, -3), h + QPointF(33, -24));
+void cheer_arms_out(QPainter& p, QPointF h) {
+    limb(p, {h + QPointF(-5, 11), h + QPointF(-15, 9), h + QPointF(-25, 6)}, 3.2);
+    limb(p, {h + QPointF(4, 11), h + QPointF(14, 9), h + QPointF(24, 6)}, 3.2);
+    blob(p, h + QPointF(-26, 6), 2.8, 2.8);
+    blob(p, h + QPointF(25, 6), 2.8, 2.8);
 }
 
 }  // namespace
@@ -136,8 +138,8 @@ void add_batters(Skin& skin) {
         put(skin, row[3], [h](QPainter& p) { ball_at_bat(p, h); });
     }
     const QPointF h3 = batter_origin(3);
-    put(skin, im_hero_3_5, [h3](QPainter& p) { cheer_bat_overhead(p, h3); });
-    put(skin, im_hero_3_6, [h3](QPainter& p) { cheer_bat_waved(p, h3); });
+    put(skin, im_hero_3_5, [h3](QPainter& p) { cheer_arms_up(p, h3); });
+    put(skin, im_hero_3_6, [h3](QPainter& p) { cheer_arms_out(p, h3); });
 }
 
 namespace {

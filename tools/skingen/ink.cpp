@@ -6,8 +6,8 @@ namespace skingen {
 
 namespace {
 
-const QColor ink_colour{26, 30, 24, 228};
-const QColor shadow_colour{40, 52, 34, 52};
+const QColor ink_colour{26, 30, 24, 240};
+const QColor shadow_colour{40, 52, 34, 44};
 constexpr QPoint shadow_offset_px{2, 2};
 
 // Draws the shape in black into a mask the size of the LCD.

@@ -4,6 +4,7 @@
 // Run by the build on the offscreen platform; writes everything the program reads beside its
 // executable, a preview of the skin for people to look at, and the pictures of the dialogs.
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -67,6 +68,13 @@ bool write_data(const Skin& skin, const QDir& bin) {
             fail(QStringLiteral("Whatsnew.txt")));
 }
 
+bool write_previews_beside(const Skin& skin, const QDir& bin, const QString& preview_path) {
+    const QFileInfo preview(preview_path);
+    const QString sheet = preview.path() + "/" + preview.completeBaseName() + "-manual.png";
+    return (write_previews(skin, preview_path) || fail(preview_path)) &&
+           (write_manual_sheet(bin.filePath("Graphics/Manual"), sheet) || fail(sheet));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,7 +89,6 @@ int main(int argc, char** argv) {
     if (!make_dirs(bin, dialogs)) return 1;
     const Skin skin = draw_skin();
     const bool ok = write_data(skin, bin) && write_dialog_pictures(skin, dialogs) &&
-                    (write_previews(skin, QString::fromLocal8Bit(argv[2])) ||
-                     fail(QStringLiteral("the previews")));
+                    write_previews_beside(skin, bin, QString::fromLocal8Bit(argv[2]));
     return ok ? 0 : 1;
 }

@@ -64,16 +64,14 @@ void key_cap(QPainter& p, QPointF top_left, const QString& label) {
 QImage handheld(const Skin& skin, int width_px) {
     PreviewOptions options{[](ImageId) { return true; }};
     options.transparent_outside = true;
-    return render_preview(skin, options)
-        .scaledToWidth(width_px, Qt::SmoothTransformation);
+    return render_preview(skin, options).scaledToWidth(width_px, Qt::SmoothTransformation);
 }
 
 QImage screen(const Skin& skin, std::initializer_list<ImageId> lit, std::array<int, 5> digits,
               const QRect& part_lcd, qreal scale) {
     const std::vector<ImageId> shown(lit);
-    PreviewOptions options{[shown](ImageId id) {
-        return std::find(shown.begin(), shown.end(), id) != shown.end();
-    }};
+    PreviewOptions options{
+        [shown](ImageId id) { return std::find(shown.begin(), shown.end(), id) != shown.end(); }};
     options.digits = digits;
     const QImage whole = render_preview(skin, options);
     const QRect part = part_lcd.translated(lcd_rect.topLeft());

@@ -56,15 +56,25 @@ struct ClockRow {
 };
 
 constexpr std::array<ClockRow, 5> clock_rows{{
-    {im_panel_time_1, im_panel_time_pm, {-1, 3, 4, 5, -1},
+    {im_panel_time_1,
+     im_panel_time_pm,
+     {-1, 3, 4, 5, -1},
      "<b>TIME 1</b> \u2013 the time of day, hours and minutes, with AM or PM."},
-    {im_panel_time_2, im_panel_time_pm, {-1, 3, 4, 5, -1},
+    {im_panel_time_2,
+     im_panel_time_pm,
+     {-1, 3, 4, 5, -1},
      "<b>TIME 2</b> \u2013 the same time of day, as the second time."},
-    {im_panel_alarm, im_panel_time_am, {1, 2, 0, 0, -1},
+    {im_panel_alarm,
+     im_panel_time_am,
+     {1, 2, 0, 0, -1},
      "<b>ALARM</b> \u2013 the alarm time, set at 12:00 AM."},
-    {im_panel_date, im_panel_time_colon, {-1, 7, -1, 4, -1},
+    {im_panel_date,
+     im_panel_time_colon,
+     {-1, 7, -1, 4, -1},
      "<b>DATE</b> \u2013 month and day (here 4 July)."},
-    {im_panel_chrono, im_panel_time_colon, {0, 0, 0, 0, 0},
+    {im_panel_chrono,
+     im_panel_time_colon,
+     {0, 0, 0, 0, 0},
      "<b>CHRONO</b> \u2013 the chronometer, standing at 00:00 0."},
 }};
 
@@ -90,11 +100,10 @@ QImage clock_page(const Skin& skin) {
 QImage start_page(const Skin& skin) {
     QImage page = blank_page(4, QStringLiteral("Starting a game"));
     QPainter p(&page);
-    const QImage ready =
-        screen(skin,
-               {im_panel_game_a, im_panel_sound, im_hero_2_1, im_hero_2_2, im_item_top_2_1,
-                im_item_top_2_4},
-               {-1, 3, 5, 0, -1}, whole_lcd, 0.5);
+    const QImage ready = screen(skin,
+                                {im_panel_game_a, im_panel_sound, im_hero_2_1, im_hero_2_2,
+                                 im_item_top_2_1, im_item_top_2_4},
+                                {-1, 3, 5, 0, -1}, whole_lcd, 0.5);
     framed(p, QPointF(margin_px, body_top_px + 4), ready);
     text(p, QRectF(margin_px + ready.width() + 12, body_top_px, 190, 240),
          QStringLiteral("<b>Hold GAME A</b> (or GAME B): the screen shows the high score of "
@@ -114,9 +123,8 @@ QImage batting_page(const Skin& skin) {
     QImage page = blank_page(5, QStringLiteral("Batting and scoring"));
     QPainter p(&page);
     const QImage play = screen(skin,
-                               {im_panel_game_a, im_panel_sound, im_item_top_2_1,
-                                im_item_top_2_5, im_item_3_2, im_item_1_4, im_hero_2_1,
-                                im_hero_2_3, im_hero_2_4},
+                               {im_panel_game_a, im_panel_sound, im_item_top_2_1, im_item_top_2_5,
+                                im_item_3_2, im_item_1_4, im_hero_2_1, im_hero_2_3, im_hero_2_4},
                                {-1, 4, 5, 0, -1}, whole_lcd, 0.5);
     framed(p, QPointF(margin_px, body_top_px + 4), play);
     text(p, QRectF(margin_px + play.width() + 12, body_top_px, 190, 250),
@@ -134,11 +142,11 @@ QImage batting_page(const Skin& skin) {
 QImage misses_page(const Skin& skin) {
     QImage page = blank_page(6, QStringLiteral("Misses and game over"));
     QPainter p(&page);
-    const QImage over = screen(skin,
-                               {im_panel_game_b, im_panel_sound, im_item_top_1_1,
-                                im_item_top_1_2, im_panel_miss_1, im_panel_miss_2,
-                                im_panel_miss_3, im_item_1_miss, im_hero_2_1, im_hero_2_2},
-                               {1, 2, 3, 0, -1}, whole_lcd, 0.5);
+    const QImage over =
+        screen(skin,
+               {im_panel_game_b, im_panel_sound, im_item_top_1_1, im_item_top_1_2, im_panel_miss_1,
+                im_panel_miss_2, im_panel_miss_3, im_item_1_miss, im_hero_2_1, im_hero_2_2},
+               {1, 2, 3, 0, -1}, whole_lcd, 0.5);
     framed(p, QPointF(margin_px, body_top_px + 4), over);
     text(p, QRectF(margin_px + over.width() + 12, body_top_px, 190, 250),
          QStringLiteral("A ball that comes down a lane where the batter is not standing is "

@@ -133,7 +133,6 @@ QRect digit_place(std::size_t i) {
     return QRect(QPoint(lcd::digit_left[i], lcd::digit_top), lcd::digit_size_px);
 }
 
-
 // The ink stays two pixels clear of the right and bottom edges for the shadow.
 void add_digit_set(Skin& skin, const std::array<ImageId, 10>& ids, const QRect& place, qreal t) {
     const QRectF box(place.left(), place.top(), place.width() - 2, place.height() - 2);

@@ -57,10 +57,9 @@ void draw_part(QPainter& p, const SkinPart& part, ImageId id, const QImage& pict
 
 constexpr QRgb desk_colour = 0xff3a3632;
 
-
 std::size_t digit_place_index(ImageId id) {
-    return static_cast<std::size_t>(
-        std::find(digit_place_ids.begin(), digit_place_ids.end(), id) - digit_place_ids.begin());
+    return static_cast<std::size_t>(std::find(digit_place_ids.begin(), digit_place_ids.end(), id) -
+                                    digit_place_ids.begin());
 }
 
 QImage desk_to_alpha(const QImage& picture) {
@@ -138,6 +137,22 @@ bool write_previews(const Skin& skin, const QString& preview_path) {
     PreviewOptions pressed{[](ImageId) { return false; }, true, true, {-1, -1, -1, -1, -1}};
     ok = render_preview(skin, pressed).save(stem + "-pressed-lit.png") && ok;
     return ok;
+}
+
+bool write_manual_sheet(const QString& manual_dir, const QString& sheet_path) {
+    constexpr int columns = 2, rows = 4, gap_px = 6, page_w = 390, page_h = 300;
+    QImage sheet(columns * (page_w + gap_px) + gap_px, rows * (page_h + gap_px) + gap_px,
+                 QImage::Format_RGB32);
+    sheet.fill(desk_colour);
+    QPainter p(&sheet);
+    for (int n = 0; n < columns * rows; ++n) {
+        const QImage page(QStringLiteral("%1/%2.bmp").arg(manual_dir).arg(n + 1));
+        if (page.isNull()) return false;
+        p.drawImage(gap_px + (n % columns) * (page_w + gap_px),
+                    gap_px + (n / columns) * (page_h + gap_px), page);
+    }
+    p.end();
+    return sheet.save(sheet_path);
 }
 
 }  // namespace skingen

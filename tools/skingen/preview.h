@@ -26,4 +26,7 @@ QImage render_preview(const Skin& skin, const PreviewOptions& options);
 // The all-segments display and one picture per group of segments, beside the main preview.
 bool write_previews(const Skin& skin, const QString& preview_path);
 
+// The eight manual pages side by side, since few viewers open a bitmap.
+bool write_manual_sheet(const QString& manual_dir, const QString& sheet_path);
+
 }  // namespace skingen

@@ -14,9 +14,8 @@ constexpr double amplitude = 0.32 * 32767;
 constexpr double fade_ms = 4.0;
 
 // Notes of the tunes, in Hz.
-constexpr double c5 = 523.25, e5 = 659.26, g5 = 783.99, a5 = 880.00, c6 = 1046.50,
-                 d6 = 1174.66, e6 = 1318.51, g6 = 1567.98, c7 = 2093.00, e7 = 2637.02,
-                 g7 = 3135.96;
+constexpr double c5 = 523.25, e5 = 659.26, g5 = 783.99, a5 = 880.00, c6 = 1046.50, d6 = 1174.66,
+                 e6 = 1318.51, g6 = 1567.98, c7 = 2093.00, e7 = 2637.02, g7 = 3135.96;
 
 constexpr std::array<Tone, 1> move_tones{{{c7, 34, 0}}};
 constexpr std::array<Tone, 2> got_tones{{{e7, 55, 30}, {g7, 80, 0}}};
