@@ -2,8 +2,9 @@
 
 namespace skingen {
 
-QString readme_text() {
-    return QStringLiteral(R"(Zuzazizo (Corvane, Pocketeer) Simulator
+namespace {
+
+constexpr const char readme[] = R"(Zuzazizo (Corvane, Pocketeer) Simulator
 Version 5.00 * Final *
 =======================================
 
@@ -87,11 +88,9 @@ SoundMode, Key1 to Key6, HiScore1, HiScore2. Delete the file to start afresh.
 
 Everything of the look and the sound of this simulator (the case, the segments,
 the manual pages, the beeps) is drawn and synthesised by its own build tool.
-)");
-}
+)";
 
-QString whatsnew_text() {
-    return QStringLiteral(R"(Zuzazizo (Corvane, Pocketeer) Simulator - What's new
+constexpr const char whatsnew[] = R"(Zuzazizo (Corvane, Pocketeer) Simulator - What's new
 ====================================================
 
 Version 5.00 * Final *
@@ -122,7 +121,15 @@ Version 2.00
 
 Version 1.00
   - First release: game A, time of day, high score.
-)");
+)";
+
+}  // namespace
+
+QString readme_text() {
+    return QString::fromUtf8(readme);
+}
+QString whatsnew_text() {
+    return QString::fromUtf8(whatsnew);
 }
 
 }  // namespace skingen
