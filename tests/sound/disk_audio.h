@@ -3,6 +3,7 @@
 // Header-only because only the front-end test binary uses it and its sources are globbed by name.
 #pragma once
 
+#include <unistd.h>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -16,6 +17,15 @@
 namespace zuzazizo::testing {
 
 inline constexpr int wav_rate_hz = 22050;
+
+// A folder of its own for one test in one process: other builds may run the same tests at once.
+inline std::filesystem::path fresh_test_dir(const std::string& test_name) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                      ("zuzazizo_" + test_name + "_" + std::to_string(getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir;
+}
 
 inline int wav_frames(int duration_ms) {
     return wav_rate_hz * duration_ms / 1000;

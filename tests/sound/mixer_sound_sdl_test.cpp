@@ -43,8 +43,7 @@ class DiskSound : public ::testing::Test {
     void SetUp() override {
         ensure_qapp();
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() / (std::string("zuzazizo_sound_") + info->name());
-        fs::remove_all(dir_);
+        dir_ = testing::fresh_test_dir(std::string("sound_") + info->name());
         testing::write_sound_folder(dir_);
         output_env_.emplace("SDL_DISKAUDIOFILE", output_file().string());
     }

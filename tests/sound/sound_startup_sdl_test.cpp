@@ -18,8 +18,9 @@ class SoundStartUp : public ::testing::Test {
   protected:
     void SetUp() override {
         ensure_qapp();
-        dir_ = fs::temp_directory_path() / "zuzazizo_sound_startup";
-        fs::remove_all(dir_);
+        dir_ = testing::fresh_test_dir(
+            std::string("startup_") +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
         testing::write_sound_folder(dir_);
         set_error_hook([this](const QString& text) { errors_ << text; });
         backend_.values = {{"SoundMode", "0"}, {"SplashScreen", "0"}};

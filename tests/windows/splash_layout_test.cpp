@@ -31,7 +31,7 @@ QWidget* next_tab_stop(QWidget* from) {
 
 class SplashLayout : public ::testing::Test {
   protected:
-    void SetUp() override { ensure_qapp(); }
+    QApplication& app = ensure_qapp();  // before the form below
     IdleHost host;
     MemorySettingsBackend backend;
     SettingsStore settings{backend};
