@@ -10,7 +10,7 @@ namespace zuzazizo {
 enum class SoundChoice { direct_sound = 0, multimedia = 1, none = 2 };
 
 class SplashHost {
-public:
+  public:
     virtual ~SplashHost() = default;
     // The engine's `sound_enabled`: true for a real output, false for "(no sound)". Set by the
     // play action before the sound starts, as the firmware expects.

@@ -101,6 +101,69 @@ QPixmap box_picture() {
     return pixmap;
 }
 
+void add_pictures(TSplashForm& form) {
+    form.im_background = picture(
+        &form,
+        dialog_picture(":/dialogs/splash_background.png", Placeholder::background, client_size_px),
+        {0, 0, 460, 420});
+    form.im_box_picture = picture(&form, box_picture(), {0, 56, 460, box_height_px});
+    form.im_box_picture->setAlignment(Qt::AlignCenter);
+}
+
+void add_texts(TSplashForm& form) {
+    form.la_game_title = text_label(&form, "", {0, 12, 460, 15}, Qt::white, true, Qt::AlignCenter);
+    form.la_version = text_label(&form, "", {0, 28, 460, 15}, Qt::white, true, Qt::AlignCenter);
+    form.la_release_date =
+        text_label(&form, "", {0, 236, 460, 15}, Qt::black, false, Qt::AlignCenter);
+    form.la_website_1 =
+        text_label(&form, splash::website_label, {118, 259, 56, 15}, Qt::black, false);
+    form.la_website_2 = link_label(&form, splash::website_text, {174, 259, 168, 15});
+    form.la_email_1 = text_label(&form, splash::email_label, {118, 282, 56, 15}, Qt::black, false);
+    form.la_email_2 = link_label(&form, splash::email_text, {174, 282, 168, 15});
+    form.la_sound_select =
+        text_label(&form, splash::sound_select, {98, 308, 116, 15}, Qt::black, false);
+}
+
+void add_buttons(TSplashForm& form) {
+    const QSize button_size{107, 30};
+    form.btn_play =
+        picture(&form, dialog_picture(":/dialogs/play.png", Placeholder::play, button_size),
+                {116, 340, 107, 30});
+    form.btn_play->setCursor(Qt::PointingHandCursor);
+    form.btn_play_disabled = picture(
+        &form,
+        dialog_picture(":/dialogs/play_disabled.png", Placeholder::play_disabled, button_size),
+        {116, 340, 107, 30});
+    form.btn_play_disabled->setCursor(Qt::WhatsThisCursor);
+    form.btn_play_disabled->setToolTip(QString::fromLatin1(splash::play_hint));
+    form.btn_play_disabled->hide();
+    form.btn_paypal =
+        picture(&form, dialog_picture(":/dialogs/donate.png", Placeholder::donation, button_size),
+                {237, 340, 107, 30});
+    form.btn_paypal->setCursor(Qt::PointingHandCursor);
+}
+
+void add_choices(TSplashForm& form) {
+    form.cb_sound = new QComboBox(&form);
+    form.cb_sound->setEditable(false);
+    form.cb_sound->setGeometry(217, 308, 144, 21);
+    for (const char* item : splash::driver_items) form.cb_sound->addItem(QString::fromLatin1(item));
+    form.cb_sound->setCurrentIndex(-1);
+
+    form.chb_splashscreen = new QCheckBox(QString::fromLatin1(splash::show_at_startup), &form);
+    form.chb_splashscreen->setGeometry(12, 391, 444, 17);
+    form.chb_splashscreen->setChecked(true);
+    // Buttons fill with their Button role by default; the strip is the window colour.
+    form.chb_splashscreen->setBackgroundRole(QPalette::Window);
+    form.chb_splashscreen->setAutoFillBackground(true);
+    QPalette palette = form.chb_splashscreen->palette();
+    palette.setColor(QPalette::Window, check_box_colour);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    form.chb_splashscreen->setPalette(palette);
+
+    QWidget::setTabOrder(form.cb_sound, form.chb_splashscreen);
+}
+
 }  // namespace
 
 void TSplashForm::build_components() {
@@ -110,55 +173,11 @@ void TSplashForm::build_components() {
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
     setAutoFillBackground(true);
-
-    im_background = picture(
-        this,
-        dialog_picture(":/dialogs/splash_background.png", Placeholder::background, client_size_px),
-        {0, 0, 460, 420});
-    im_box_picture = picture(this, box_picture(), {0, 56, 460, box_height_px});
-    im_box_picture->setAlignment(Qt::AlignCenter);
-
-    la_game_title = text_label(this, "", {0, 12, 460, 15}, Qt::white, true, Qt::AlignCenter);
-    la_version = text_label(this, "", {0, 28, 460, 15}, Qt::white, true, Qt::AlignCenter);
-    la_release_date = text_label(this, "", {0, 236, 460, 15}, Qt::black, false, Qt::AlignCenter);
-    la_website_1 = text_label(this, splash::website_label, {118, 259, 56, 15}, Qt::black, false);
-    la_website_2 = link_label(this, splash::website_text, {174, 259, 168, 15});
-    la_email_1 = text_label(this, splash::email_label, {118, 282, 56, 15}, Qt::black, false);
-    la_email_2 = link_label(this, splash::email_text, {174, 282, 168, 15});
-    la_sound_select = text_label(this, splash::sound_select, {98, 308, 116, 15}, Qt::black, false);
-
-    cb_sound = new QComboBox(this);
-    cb_sound->setEditable(false);
-    cb_sound->setGeometry(217, 308, 144, 21);
-    for (const char* item : splash::driver_items) cb_sound->addItem(QString::fromLatin1(item));
-    cb_sound->setCurrentIndex(-1);
-
-    const QSize button_size{107, 30};
-    btn_play = picture(this, dialog_picture(":/dialogs/play.png", Placeholder::play, button_size),
-                       {116, 340, 107, 30});
-    btn_play->setCursor(Qt::PointingHandCursor);
-    btn_play_disabled = picture(
-        this,
-        dialog_picture(":/dialogs/play_disabled.png", Placeholder::play_disabled, button_size),
-        {116, 340, 107, 30});
-    btn_play_disabled->setCursor(Qt::WhatsThisCursor);
-    btn_play_disabled->setToolTip(QString::fromLatin1(splash::play_hint));
-    btn_play_disabled->hide();
-    btn_paypal =
-        picture(this, dialog_picture(":/dialogs/donate.png", Placeholder::donation, button_size),
-                {237, 340, 107, 30});
-    btn_paypal->setCursor(Qt::PointingHandCursor);
-
-    chb_splashscreen = new QCheckBox(QString::fromLatin1(splash::show_at_startup), this);
-    chb_splashscreen->setGeometry(12, 391, 444, 17);
-    chb_splashscreen->setChecked(true);
-    chb_splashscreen->setAutoFillBackground(true);
-    QPalette check_palette = chb_splashscreen->palette();
-    check_palette.setColor(QPalette::Window, check_box_colour);
-    check_palette.setColor(QPalette::WindowText, Qt::white);
-    chb_splashscreen->setPalette(check_palette);
-
-    setTabOrder(cb_sound, chb_splashscreen);
+    // Creation order is stacking order: the background first, the controls above it.
+    add_pictures(*this);
+    add_texts(*this);
+    add_buttons(*this);
+    add_choices(*this);
 }
 
 }  // namespace zuzazizo

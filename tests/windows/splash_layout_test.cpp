@@ -120,6 +120,9 @@ TEST_F(SplashLayout, DriverListAndCheckBox) {
     EXPECT_EQ(splash.chb_splashscreen->palette().color(QPalette::WindowText), QColor(Qt::white));
     EXPECT_EQ(splash.chb_splashscreen->palette().color(QPalette::Window), QColor(8, 41, 82));
     EXPECT_TRUE(splash.chb_splashscreen->autoFillBackground());
+    // What is drawn, not only what is set: the strip behind the text is dark blue.
+    const QImage strip = splash.chb_splashscreen->grab().toImage();
+    EXPECT_EQ(strip.pixelColor(strip.width() - 2, strip.height() / 2), QColor(8, 41, 82));
     // Tab order: the list, then the check box; the pictures take no focus.
     EXPECT_EQ(next_tab_stop(splash.cb_sound), splash.chb_splashscreen);
     EXPECT_EQ(next_tab_stop(splash.chb_splashscreen), splash.cb_sound);
