@@ -13,7 +13,6 @@ export HOME=$E2E_HOME XDG_CONFIG_HOME=$E2E_HOME/config XDG_RUNTIME_DIR=$E2E_HOME
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 E2E_PID=""
 E2E_XPID=""
-E2E_SHOT_COUNT=0
 
 e2e_cleanup() {
   [ -n "$E2E_PID" ] && kill -9 "$E2E_PID" 2>/dev/null || true
@@ -75,7 +74,9 @@ key_down() { xdotool keydown "$1"; sleep 0.15; }
 key_up() { xdotool keyup "$1"; sleep 0.15; }
 
 shot() {
-  E2E_SHOT_COUNT=$((E2E_SHOT_COUNT + 1))
+  # Readings run in subshells, so the counter lives in a file.
+  E2E_SHOT_COUNT=$(( $(cat "$E2E_HOME/shots" 2>/dev/null || echo 0) + 1 ))
+  echo "$E2E_SHOT_COUNT" > "$E2E_HOME/shots"
   E2E_LAST_SHOT=$E2E_SHOTS/$(basename "$0" .sh)-$E2E_SHOT_COUNT.png
   import -window root "$E2E_LAST_SHOT"
 }

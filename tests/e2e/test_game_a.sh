@@ -5,6 +5,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_start FullscreenMode=0 SplashScreen=0 SoundMode=2 HiScore1=470
 
 expect_eq "all segments at power-on" "8888" "$(panel)"
+key 3  # from the power-on display to the time of day
 key_down 1
 expect_eq "ready screen shows the high score" "_470" "$(panel)"
 expect_eq "batter in the centre, not at the sides" "1 0 0" "$(lit im_hero_2_1 im_hero_1_1 im_hero_3_1)"

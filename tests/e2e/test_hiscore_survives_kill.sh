@@ -6,6 +6,7 @@ e2e_start FullscreenMode=0 SplashScreen=0 SoundMode=2 HiScore1=0
 
 # Silent start (LEFT while GAME A is held), then the batter waits under lane 1, where the first
 # ball always comes: that strike beats the stored 0, and the balls of the other lanes end the game.
+key 3
 key_down 1
 key Left
 key_up 1
@@ -23,6 +24,7 @@ E2E_PID=""
 pass "game over wrote HiScore1=$written"
 
 e2e_launch
+key 3
 key_down 1
 printf -v expected '%4s' "$written"
 expect_eq "high score after a kill and a restart" "${expected// /_}" "$(panel)"

@@ -12,6 +12,7 @@ e2e_start FullscreenMode=0 SplashScreen=0 SoundMode=0
 sleep 0.5
 expect_eq "nothing sounds at power-on" "0" "$(loud_bytes)"
 
+key 3
 key_down 1
 key Left
 key_up 1
@@ -22,6 +23,7 @@ expect_eq "a silent start plays nothing" "0" "$(loud_bytes)"
 kill -9 "$E2E_PID"
 rm -f "$SDL_DISKAUDIOFILE"
 e2e_launch
+key 3
 key_down 1
 key_up 1
 sleep 1.5
