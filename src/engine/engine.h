@@ -90,6 +90,10 @@ class Engine {
 
     Lcd& lcd() { return lcd_; }
 
+    // Called at the end of every play tick. Tools and benchmarks watch a game through it; the
+    // program leaves it empty.
+    std::function<void()> on_play_tick;
+
   private:
     void game_down(bool& latch, ImageId pressed, std::int32_t ready_mode);
     void game_up(bool& latch, ImageId pressed, std::int32_t ready_mode);

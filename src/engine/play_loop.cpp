@@ -45,6 +45,7 @@ void Engine::Timer_GameTimer() {
         Snd_Play(Sample::move);
     }
     Gam_Set_Level();
+    if (on_play_tick) on_play_tick();
 }
 
 void Engine::fly_off_struck_ball(int lane) {

@@ -97,8 +97,10 @@ void draw_branding(QPainter& p) {
             p.drawEllipse(QPointF(520.0 + col * 9 + (row % 2) * 4.5, 332.0 + row * 8), 2.2, 2.2);
 }
 
-// Edge pixels become opaque case colour or pure key colour: a blend with the key would leave a
-// magenta fringe around the window. Partly covered pixels are blended with a dark shade instead.
+// Edge pixels become opaque case colour or fully transparent: the windowed program keys out its
+// background colour, and any blend with it would leave a fringe of that colour around the window.
+// Partly covered pixels are blended with a dark shade instead. Transparent rather than painted in
+// the key colour, so that the fullscreen backdrop shows round the case's corners too.
 QImage keyed(const QImage& drawn) {
     QImage out = drawn.convertToFormat(QImage::Format_ARGB32);
     const QColor edge(14, 18, 26);
@@ -107,7 +109,7 @@ QImage keyed(const QImage& drawn) {
         for (int x = 0; x < out.width(); ++x) {
             const int a = qAlpha(row[x]);
             if (a < 96) {
-                row[x] = colour_key;
+                row[x] = qRgba(0, 0, 0, 0);
                 continue;
             }
             const auto mix = [a](int c, int e) { return (c * a + e * (255 - a)) / 255; };

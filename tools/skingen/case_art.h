@@ -5,9 +5,6 @@
 
 namespace skingen {
 
-// The windowed program shows everything of this colour as see-through.
-inline constexpr QRgb colour_key = 0xffff00ff;
-
 void add_case(Skin& skin);
 
 }  // namespace skingen

@@ -77,7 +77,7 @@ QImage unkeyed(const QImage& picture) {
     for (int y = 0; y < out.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x)
-            if (row[x] == colour_key) row[x] = desk_colour;
+            if (qAlpha(row[x]) == 0) row[x] = desk_colour;
     }
     return out;
 }

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# CPU time and wake-ups per second of the real program while its clock runs for 60 s, with a real
+# sound output chosen (the first entry of the driver list). Wake-ups are the context switches of
+# all the process's threads.
+#   bench/idle_wakeups.sh [BIN_DIR] [SECONDS]
+source "$(dirname "$0")/xvfb.sh" "${1:-build/bin}"
+seconds=${2:-60}
+bench_settings FullscreenMode=0 SplashScreen=0 SoundMode=0
+
+"$BENCH_BIN/zuzazizo" >/dev/null 2>&1 &
+pid=$!
+sleep 2
+xdotool key 3   # from the power-on display to the running time of day
+sleep 3         # let the sound device's idle close happen
+
+switches() { cat /proc/$pid/task/*/status | awk '/ctxt_switches/ {n += $2} END {print n}'; }
+cpu_ticks() { awk '{print $14 + $15}' /proc/$pid/stat; }
+s0=$(switches); c0=$(cpu_ticks)
+sleep "$seconds"
+s1=$(switches); c1=$(cpu_ticks)
+kill $pid
+hz=$(getconf CLK_TCK)
+echo "over ${seconds} s of the running clock: $(awk -v a="$s0" -v b="$s1" -v t="$seconds" 'BEGIN{printf "%.2f", (b-a)/t}') wake-ups/s, CPU $(awk -v a="$c0" -v b="$c1" -v h="$hz" 'BEGIN{printf "%.0f", (b-a)*1000/h}') ms"

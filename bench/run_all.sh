@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Every benchmark, from a Release build in build-release/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-release
+bin=build-release/bin
+build-release/bench/engine_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+build-release/bench/paint_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+bash bench/startup_compare.sh "$bin" 15
+bash bench/idle_wakeups.sh "$bin" 60
+source bench/xvfb.sh "$bin"
+"$bin/tick_period" 1000
