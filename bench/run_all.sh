@@ -9,5 +9,4 @@ build-release/bench/engine_bench --benchmark_repetitions=5 --benchmark_report_ag
 build-release/bench/paint_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 bash bench/startup_compare.sh "$bin" 15
 bash bench/idle_wakeups.sh "$bin" 60
-source bench/xvfb.sh "$bin"
-"$bin/tick_period" 1000
+bash bench/tick_period.sh "$bin" 1000

@@ -1,22 +1,63 @@
 #include "app/timer_host_qt.h"
 
+#include <algorithm>
+#include <thread>
+
 namespace zuzazizo {
 
+namespace {
+
+// How long before a deadline the event loop is woken; the rest is slept on the GUI thread, so
+// this is the most a timer event may hold up the loop. It covers the loop's millisecond
+// rounding and a late wake-up on a busy machine.
+constexpr auto wake_early = std::chrono::microseconds(2500);
+
+}  // namespace
+
 TimerHost::Handle QtTimerHost::create(Callback callback) {
-    auto timer = std::make_unique<QTimer>();
-    timer->setTimerType(Qt::PreciseTimer);
-    QObject::connect(timer.get(), &QTimer::timeout,
-                     [callback = std::move(callback)] { callback(); });
-    timers_.push_back(std::move(timer));
-    return static_cast<Handle>(timers_.size() - 1);
+    auto slot = std::make_unique<Slot>();
+    slot->callback = std::move(callback);
+    slot->wake.setSingleShot(true);
+    slot->wake.setTimerType(Qt::PreciseTimer);
+    Slot* raw = slot.get();
+    QObject::connect(&slot->wake, &QTimer::timeout, [this, raw] { fire(*raw); });
+    slots_.push_back(std::move(slot));
+    return static_cast<Handle>(slots_.size() - 1);
 }
 
 void QtTimerHost::start(Handle handle, int interval_ms) {
-    timers_.at(static_cast<std::size_t>(handle))->start(interval_ms);
+    Slot& slot = *slots_.at(static_cast<std::size_t>(handle));
+    slot.interval = std::chrono::milliseconds(std::max(interval_ms, 1));
+    slot.due = Clock::now() + slot.interval;
+    slot.running = true;
+    ++slot.generation;
+    arm(slot);
 }
 
 void QtTimerHost::stop(Handle handle) {
-    timers_.at(static_cast<std::size_t>(handle))->stop();
+    Slot& slot = *slots_.at(static_cast<std::size_t>(handle));
+    slot.running = false;
+    ++slot.generation;
+    slot.wake.stop();
+}
+
+void QtTimerHost::arm(Slot& slot) {
+    const auto wait =
+        std::chrono::ceil<std::chrono::milliseconds>(slot.due - wake_early - Clock::now());
+    slot.wake.start(static_cast<int>(std::max<std::int64_t>(wait.count(), 0)));
+}
+
+void QtTimerHost::fire(Slot& slot) {
+    if (!slot.running) return;
+    std::this_thread::sleep_until(slot.due);
+    // The next event is booked a period after this one; a timer that fell more than a period
+    // behind starts counting afresh instead of firing a burst to catch up.
+    const Clock::time_point now = Clock::now();
+    slot.due = std::max(slot.due + slot.interval, now + std::chrono::milliseconds(1));
+    const std::uint64_t generation = slot.generation;
+    slot.callback();
+    // The handler may have restarted (new deadline already armed) or stopped its own timer.
+    if (slot.running && slot.generation == generation) arm(slot);
 }
 
 }  // namespace zuzazizo

@@ -37,10 +37,13 @@ TForm1::TForm1(FormOptions options)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    settings_.set_failure_handler([](const std::string& name) {
-        show_error(QString("The setting \"%1\" could not be saved. The game goes on, but your "
-                           "settings and high scores may not be kept.")
-                       .arg(QString::fromStdString(name)));
+    // A write fails inside a firmware handler (a high score at game over); the box is shown once
+    // that handler has finished, so that its modal loop cannot run the handler's timer again.
+    settings_.set_failure_handler([this](const std::string& name) {
+        const QString text = QString("The setting \"%1\" could not be saved. The game goes on, but "
+                                     "your settings and high scores may not be kept.")
+                                 .arg(QString::fromStdString(name));
+        QTimer::singleShot(0, this, [text] { show_error(text); });
     });
     images_.set_observer(
         [this](const Rect& r) { update(QRect(r.left, r.top, r.width, r.height)); });

@@ -148,6 +148,21 @@ TEST_F(MainWindow, EscapeEndsTheProgramWithoutTheCloseHandling) {
     EXPECT_EQ(settings->values, before);
 }
 
+TEST_F(MainWindow, AFailedSettingsWriteIsReportedOnceAfterTheHandlerThatWroteIt) {
+    auto form = make_form();
+    settings->fail_writes = true;
+    form->engine().state.game_mode = mode_game_a;
+    form->engine().state.score = 50;
+    form->engine().state.end_step = 9;
+    form->engine().Timer_Game_OverTimer();
+    EXPECT_TRUE(errors.empty()) << "no modal box inside the firmware's handler";
+    EXPECT_EQ(form->engine().state.hiscore_1, 50) << "the game goes on with the value in memory";
+    form->settings().write_integer("HiScore2", 70);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("HiScore1"), std::string::npos);
+}
+
 TEST_F(MainWindow, PowerOnCentresTheWindowAndLightsEverySegment) {
     auto form = make_form();
     form->power_on();

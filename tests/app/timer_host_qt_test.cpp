@@ -1,0 +1,67 @@
+#include "app/timer_host_qt.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include "engine/timer.h"
+#include "support/qt_app.h"
+
+namespace zuzazizo {
+namespace {
+
+// Only lower bounds and orders are checked: how close to its time an event comes is measured by
+// the tick benchmark, not asserted here on a shared machine.
+struct QtTimers : ::testing::Test {
+    QtTimers() { ensure_qapp(); }
+    void run_until(const std::function<bool()>& done, int limit_ms = 2000) {
+        QElapsedTimer t;
+        t.start();
+        while (!done() && t.elapsed() < limit_ms)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    }
+    double elapsed_ms() const { return static_cast<double>(clock.nsecsElapsed()) / 1e6; }
+
+    QtTimerHost host;
+    QElapsedTimer clock;
+    std::vector<double> fired_ms;
+};
+
+TEST_F(QtTimers, EventsNeverComeEarlyAndStopWhenDisabled) {
+    Timer timer(host, "t", [&] { fired_ms.push_back(elapsed_ms()); });
+    timer.set_interval(30);
+    clock.start();
+    timer.enable();
+    run_until([&] { return fired_ms.size() >= 4; });
+    timer.disable();
+    ASSERT_GE(fired_ms.size(), 4u);
+    for (std::size_t i = 0; i < fired_ms.size(); ++i) {
+        EXPECT_GE(fired_ms[i], 30.0 * static_cast<double>(i + 1) - 0.01) << "event " << i;
+    }
+    const std::size_t count = fired_ms.size();
+    QTest::qWait(100);
+    EXPECT_EQ(fired_ms.size(), count);
+}
+
+TEST_F(QtTimers, AHandlerThatSetsItsIntervalSetsTheWaitToItsNextEvent) {
+    Timer* self = nullptr;
+    Timer sequence(host, "seq", [&] {
+        fired_ms.push_back(elapsed_ms());
+        if (fired_ms.size() == 1) self->set_interval(60);
+        if (fired_ms.size() == 3) self->disable();
+    });
+    self = &sequence;
+    sequence.set_interval(1);
+    clock.start();
+    sequence.enable();
+    run_until([&] { return fired_ms.size() >= 3; });
+    ASSERT_EQ(fired_ms.size(), 3u);
+    EXPECT_GE(fired_ms[1] - fired_ms[0], 60.0 - 0.01);
+    EXPECT_GE(fired_ms[2] - fired_ms[1], 60.0 - 1.0) << "periods are booked from the last due time";
+    QTest::qWait(100);
+    EXPECT_EQ(fired_ms.size(), 3u);
+}
+
+}  // namespace
+}  // namespace zuzazizo
