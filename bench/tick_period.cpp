@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/error_report_qt.h"
+#include "app/program.h"
 #include "app/unit1.h"
 
 namespace {
@@ -42,6 +43,7 @@ double percentile(std::vector<double> values, double p) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    use_precise_event_dispatcher();
     QApplication app(argc, argv);
     const int wanted = argc > 1 ? std::atoi(argv[1]) : 1000;
     set_error_hook([](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });

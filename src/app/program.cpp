@@ -28,8 +28,13 @@ class MaskedFloatingPoint {
 
 }  // namespace
 
+void use_precise_event_dispatcher() {
+    qputenv("QT_NO_GLIB", "1");
+}
+
 int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop) {
     MaskedFloatingPoint floating_point;
+    use_precise_event_dispatcher();
     QApplication app(argc, argv);
 
     TForm1 form1;

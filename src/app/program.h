@@ -15,4 +15,9 @@ using BeforeEventLoop = std::function<void(QApplication& app, TForm1& form1)>;
 
 int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop = {});
 
+// Chooses Qt's own event dispatcher over GLib's, whose poll rounds its waits to milliseconds and
+// wakes late often enough to put the play tick off by several milliseconds. Call it before the
+// QApplication is made.
+void use_precise_event_dispatcher();
+
 }  // namespace zuzazizo

@@ -17,6 +17,13 @@
 
 namespace zuzazizo {
 
+// One of the first seven steps of the after-miss and game-over sequences, which differ only in
+// the figure they animate.
+struct EndStep {
+    int top_frame;    // 0: no frame drawn, only the sound
+    int interval_ms;  // 0: leave the interval as it is
+};
+
 // The six working buttons, in the order of the key binding slots.
 enum class Button { game_a = 1, game_b, time, light, left, right };
 
@@ -113,6 +120,7 @@ class Engine {
     int items_in_flight() const;
 
     // Steps of the end sequences.
+    void animate_end_step(const std::array<EndStep, 8>& steps, Timer& timer);
     void resume_after_miss();
     void finish_bonus();
     void save_hiscore();

@@ -19,10 +19,6 @@ constexpr int game_over_hold_ms = 30000;
 constexpr int ready_pitch_frame = 5;
 
 // The after-miss and game-over sequences share their first seven steps; only the figure differs.
-struct EndStep {
-    int top_frame;    // 0: no frame drawn, only the sound
-    int interval_ms;  // 0: leave the interval as it is
-};
 constexpr std::array<EndStep, 8> reprise_steps = {{
     {0, 0},
     {0, 140},
@@ -118,13 +114,17 @@ void Engine::finish_bonus() {
     Timer_Bonus.disable();
 }
 
+void Engine::animate_end_step(const std::array<EndStep, 8>& steps, Timer& timer) {
+    const EndStep& s = steps[static_cast<std::size_t>(state.end_step)];
+    Snd_Play(state.end_step == 1 ? Sample::miss : Sample::move);
+    if (s.top_frame != 0) lcd_.Vid_Show_Item_Top(s.top_frame);
+    if (s.interval_ms != 0) timer.set_interval(s.interval_ms);
+}
+
 void Engine::Timer_Game_RepriseTimer() {
     const int step = state.end_step;
     if (step >= 1 && step <= 7) {
-        const EndStep& s = reprise_steps[static_cast<std::size_t>(step)];
-        Snd_Play(step == 1 ? Sample::miss : Sample::move);
-        if (s.top_frame != 0) lcd_.Vid_Show_Item_Top(s.top_frame);
-        if (s.interval_ms != 0) Timer_Game_Reprise.set_interval(s.interval_ms);
+        animate_end_step(reprise_steps, Timer_Game_Reprise);
     } else if (step == 8) {
         resume_after_miss();
     }
@@ -146,10 +146,7 @@ void Engine::resume_after_miss() {
 void Engine::Timer_Game_OverTimer() {
     const int step = state.end_step;
     if (step >= 1 && step <= 7) {
-        const EndStep& s = game_over_steps[static_cast<std::size_t>(step)];
-        Snd_Play(step == 1 ? Sample::miss : Sample::move);
-        if (s.top_frame != 0) lcd_.Vid_Show_Item_Top(s.top_frame);
-        if (s.interval_ms != 0) Timer_Game_Over.set_interval(s.interval_ms);
+        animate_end_step(game_over_steps, Timer_Game_Over);
     } else if (step == 8) {
         lcd_.Vid_Show_Panel_Miss(state.misses);
         if (state.game_sound) Snd_Play(Sample::gameover);

@@ -131,20 +131,13 @@ void ImageModel::set_top(ImageId id, int top) {
     apply_bounds(id, r);
 }
 
-void ImageModel::set_width(ImageId id, int width) {
-    Image& image = images_[index_of(id)];
+void ImageModel::set_size(ImageId id, std::optional<int> width, std::optional<int> height) {
+    const Image& image = images_[index_of(id)];
     // An autosized image keeps the size of its picture, as a window's auto-sizing image would.
     if (image.autosize && image.picture) return;
     Rect r = image.bounds;
-    r.width = width;
-    apply_bounds(id, r);
-}
-
-void ImageModel::set_height(ImageId id, int height) {
-    Image& image = images_[index_of(id)];
-    if (image.autosize && image.picture) return;
-    Rect r = image.bounds;
-    r.height = height;
+    r.width = width.value_or(r.width);
+    r.height = height.value_or(r.height);
     apply_bounds(id, r);
 }
 

@@ -72,8 +72,8 @@ class ImageModel {
     void set_bounds(ImageId id, const Rect& bounds);
     void set_left(ImageId id, int left);
     void set_top(ImageId id, int top);
-    void set_width(ImageId id, int width);
-    void set_height(ImageId id, int height);
+    void set_width(ImageId id, int width) { set_size(id, width, std::nullopt); }
+    void set_height(ImageId id, int height) { set_size(id, std::nullopt, height); }
     void set_hint(ImageId id, std::string hint) { images_[index_of(id)].hint = std::move(hint); }
     void set_draw_rule(ImageId id, DrawRule rule);
 
@@ -83,6 +83,7 @@ class ImageModel {
   private:
     void report(const Image& image) const;
     void apply_bounds(ImageId id, const Rect& bounds);
+    void set_size(ImageId id, std::optional<int> width, std::optional<int> height);
 
     std::array<Image, image_count> images_{};
     Observer observer_;

@@ -142,6 +142,7 @@ void TSplashForm::la_email_2Click() {
 }
 
 bool TSplashForm::event(QEvent* event) {
+    if (event->type() == QEvent::Show) load_pictures();
     if (event->type() == QEvent::WindowActivate) FormActivate();
     return QWidget::event(event);
 }

@@ -69,6 +69,7 @@ class TSplashForm final : public QWidget {
 
   private:
     void build_components();  // splash_layout.cpp
+    void load_pictures();     // splash_layout.cpp, on the first showing
     void FormCreate();
     void move_to_screen_centre();
     bool click_component(QObject* watched);
@@ -77,6 +78,7 @@ class TSplashForm final : public QWidget {
     SettingsStore& settings_;
     LinkOpener open_link_;
     bool played_ = false;
+    bool pictures_loaded_ = false;
 };
 
 }  // namespace zuzazizo

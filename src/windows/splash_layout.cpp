@@ -63,10 +63,11 @@ QPixmap dialog_picture(const char* resource, Placeholder kind, QSize size) {
     return pixmap.isNull() ? drawn_placeholder(kind, size) : pixmap;
 }
 
-QLabel* picture(QWidget* parent, const QPixmap& pixmap, QRect bounds) {
+// The pictures are decoded when the form is first shown (load_pictures): a quick start never
+// shows it and so does not pay for them.
+QLabel* picture(QWidget* parent, QRect bounds) {
     auto* label = new QLabel(parent);
     label->setGeometry(bounds);
-    label->setPixmap(pixmap);
     return label;
 }
 
@@ -102,11 +103,8 @@ QPixmap box_picture() {
 }
 
 void add_pictures(TSplashForm& form) {
-    form.im_background = picture(
-        &form,
-        dialog_picture(":/dialogs/splash_background.png", Placeholder::background, client_size_px),
-        {0, 0, 460, 420});
-    form.im_box_picture = picture(&form, box_picture(), {0, 56, 460, box_height_px});
+    form.im_background = picture(&form, {0, 0, 460, 420});
+    form.im_box_picture = picture(&form, {0, 56, 460, box_height_px});
     form.im_box_picture->setAlignment(Qt::AlignCenter);
 }
 
@@ -125,21 +123,13 @@ void add_texts(TSplashForm& form) {
 }
 
 void add_buttons(TSplashForm& form) {
-    const QSize button_size{107, 30};
-    form.btn_play =
-        picture(&form, dialog_picture(":/dialogs/play.png", Placeholder::play, button_size),
-                {116, 340, 107, 30});
+    form.btn_play = picture(&form, {116, 340, 107, 30});
     form.btn_play->setCursor(Qt::PointingHandCursor);
-    form.btn_play_disabled = picture(
-        &form,
-        dialog_picture(":/dialogs/play_disabled.png", Placeholder::play_disabled, button_size),
-        {116, 340, 107, 30});
+    form.btn_play_disabled = picture(&form, {116, 340, 107, 30});
     form.btn_play_disabled->setCursor(Qt::WhatsThisCursor);
     form.btn_play_disabled->setToolTip(QString::fromLatin1(splash::play_hint));
     form.btn_play_disabled->hide();
-    form.btn_paypal =
-        picture(&form, dialog_picture(":/dialogs/donate.png", Placeholder::donation, button_size),
-                {237, 340, 107, 30});
+    form.btn_paypal = picture(&form, {237, 340, 107, 30});
     form.btn_paypal->setCursor(Qt::PointingHandCursor);
 }
 
@@ -165,6 +155,20 @@ void add_choices(TSplashForm& form) {
 }
 
 }  // namespace
+
+void TSplashForm::load_pictures() {
+    if (pictures_loaded_) return;
+    pictures_loaded_ = true;
+    const QSize button_size{107, 30};
+    im_background->setPixmap(
+        dialog_picture(":/dialogs/splash_background.png", Placeholder::background, client_size_px));
+    im_box_picture->setPixmap(box_picture());
+    btn_play->setPixmap(dialog_picture(":/dialogs/play.png", Placeholder::play, button_size));
+    btn_play_disabled->setPixmap(
+        dialog_picture(":/dialogs/play_disabled.png", Placeholder::play_disabled, button_size));
+    btn_paypal->setPixmap(
+        dialog_picture(":/dialogs/donate.png", Placeholder::donation, button_size));
+}
 
 void TSplashForm::build_components() {
     setWindowTitle(QString::fromLatin1(splash::caption));
