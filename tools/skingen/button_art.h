@@ -12,10 +12,10 @@
 
 namespace skingen {
 
-QRect button_rect(const ButtonSpec& spec);
-void draw_raised_cap(QPainter& p, const ButtonSpec& spec);
-void draw_socket_ring(QPainter& p, const ButtonSpec& spec);
-void draw_button_label(QPainter& p, const ButtonSpec& spec);
+QRect button_rect(const ButtonDesign& design);
+void draw_raised_cap(QPainter& p, const ButtonDesign& design);
+void draw_socket_ring(QPainter& p, const ButtonDesign& design);
+void draw_button_label(QPainter& p, const ButtonDesign& design);
 void add_buttons(Skin& skin);
 
 }  // namespace skingen

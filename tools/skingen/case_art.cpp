@@ -130,10 +130,10 @@ QImage case_picture() {
     draw_faceplate(p);
     draw_lcd_window(p);
     draw_branding(p);
-    for (const ButtonSpec& spec : buttons) {
-        draw_socket_ring(p, spec);
-        draw_raised_cap(p, spec);
-        draw_button_label(p, spec);
+    for (const ButtonDesign& design : buttons) {
+        draw_socket_ring(p, design);
+        draw_raised_cap(p, design);
+        draw_button_label(p, design);
     }
     p.end();
     return keyed(image);

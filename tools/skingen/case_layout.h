@@ -18,7 +18,7 @@ inline constexpr qreal lcd_bezel_px = 9.0;
 
 enum class ButtonShape { pill, round };
 
-struct ButtonSpec {
+struct ButtonDesign {
     zuzazizo::ImageId top;
     zuzazizo::ImageId down;  // the same as top for SET, which has no pressed look
     const char* label;
@@ -33,7 +33,7 @@ inline constexpr qreal socket_px = 4.0;  // the dark ring between the cap and th
 
 // Clock buttons at the upper left, game buttons at the upper right, the two big bat buttons
 // under the thumbs.
-inline constexpr std::array<ButtonSpec, 7> buttons{{
+inline constexpr std::array<ButtonDesign, 7> buttons{{
     {zuzazizo::ImageId::btn_time_top,
      zuzazizo::ImageId::btn_time_down,
      "TIME",
