@@ -1,6 +1,6 @@
 // The five beeps of the handheld and the seam through which the firmware asks for them.
 //
-// The program plays them through our SDL2_mixer binding (mixer_sound.h); tests use a recorder.
+// The program plays them through our SDL2_mixer binding (mixer_sound_sdl.h); tests use a recorder.
 // The firmware decides whether a sample should sound at all (Snd_Play); an output only plays.
 #pragma once
 
