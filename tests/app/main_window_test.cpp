@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include "app/error_report_qt.h"
 #include "app/unit1.h"
@@ -138,6 +139,27 @@ TEST_F(MainWindow, TheLeftMouseButtonPressesAPicturedButtonUntilItComesUpAnywher
     send_mouse(*form, QEvent::MouseButtonRelease, QPoint(1, 1), Qt::LeftButton);
     EXPECT_FALSE(form->images()[btn_time_down].visible);
     EXPECT_FALSE(form->engine().state.key_latch);
+}
+
+TEST_F(MainWindow, ButtonsShowTheirHintsAndCursors) {
+    auto form = make_form();
+    form->show();
+    const QPoint left = centre_of(*form, btn_left_top);
+    QHelpEvent help(QEvent::ToolTip, left, form->mapToGlobal(left));
+    QApplication::sendEvent(form.get(), &help);
+    EXPECT_EQ(QToolTip::text().toStdString(), "click or press 'left arrow' key");
+    EXPECT_EQ(form->cursor().shape(), Qt::ArrowCursor);
+
+    QMouseEvent over_left(QEvent::MouseMove, QPointF(left), form->mapToGlobal(QPointF(left)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &over_left);
+    EXPECT_EQ(form->cursor().shape(), Qt::PointingHandCursor);
+    const QPoint set = centre_of(*form, btn_set_top);
+    QMouseEvent over_set(QEvent::MouseMove, QPointF(set), form->mapToGlobal(QPointF(set)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &over_set);
+    EXPECT_EQ(form->cursor().shape(), Qt::WhatsThisCursor);
+    form->hide();
 }
 
 TEST_F(MainWindow, EscapeEndsTheProgramWithoutTheCloseHandling) {
