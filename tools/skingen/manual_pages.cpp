@@ -97,68 +97,67 @@ QImage clock_page(const Skin& skin) {
     return page;
 }
 
-QImage start_page(const Skin& skin) {
-    QImage page = blank_page(4, QStringLiteral("Starting a game"));
+// A page of the games: a picture of the screen, the explanation beside it and a caption below.
+QImage screen_page(int number, const QString& heading, const QImage& picture, const QString& body,
+                   const QString& caption = {}) {
+    QImage page = blank_page(number, heading);
     QPainter p(&page);
-    const QImage ready = screen(skin,
-                                {im_panel_game_a, im_panel_sound, im_hero_2_1, im_hero_2_2,
-                                 im_item_top_2_1, im_item_top_2_4},
-                                {-1, 3, 5, 0, -1}, whole_lcd, 0.5);
-    framed(p, QPointF(margin_px, body_top_px + 4), ready);
-    text(p, QRectF(margin_px + ready.width() + 12, body_top_px, 190, 240),
-         QStringLiteral("<b>Hold GAME A</b> (or GAME B): the screen shows the high score of "
-                        "that game, and the batter waits in the middle.<br><br>"
-                        "<b>Release the button</b>: a tune plays and the first pitch "
-                        "follows. Game B is played faster than game A.<br><br>"
-                        "<b>Silent game</b>: while still holding the GAME button, press "
-                        "LEFT. The speaker symbol goes out and the game starts at once, "
-                        "without sound."),
-         10);
-    text(p, QRectF(margin_px, body_top_px + ready.height() + 12, 170, 90),
-         QStringLiteral("<i>Ready screen of game A: high score 350, sound on.</i>"), 9);
+    framed(p, QPointF(margin_px, body_top_px + 4), picture);
+    text(p, QRectF(margin_px + picture.width() + 12, body_top_px, 190, 250), body, 10);
+    if (!caption.isEmpty()) {
+        text(p, QRectF(margin_px, body_top_px + picture.height() + 12, 170, 90),
+             "<i>" + caption + "</i>", 9);
+    }
     return page;
+}
+
+QImage start_page(const Skin& skin) {
+    return screen_page(
+        4, QStringLiteral("Starting a game"),
+        screen(skin,
+               {im_panel_game_a, im_panel_sound, im_hero_2_1, im_hero_2_2, im_item_top_2_1,
+                im_item_top_2_4},
+               {-1, 3, 5, 0, -1}, whole_lcd, 0.5),
+        QStringLiteral("<b>Hold GAME A</b> (or GAME B): the screen shows the high score of "
+                       "that game, and the batter waits in the middle.<br><br>"
+                       "<b>Release the button</b>: a tune plays and the first pitch "
+                       "follows. Game B is played faster than game A.<br><br>"
+                       "<b>Silent game</b>: while still holding the GAME button, press "
+                       "LEFT. The speaker symbol goes out and the game starts at once, "
+                       "without sound."),
+        QStringLiteral("Ready screen of game A: high score 350, sound on."));
 }
 
 QImage batting_page(const Skin& skin) {
-    QImage page = blank_page(5, QStringLiteral("Batting and scoring"));
-    QPainter p(&page);
-    const QImage play = screen(skin,
-                               {im_panel_game_a, im_panel_sound, im_item_top_2_1, im_item_top_2_5,
-                                im_item_3_2, im_item_1_4, im_hero_2_1, im_hero_2_3, im_hero_2_4},
-                               {-1, 4, 5, 0, -1}, whole_lcd, 0.5);
-    framed(p, QPointF(margin_px, body_top_px + 4), play);
-    text(p, QRectF(margin_px + play.width() + 12, body_top_px, 190, 250),
-         QStringLiteral("The pitcher throws the balls down three lanes. Move the batter with "
-                        "<b>LEFT</b> and <b>RIGHT</b> so that he stands under the lane of a "
-                        "ball when it reaches him: he swings and hits it.<br><br>"
-                        "<b>Each hit: 10 points.</b><br><br>"
-                        "<b>Every 1000 points: bonus.</b> The batter runs to the right and "
-                        "celebrates; the pitching slows down again and the score runs on. "
-                        "After 9990 the score starts again from 0."),
-         10);
-    return page;
+    return screen_page(
+        5, QStringLiteral("Batting and scoring"),
+        screen(skin,
+               {im_panel_game_a, im_panel_sound, im_item_top_2_1, im_item_top_2_5, im_item_3_2,
+                im_item_1_4, im_hero_2_1, im_hero_2_3, im_hero_2_4},
+               {-1, 4, 5, 0, -1}, whole_lcd, 0.5),
+        QStringLiteral("The pitcher throws the balls down three lanes. Move the batter with "
+                       "<b>LEFT</b> and <b>RIGHT</b> so that he stands under the lane of a "
+                       "ball when it reaches him: he swings and hits it.<br><br>"
+                       "<b>Each hit: 10 points.</b><br><br>"
+                       "<b>Every 1000 points: bonus.</b> The batter runs to the right and "
+                       "celebrates; the pitching slows down again and the score runs on. "
+                       "After 9990 the score starts again from 0."));
 }
 
 QImage misses_page(const Skin& skin) {
-    QImage page = blank_page(6, QStringLiteral("Misses and game over"));
-    QPainter p(&page);
-    const QImage over =
+    return screen_page(
+        6, QStringLiteral("Misses and game over"),
         screen(skin,
                {im_panel_game_b, im_panel_sound, im_item_top_1_1, im_item_top_1_2, im_panel_miss_1,
                 im_panel_miss_2, im_panel_miss_3, im_item_1_miss, im_hero_2_1, im_hero_2_2},
-               {1, 2, 3, 0, -1}, whole_lcd, 0.5);
-    framed(p, QPointF(margin_px, body_top_px + 4), over);
-    text(p, QRectF(margin_px + over.width() + 12, body_top_px, 190, 250),
-         QStringLiteral("A ball that comes down a lane where the batter is not standing is "
-                        "a <b>miss</b>: a miss mark lights, and the catcher throws the ball "
-                        "back to the pitcher. Then play goes on.<br><br>"
-                        "The <b>third miss</b> ends the game: the umpire calls OUT.<br><br>"
-                        "A score that beats the game's <b>high score</b> is kept, also when "
-                        "the simulator is closed. After 30 seconds the clock returns."),
-         10);
-    text(p, QRectF(margin_px, body_top_px + over.height() + 12, 170, 90),
-         QStringLiteral("<i>Game over with 1230 points.</i>"), 9);
-    return page;
+               {1, 2, 3, 0, -1}, whole_lcd, 0.5),
+        QStringLiteral("A ball that comes down a lane where the batter is not standing is "
+                       "a <b>miss</b>: a miss mark lights, and the catcher throws the ball "
+                       "back to the pitcher. Then play goes on.<br><br>"
+                       "The <b>third miss</b> ends the game: the umpire calls OUT.<br><br>"
+                       "A score that beats the game's <b>high score</b> is kept, also when "
+                       "the simulator is closed. After 30 seconds the clock returns."),
+        QStringLiteral("Game over with 1230 points."));
 }
 
 }  // namespace
