@@ -24,14 +24,19 @@ trap e2e_cleanup EXIT
 fail() { echo "FAIL: $*" >&2; [ -f "$E2E_HOME/log" ] && cat "$E2E_HOME/log" >&2; exit 1; }
 pass() { echo "ok: $*"; }
 
+# The server picks a free display itself (-displayfd) and does not reset when its last client
+# goes away (-noreset): a reset while the program is being restarted refuses the connection.
 e2e_xserver() {
-  for _ in 1 2 3 4 5; do
-    E2E_DISPLAY=:$((300 + RANDOM % 600))
-    Xvfb "$E2E_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    E2E_XPID=$!
-    export DISPLAY=$E2E_DISPLAY
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-    kill "$E2E_XPID" 2>/dev/null || true
+  local fd_file=$E2E_HOME/display
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fd_file" >/dev/null 2>&1 &
+  E2E_XPID=$!
+  for _ in $(seq 100); do
+    if [ -s "$fd_file" ]; then
+      export DISPLAY=:$(head -1 "$fd_file")
+      xdpyinfo >/dev/null 2>&1 && return 0
+    fi
+    kill -0 "$E2E_XPID" 2>/dev/null || break
+    sleep 0.1
   done
   fail "no X server"
 }
@@ -44,6 +49,7 @@ e2e_settings() {
 setting() { sed -n "s/^$1=//p" "$E2E_CONF" | tr -d '"'; }
 
 e2e_launch() {
+  xdpyinfo >/dev/null 2>&1 || fail "the X server on $DISPLAY is gone"
   "$E2E_BIN/zuzazizo" >"$E2E_HOME/log" 2>&1 &
   E2E_PID=$!
   E2E_WIN=""
