@@ -9,29 +9,19 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "app/key_codes_qt.h"
 #include "windows/splash_texts.h"
 
 namespace zuzazizo {
 namespace {
 
-constexpr std::uint16_t vk_return = 13;
-constexpr std::uint16_t vk_escape = 27;
 constexpr std::uint16_t vk_digit_1 = 0x31;
 
 // Only the three keys the splash screen acts on; every other key passes to the focused control.
+// Like the main window, it goes by the physical key: Shift+1 is the key 1, the keypad's 1 is not.
 std::uint16_t splash_key_code(const QKeyEvent& event) {
-    switch (event.key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return vk_return;
-        case Qt::Key_Escape:
-            return vk_escape;
-        case Qt::Key_1:
-            // The digit key 1 of the main block; the keypad's 1 has a code of its own.
-            return event.modifiers().testFlag(Qt::KeypadModifier) ? 0 : vk_digit_1;
-        default:
-            return 0;
-    }
+    const std::uint16_t key = virtual_key_of(event);
+    return key == vk::enter || key == vk::escape || key == vk_digit_1 ? key : 0;
 }
 
 }  // namespace
@@ -116,12 +106,12 @@ void TSplashForm::btn_playClick() {
 
 bool TSplashForm::FormKeyDown(std::uint16_t key) {
     switch (key) {
-        case vk_return:
+        case vk::enter:
         case vk_digit_1:
             if (!btn_play->isEnabled() || played_) return false;
             btn_playClick();
             return true;
-        case vk_escape:
+        case vk::escape:
             host_.terminate();
             return true;
         default:

@@ -200,6 +200,21 @@ TEST_F(Splash, DigitOneAndEnterPlayOnlyWhenPlayIsUsable) {
     }
 }
 
+TEST_F(Splash, ThePhysicalKeyOneCountsWithShiftButNotOnTheKeypad) {
+    // X11 (evdev) codes of the main block's 1 and of the keypad's 1 (numlock on).
+    constexpr quint32 scan_1 = 10;
+    constexpr quint32 scan_keypad_1 = 87;
+    TSplashForm& splash = create(2, true);
+    splash.FormActivate();
+    QKeyEvent keypad(QEvent::KeyPress, Qt::Key_1, Qt::KeypadModifier, scan_keypad_1, 0, 0, "1");
+    QCoreApplication::sendEvent(splash.cb_sound, &keypad);
+    EXPECT_TRUE(host.calls.empty()) << "the keypad's 1 is a key of its own";
+
+    QKeyEvent shifted(QEvent::KeyPress, Qt::Key_Exclam, Qt::ShiftModifier, scan_1, 0, 0, "!");
+    QCoreApplication::sendEvent(splash.cb_sound, &shifted);
+    EXPECT_EQ(host.calls, (Calls{"sound_disabled", "menu checked", "power_on"}));
+}
+
 TEST_F(Splash, KeysReachTheFormFirstWhicheverControlHasTheFocus) {
     TSplashForm& splash = create(0, true);
     splash.chb_splashscreen->setFocus();
