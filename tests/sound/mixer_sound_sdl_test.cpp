@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <functional>
+#include <system_error>
 #include <thread>
 
 #include <SDL_mixer.h>
@@ -32,10 +33,22 @@ bool run_until(const std::function<bool()>& done, int limit_ms = 5000) {
     return true;
 }
 
-// A few audio chunks past the end of the last sample, so the disk driver has written its tail.
-void let_output_drain(MixerSound& sound) {
+std::uintmax_t file_size_or_zero(const fs::path& file) {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(file, error);
+    return error ? 0 : size;
+}
+
+// Waits until the last sample has been mixed and the file has grown past its tail, however slowly
+// the audio thread is scheduled. The driver writes through stdio, whose buffer may hold up to
+// 4 KiB that the size does not show yet, and the chunk being mixed may not be written either.
+void let_output_drain(MixerSound& sound, const fs::path& output_file) {
     ASSERT_TRUE(run_until([&] { return !sound.is_playing(); }));
-    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    constexpr std::uintmax_t chunk_bytes = 256 * 2 * 2;  // frames x channels x 16 bits
+    constexpr std::uintmax_t stdio_buffer_bytes = 4096;
+    const std::uintmax_t tail_end =
+        file_size_or_zero(output_file) + stdio_buffer_bytes + 2 * chunk_bytes;
+    ASSERT_TRUE(run_until([&] { return file_size_or_zero(output_file) >= tail_end; }));
 }
 
 class DiskSound : public ::testing::Test {
@@ -65,7 +78,7 @@ TEST_F(DiskSound, StartsOnTheDriverSdlIsToldToUseAndPlaysAWholeSample) {
     EXPECT_EQ(Mix_AllocateChannels(-1), 64);
 
     sound.play(Sample::start);
-    let_output_drain(sound);
+    let_output_drain(sound, output_file());
     sound.shut_down();
 
     const DiskOutput out = output();
@@ -98,7 +111,7 @@ TEST_F(DiskSound, OnlyGameoverIsCheckedSoAMissingMissStaysSilentAndTheRestPlays)
     sound.play(Sample::miss);
     EXPECT_FALSE(sound.is_playing());
     sound.play(Sample::got);
-    let_output_drain(sound);
+    let_output_drain(sound, output_file());
     sound.shut_down();
     EXPECT_EQ(output().non_silent_frames(), testing::wav_frames(testing::sample_duration_ms));
 }
@@ -109,7 +122,7 @@ TEST_F(DiskSound, TwoSamplesInQuickSuccessionSoundTogether) {
     sound.play(Sample::move);
     sound.play(Sample::got);
     EXPECT_EQ(Mix_Playing(-1), 2);
-    let_output_drain(sound);
+    let_output_drain(sound, output_file());
     sound.shut_down();
 
     // Each alone peaks at 6000; only both at once can reach 12000.
@@ -136,7 +149,7 @@ TEST_F(DiskSound, IdleDeviceClosesAndTheNextPlayReopensItWithoutClipping) {
     EXPECT_TRUE(sound.is_device_open());
     EXPECT_EQ(Mix_AllocateChannels(-1), 64) << "reopening must restore the 64 channels";
     sound.set_idle_close_delay_ms(60'000);
-    let_output_drain(sound);
+    let_output_drain(sound, output_file());
     sound.shut_down();
     EXPECT_EQ(output().non_silent_frames(), testing::wav_frames(testing::sample_duration_ms));
 }
