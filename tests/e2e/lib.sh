@@ -88,6 +88,16 @@ shot() {
 }
 
 panel() { shot; python3 "$E2E_DIR/lcd_probe.py" panel "$E2E_LAST_SHOT" "$E2E_BIN" "$E2E_WX" "$E2E_WY"; }
+# Reads the panel until it shows EXPECTED or SECONDS have passed; prints the last reading.
+panel_within() {
+  local reading deadline=$((SECONDS + $1))
+  while :; do
+    reading=$(panel)
+    [ "$reading" = "$2" ] || [ "$SECONDS" -ge "$deadline" ] && break
+    sleep 0.1
+  done
+  echo "$reading"
+}
 lit() { shot; python3 "$E2E_DIR/lcd_probe.py" lit "$E2E_LAST_SHOT" "$E2E_BIN" "$E2E_WX" "$E2E_WY" "$@"; }
 
 expect_eq() {  # WHAT EXPECTED ACTUAL
