@@ -5,12 +5,12 @@
 
 #include <random>
 
-#include "app/settings_backend.h"
-#include "app/settings_store.h"
 #include "engine/engine.h"
 #include "engine/virtual_clock.h"
 #include "lcd/image_model.h"
 #include "lcd/lcd.h"
+#include "settings/settings_backend.h"
+#include "settings/settings_store.h"
 
 namespace zuzazizo {
 namespace {

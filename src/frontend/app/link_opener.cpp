@@ -1,0 +1,11 @@
+#include "app/link_opener.h"
+
+#include <QDesktopServices>
+
+namespace zuzazizo {
+
+LinkOpener desktop_link_opener() {
+    return [](const QUrl& address) { QDesktopServices::openUrl(address); };
+}
+
+}  // namespace zuzazizo

@@ -1,0 +1,57 @@
+#include "app/program.h"
+
+#include <QApplication>
+#include <cfenv>
+
+#include "app/program_shell.h"
+#include "app/unit1.h"
+#include "windows/about.h"
+#include "windows/keys.h"
+#include "windows/manual.h"
+#include "windows/splash.h"
+
+namespace zuzazizo {
+
+namespace {
+
+// The sound layer and the painting code must never trap on a floating-point exception, so every
+// exception is masked for the whole run and the caller's environment restored at the end.
+class MaskedFloatingPoint {
+  public:
+    MaskedFloatingPoint() { std::feholdexcept(&saved_); }
+    ~MaskedFloatingPoint() { std::fesetenv(&saved_); }
+    MaskedFloatingPoint(const MaskedFloatingPoint&) = delete;
+    MaskedFloatingPoint& operator=(const MaskedFloatingPoint&) = delete;
+
+  private:
+    std::fenv_t saved_{};
+};
+
+}  // namespace
+
+void use_precise_event_dispatcher() {
+    qputenv("QT_NO_GLIB", "1");
+}
+
+int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop) {
+    MaskedFloatingPoint floating_point;
+    use_precise_event_dispatcher();
+    QApplication app(argc, argv);
+
+    TForm1 form1;
+    TAboutForm about_form;
+    TKeysForm keys_form;
+    TManualForm manual_form;
+    TSplashForm splash_form(form1, form1.settings());
+    ProgramShell shell(about_form, keys_form, manual_form);
+    form1.set_splash(&splash_form);
+    form1.set_shell(&shell);
+
+    if (before_event_loop) before_event_loop(app, form1);
+    // The main window becomes visible as the loop starts, still off-screen unless the splash
+    // screen has already played.
+    if (!form1.terminating()) form1.show();
+    return QApplication::exec();
+}
+
+}  // namespace zuzazizo

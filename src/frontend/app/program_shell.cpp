@@ -1,0 +1,43 @@
+#include "app/program_shell.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "windows/about.h"
+#include "windows/keys.h"
+#include "windows/manual.h"
+
+namespace zuzazizo {
+
+namespace {
+
+void bring_to_front(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void centre_on_primary_screen(QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    window.move(area.left() + std::max((area.width() - window.width()) / 2, 0),
+                area.top() + std::max((area.height() - window.height()) / 2, 0));
+}
+
+}  // namespace
+
+void ProgramShell::show_about() {
+    bring_to_front(about_);
+}
+
+void ProgramShell::show_manual() {
+    bring_to_front(manual_);
+}
+
+void ProgramShell::show_keys() {
+    centre_on_primary_screen(keys_);
+    bring_to_front(keys_);
+}
+
+}  // namespace zuzazizo

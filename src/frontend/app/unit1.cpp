@@ -1,0 +1,158 @@
+#include "app/unit1.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include "app/error_report_qt.h"
+#include "app/paths_qt.h"
+#include "app/sound_startup.h"
+#include "skin/gfxinit.h"
+#include "skin/picture_loader_qt.h"
+#include "windows/splash.h"
+
+namespace zuzazizo {
+
+namespace {
+
+constexpr const char* application_title = "Zuzazizo (Corvane, Pocketeer) Simulator";
+
+QRect primary_screen_rect() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+}  // namespace
+
+TForm1::TForm1(FormOptions options)
+    : QWidget(nullptr, Qt::FramelessWindowHint),
+      base_dir_(options.base_dir.empty() ? executable_dir() : options.base_dir),
+      backend_(options.backend ? std::move(options.backend)
+                               : std::make_unique<QtSettingsBackend>()),
+      settings_(*backend_),
+      sound_(base_dir_),
+      engine_(EngineDeps{timer_host_, lcd_, sound_, settings_, wall_clock_, {}}) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    // A write fails inside a firmware handler (a high score at game over); the box is shown once
+    // that handler has finished, so that its modal loop cannot run the handler's timer again.
+    settings_.set_failure_handler([this](const std::string& name) {
+        const QString text = QString(
+                                 "The setting \"%1\" could not be saved. The game goes on, but "
+                                 "your settings and high scores may not be kept.")
+                                 .arg(QString::fromStdString(name));
+        QTimer::singleShot(0, this, [text] { show_error(text); });
+    });
+    images_.set_observer(
+        [this](const Rect& r) { update(QRect(r.left, r.top, r.width, r.height)); });
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate() {
+    QGuiApplication::setApplicationDisplayName(application_title);
+    setWindowTitle(application_title);
+    move_off_screen();
+    fullscreen_mode_ =
+        settings_.read_bool(settings::fullscreen_mode, settings::fullscreen_mode_default);
+    Gfx_Init_Game();
+    game_menu_open_ = false;
+    // The key bindings and high scores are set up even after a layout error: without them every
+    // key would stay unbound and the next game over could overwrite a better stored score.
+    keys_.Key_Build_Names();
+    keys_.Key_Load_Bindings();
+    keys_.Key_Build_Hints(images_);
+    engine_.read_hiscores();
+    engine_.state.key_latch = false;
+    engine_.state.game_a_latch = false;
+    engine_.state.game_b_latch = false;
+    engine_.state.hero_active = false;
+}
+
+void TForm1::Gfx_Init_Game() {
+    const QRect screen = primary_screen_rect();
+    surface_.fullscreen_mode = fullscreen_mode_;
+    surface_.screen_width_px = screen.width();
+    surface_.screen_height_px = screen.height();
+    QtPictureLoader loader;
+    const LayoutResult result = zuzazizo::Gfx_Init_Game(base_dir_, surface_, images_, loader);
+    apply_surface();
+    if (result.status == LayoutStatus::config_missing) {
+        show_error(QString::fromUtf8(config_missing_message.data(),
+                                     static_cast<int>(config_missing_message.size())));
+        terminate();
+    } else if (!result.ok()) {
+        show_error(QString::fromStdString(result.message));
+    }
+}
+
+void TForm1::apply_surface() {
+    setFixedSize(std::max(surface_.client_width_px, 1), std::max(surface_.client_height_px, 1));
+    update_window_shape();
+    update();
+}
+
+void TForm1::move_off_screen() {
+    const QRect screen = primary_screen_rect();
+    move(-screen.width(), -screen.height());
+}
+
+void TForm1::centre_on_screen() {
+    const QRect screen = primary_screen_rect();
+    const int left = std::max((screen.width() - width()) / 2, 0);
+    const int top = std::max((screen.height() - height()) / 2, 0);
+    move(screen.left() + left, screen.top() + top);
+}
+
+bool TForm1::start_sound(SoundChoice choice) {
+    return start_sound_or_report(sound_, choice, settings_);
+}
+
+void TForm1::power_on() {
+    centre_on_screen();
+    raise();
+    activateWindow();
+    setFocus();
+    engine_.set_mode(mode_startup);
+}
+
+void TForm1::terminate() {
+    terminating_ = true;
+    // Ends the event loop without the close handling; when the loop has not started yet, the
+    // queued call ends it as soon as it does.
+    QCoreApplication::exit(0);
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+}
+
+void TForm1::FormActivate() {
+    if (!first_activation_) return;
+    first_activation_ = false;
+    if (splash_ && !splash_->has_played()) {
+        splash_->show();
+        splash_->raise();
+        splash_->activateWindow();
+    }
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+    QWidget::changeEvent(event);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // An off-screen window may never be activated by the window manager (or there may be none),
+    // so the first showing stands in for the first activation.
+    QTimer::singleShot(0, this, [this] { FormActivate(); });
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    sound_.shut_down();
+    event->accept();
+}
+
+}  // namespace zuzazizo

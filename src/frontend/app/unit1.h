@@ -1,0 +1,109 @@
+// TForm1, the main window: the pictured handheld.
+//
+// It owns the core (image model, LCD, engine, key bindings) and adapts it to Qt: it paints the
+// image model, turns key and mouse events into presses and releases, and runs the firmware's
+// timers on the event loop. It computes no game logic of its own.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "app/settings_backend_qt.h"
+#include "app/shell_host.h"
+#include "app/timer_host_qt.h"
+#include "engine/engine.h"
+#include "input/dispatch.h"
+#include "input/key_bindings.h"
+#include "lcd/image_model.h"
+#include "lcd/lcd.h"
+#include "settings/settings_store.h"
+#include "skin/window_surface.h"
+#include "sound/mixer_sound_sdl.h"
+#include "windows/splash_host.h"
+
+namespace zuzazizo {
+
+class TSplashForm;
+
+// What tests may replace: the settings store and the folder the program's files are found in.
+struct FormOptions {
+    std::unique_ptr<SettingsBackend> backend;  // default: the per-user store
+    std::string base_dir;                      // default: the executable's folder
+};
+
+class TForm1 final : public QWidget, public SplashHost {
+    Q_OBJECT
+
+  public:
+    explicit TForm1(FormOptions options = {});
+    ~TForm1() override;
+
+    void set_splash(TSplashForm* splash) { splash_ = splash; }
+    // The windows that the commands open; none until the program has made them.
+    void set_shell(ShellHost* shell) { shell_ = shell; }
+    Engine& engine() { return engine_; }
+    const ImageModel& images() const { return images_; }
+    SettingsStore& settings() { return settings_; }
+    bool fullscreen_mode() const { return fullscreen_mode_; }
+    bool first_activation() const { return first_activation_; }
+    bool splash_menu_checked() const { return splash_menu_checked_; }
+    // True once the layout found no Config.ini and asked the program to end.
+    bool terminating() const { return terminating_; }
+
+    // SplashHost.
+    void set_sound_enabled(bool enabled) override { engine_.state.sound_enabled = enabled; }
+    bool start_sound(SoundChoice choice) override;
+    void set_splash_menu_checked(bool checked) override { splash_menu_checked_ = checked; }
+    void power_on() override;
+    void clear_first_activation() override { first_activation_ = false; }
+    void terminate() override;
+
+    void FormActivate();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    void FormCreate();
+    void Gfx_Init_Game();
+    void apply_surface();
+    void update_window_shape();
+    void centre_on_screen();
+    void move_off_screen();
+    void update_cursor(const QPoint& pos);
+    bool handle_shortcut(std::uint16_t key);
+
+    std::string base_dir_;
+    std::unique_ptr<SettingsBackend> backend_;
+    SettingsStore settings_;
+    QtTimerHost timer_host_;
+    ImageModel images_;
+    Lcd lcd_{images_};
+    SystemWallClock wall_clock_;
+    MixerSound sound_;
+    Engine engine_;
+    KeyBindings keys_{settings_};
+    InputDispatch dispatch_{keys_, engine_};
+    GameSurface surface_;
+
+    TSplashForm* splash_ = nullptr;
+    ShellHost* shell_ = nullptr;
+    bool fullscreen_mode_ = true;
+    bool first_activation_ = true;
+    bool splash_menu_checked_ = true;
+    bool game_menu_open_ = false;
+    bool terminating_ = false;
+    std::optional<QPoint> drag_origin_;
+};
+
+}  // namespace zuzazizo

@@ -1,0 +1,51 @@
+// The picture loader of the program: Config.ini's pictures decoded with Qt's image readers.
+//
+// Pictures come out premultiplied ARGB, ready for the window to paint, with the transparency rules
+// of the skin already applied to the pixels, so painting needs no colour keys of its own. Every
+// failure (unknown extension, damaged or empty file, a picture too large to be a skin part) comes
+// back as a reason for the user; nothing here may crash or allocate without bound on a bad file.
+#pragma once
+
+#include <QImage>
+
+#include "skin/picture_loader.h"
+
+namespace zuzazizo {
+
+class QtPicture : public Picture {
+  public:
+    explicit QtPicture(QImage image)
+        : Picture(image.width(), image.height()), image_(std::move(image)) {}
+
+    const QImage& image() const { return image_; }
+
+  private:
+    QImage image_;
+};
+
+// The decoded image behind a picture of this loader; null for any other kind of picture.
+inline const QImage* qimage_of(const PicturePtr& picture) {
+    const auto* qt_picture = dynamic_cast<const QtPicture*>(picture.get());
+    return qt_picture ? &qt_picture->image() : nullptr;
+}
+
+// Larger pictures are refused before decoding: a small file may claim enormous dimensions.
+inline constexpr int max_picture_side_px = 16384;
+inline constexpr qint64 max_picture_pixels = 64ll * 1024 * 1024;
+
+class QtPictureLoader : public PictureLoader {
+  public:
+    QtPictureLoader();
+
+    bool exists(const std::string& path) const override;
+    LoadedPicture load(const std::string& path, Transparency transparency) override;
+    PicturePtr missing_image_marker() override;
+
+  private:
+    PicturePtr marker_;
+};
+
+// The marker's pixels, exposed so that tests can check them.
+QImage make_missing_image_marker();
+
+}  // namespace zuzazizo

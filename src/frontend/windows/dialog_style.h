@@ -1,0 +1,20 @@
+// The look shared by the dialogs: their dark blue and the designer's font.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+namespace zuzazizo {
+
+// RGB(8, 41, 82), the background of the splash screen, the key dialog and the about box.
+inline const QColor dialog_blue{8, 41, 82};
+
+// "Arial" at a cell height in pixels, as the windows were designed.
+inline QFont arial_font(int pixel_size, bool bold = false) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixel_size);
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace zuzazizo

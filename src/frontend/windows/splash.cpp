@@ -1,0 +1,174 @@
+#include "windows/splash.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include "app/key_codes_qt.h"
+#include "windows/splash_texts.h"
+
+namespace zuzazizo {
+namespace {
+
+constexpr std::uint16_t vk_digit_1 = 0x31;
+
+// Only the three keys the splash screen acts on; every other key passes to the focused control.
+// Like the main window, it goes by the physical key: Shift+1 is the key 1, the keypad's 1 is not.
+std::uint16_t splash_key_code(const QKeyEvent& event) {
+    const std::uint16_t key = virtual_key_of(event);
+    return key == vk::enter || key == vk::escape || key == vk_digit_1 ? key : 0;
+}
+
+}  // namespace
+
+TSplashForm::TSplashForm(SplashHost& host, SettingsStore& settings, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      host_(host),
+      settings_(settings),
+      open_link_(desktop_link_opener()) {
+    build_components();
+    // Key preview: the form sees a key before the focused control does.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    FormCreate();
+}
+
+void TSplashForm::FormCreate() {
+    la_game_title->setText(QString::fromLatin1(splash::game_title));
+    la_version->setText(QString::fromLatin1(splash::version));
+    la_release_date->setText(QString::fromLatin1(splash::release_date));
+
+    const int sound_mode =
+        settings_.read_integer(settings::sound_mode, settings::sound_mode_default);
+    // A value that is no item position (-1, 5, ...) leaves the list without a selection.
+    cb_sound->setCurrentIndex(sound_mode >= 0 && sound_mode < cb_sound->count() ? sound_mode : -1);
+    chb_splashscreen->setChecked(
+        settings_.read_bool(settings::splash_screen, settings::splash_screen_default));
+
+    if (cb_sound->currentIndex() >= 0 && !chb_splashscreen->isChecked()) {
+        move(-width(), -height());
+        host_.clear_first_activation();
+        btn_playClick();
+        return;
+    }
+    move_to_screen_centre();
+    cb_soundChange();
+    // Connected only now, so that reading the stored choice above is not taken for a change.
+    connect(cb_sound, &QComboBox::currentIndexChanged, this, [this] { cb_soundChange(); });
+    show();
+}
+
+void TSplashForm::move_to_screen_centre() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void TSplashForm::FormActivate() {
+    cb_sound->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TSplashForm::cb_soundChange() {
+    const bool usable = !cb_sound->currentText().isEmpty();
+    btn_play->setEnabled(usable);
+    btn_play->setVisible(usable);
+    btn_play_disabled->setVisible(!usable);
+}
+
+void TSplashForm::btn_playClick() {
+    // Once per run: a second play would start the sound and power the handheld on again.
+    if (played_) return;
+    played_ = true;
+
+    const QString shown = cb_sound->currentText();
+    for (const splash::DriverMatch& match : splash::driver_matches) {
+        if (shown != QString::fromLatin1(match.text)) continue;
+        host_.set_sound_enabled(match.sound_enabled);
+        settings_.write_integer(settings::sound_mode, static_cast<int>(match.choice));
+        if (match.sound_enabled && !host_.start_sound(match.choice)) {
+            host_.terminate();
+            return;
+        }
+        break;
+    }
+    const bool show_at_startup = chb_splashscreen->isChecked();
+    settings_.write_bool(settings::splash_screen, show_at_startup);
+    host_.set_splash_menu_checked(show_at_startup);
+    host_.power_on();
+    hide();
+}
+
+bool TSplashForm::FormKeyDown(std::uint16_t key) {
+    switch (key) {
+        case vk::enter:
+        case vk_digit_1:
+            if (!btn_play->isEnabled() || played_) return false;
+            btn_playClick();
+            return true;
+        case vk::escape:
+            host_.terminate();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TSplashForm::btn_paypalClick() {
+    open_link_(QUrl(QString::fromLatin1(splash::donation_address)));
+}
+
+void TSplashForm::la_website_2Click() {
+    open_link_(QUrl(QString::fromLatin1(splash::website_address)));
+}
+
+void TSplashForm::la_email_2Click() {
+    open_link_(QUrl(QString::fromLatin1(splash::email_address)));
+}
+
+bool TSplashForm::event(QEvent* event) {
+    if (event->type() == QEvent::Show) load_pictures();
+    if (event->type() == QEvent::WindowActivate) FormActivate();
+    return QWidget::event(event);
+}
+
+bool TSplashForm::click_component(QObject* watched) {
+    if (watched == btn_play) {
+        if (btn_play->isEnabled()) btn_playClick();
+    } else if (watched == btn_paypal) {
+        btn_paypalClick();
+    } else if (watched == la_website_2) {
+        la_website_2Click();
+    } else if (watched == la_email_2) {
+        la_email_2Click();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool TSplashForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        // A key the focused control ignores travels up to the form; take it once only, where it
+        // was first delivered.
+        QWidget* target = focusWidget();
+        if (watched != (target ? static_cast<QObject*>(target) : this)) return false;
+        return FormKeyDown(splash_key_code(*static_cast<QKeyEvent*>(event)));
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (mouse->button() != Qt::LeftButton || !widget ||
+            !widget->rect().contains(mouse->position().toPoint())) {
+            return false;
+        }
+        return click_component(watched);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace zuzazizo

@@ -1,0 +1,184 @@
+// The splash screen's components at their designed places, and its pictures.
+//
+// The pictures are Qt resources drawn by tools/skingen. Until that library is linked (and in
+// builds without it) each one is replaced by a plain drawing of the same size, so the form keeps
+// its layout and stays usable.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+
+#include "windows/dialog_style.h"
+#include "windows/splash.h"
+#include "windows/splash_texts.h"
+
+namespace zuzazizo {
+namespace {
+
+constexpr QSize client_size_px{460, 420};
+constexpr int box_height_px = 160;
+const QColor link_colour{24, 82, 148};
+
+enum class Placeholder { background, box, play, play_disabled, donation };
+
+QPixmap drawn_placeholder(Placeholder kind, QSize size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF inner = QRectF(pixmap.rect()).adjusted(1, 1, -1, -1);
+    const auto button = [&](const QColor& fill, const char* text) {
+        painter.setBrush(fill);
+        painter.setPen(fill.darker(150));
+        painter.drawRoundedRect(inner, 6, 6);
+        painter.setPen(Qt::white);
+        painter.drawText(inner, Qt::AlignCenter, QString::fromLatin1(text));
+    };
+    switch (kind) {
+        case Placeholder::background:
+            // Dark bands behind the white title texts and the white check-box text.
+            painter.fillRect(QRect(0, 0, size.width(), 52), dialog_blue);
+            painter.fillRect(QRect(0, 384, size.width(), size.height() - 384), dialog_blue);
+            break;
+        case Placeholder::box:
+            button(QColor(40, 70, 120), "ZUZAZIZO");
+            break;
+        case Placeholder::play:
+            button(QColor(30, 140, 60), "PLAY");
+            break;
+        case Placeholder::play_disabled:
+            button(QColor(150, 150, 150), "PLAY");
+            break;
+        case Placeholder::donation:
+            button(QColor(200, 150, 20), "DONATE");
+            break;
+    }
+    return pixmap;
+}
+
+QPixmap dialog_picture(const char* resource, Placeholder kind, QSize size) {
+    QPixmap pixmap(QString::fromLatin1(resource));
+    return pixmap.isNull() ? drawn_placeholder(kind, size) : pixmap;
+}
+
+// The pictures are decoded when the form is first shown (load_pictures): a quick start never
+// shows it and so does not pay for them.
+QLabel* picture(QWidget* parent, QRect bounds) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(bounds);
+    return label;
+}
+
+QLabel* text_label(QWidget* parent, const char* text, QRect bounds, const QColor& colour, bool bold,
+                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setGeometry(bounds);
+    label->setAlignment(alignment);
+    label->setFont(arial_font(12, bold));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel* link_label(QWidget* parent, const char* text, QRect bounds) {
+    QLabel* label = text_label(parent, text, bounds, link_colour, true);
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+QPixmap box_picture() {
+    const QSize size{220, box_height_px};
+    QPixmap pixmap = dialog_picture(":/dialogs/splash_box.jpg", Placeholder::box, size);
+    if (pixmap.height() != box_height_px) pixmap = pixmap.scaledToHeight(box_height_px);
+    return pixmap;
+}
+
+void add_pictures(TSplashForm& form) {
+    form.im_background = picture(&form, {0, 0, 460, 420});
+    form.im_box_picture = picture(&form, {0, 56, 460, box_height_px});
+    form.im_box_picture->setAlignment(Qt::AlignCenter);
+}
+
+void add_texts(TSplashForm& form) {
+    form.la_game_title = text_label(&form, "", {0, 12, 460, 15}, Qt::white, true, Qt::AlignCenter);
+    form.la_version = text_label(&form, "", {0, 28, 460, 15}, Qt::white, true, Qt::AlignCenter);
+    form.la_release_date =
+        text_label(&form, "", {0, 236, 460, 15}, Qt::black, false, Qt::AlignCenter);
+    form.la_website_1 =
+        text_label(&form, splash::website_label, {118, 259, 56, 15}, Qt::black, false);
+    form.la_website_2 = link_label(&form, splash::website_text, {174, 259, 168, 15});
+    form.la_email_1 = text_label(&form, splash::email_label, {118, 282, 56, 15}, Qt::black, false);
+    form.la_email_2 = link_label(&form, splash::email_text, {174, 282, 168, 15});
+    form.la_sound_select =
+        text_label(&form, splash::sound_select, {98, 308, 116, 15}, Qt::black, false);
+}
+
+void add_buttons(TSplashForm& form) {
+    form.btn_play = picture(&form, {116, 340, 107, 30});
+    form.btn_play->setCursor(Qt::PointingHandCursor);
+    form.btn_play_disabled = picture(&form, {116, 340, 107, 30});
+    form.btn_play_disabled->setCursor(Qt::WhatsThisCursor);
+    form.btn_play_disabled->setToolTip(QString::fromLatin1(splash::play_hint));
+    form.btn_play_disabled->hide();
+    form.btn_paypal = picture(&form, {237, 340, 107, 30});
+    form.btn_paypal->setCursor(Qt::PointingHandCursor);
+}
+
+void add_choices(TSplashForm& form) {
+    form.cb_sound = new QComboBox(&form);
+    form.cb_sound->setEditable(false);
+    form.cb_sound->setGeometry(217, 308, 144, 21);
+    for (const char* item : splash::driver_items) form.cb_sound->addItem(QString::fromLatin1(item));
+    form.cb_sound->setCurrentIndex(-1);
+
+    form.chb_splashscreen = new QCheckBox(QString::fromLatin1(splash::show_at_startup), &form);
+    form.chb_splashscreen->setGeometry(12, 391, 444, 17);
+    form.chb_splashscreen->setChecked(true);
+    // Buttons fill with their Button role by default; the strip is the window colour.
+    form.chb_splashscreen->setBackgroundRole(QPalette::Window);
+    form.chb_splashscreen->setAutoFillBackground(true);
+    QPalette palette = form.chb_splashscreen->palette();
+    palette.setColor(QPalette::Window, dialog_blue);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    form.chb_splashscreen->setPalette(palette);
+
+    QWidget::setTabOrder(form.cb_sound, form.chb_splashscreen);
+}
+
+}  // namespace
+
+void TSplashForm::load_pictures() {
+    if (pictures_loaded_) return;
+    pictures_loaded_ = true;
+    const QSize button_size{107, 30};
+    im_background->setPixmap(
+        dialog_picture(":/dialogs/splash_background.png", Placeholder::background, client_size_px));
+    im_box_picture->setPixmap(box_picture());
+    btn_play->setPixmap(dialog_picture(":/dialogs/play.png", Placeholder::play, button_size));
+    btn_play_disabled->setPixmap(
+        dialog_picture(":/dialogs/play_disabled.png", Placeholder::play_disabled, button_size));
+    btn_paypal->setPixmap(
+        dialog_picture(":/dialogs/donate.png", Placeholder::donation, button_size));
+}
+
+void TSplashForm::build_components() {
+    setWindowTitle(QString::fromLatin1(splash::caption));
+    setFixedSize(client_size_px);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    // Creation order is stacking order: the background first, the controls above it.
+    add_pictures(*this);
+    add_texts(*this);
+    add_buttons(*this);
+    add_choices(*this);
+}
+
+}  // namespace zuzazizo
