@@ -1,5 +1,7 @@
 #include "input/key_table.h"
 
+#include "input/virtual_keys.h"
+
 namespace zuzazizo {
 
 namespace {
@@ -7,8 +9,6 @@ namespace {
 constexpr int first_digit_choice = 1;
 constexpr int first_letter_choice = 11;
 constexpr int first_special_choice = 37;
-constexpr std::uint16_t vk_digit_0 = 0x30;
-constexpr std::uint16_t vk_letter_a = 0x41;
 
 // One character per digit and letter choice, so a caption can be a view into it.
 constexpr std::string_view digit_and_letter_captions = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -19,14 +19,14 @@ struct SpecialKey {
     std::uint16_t virtual_key;
 };
 constexpr std::array<SpecialKey, 8> special_keys = {{
-    {"<UP ARROW>", "'up arrow' key", 0x26},
-    {"<DOWN ARROW>", "'down arrow' key", 0x28},
-    {"<LEFT ARROW>", "'left arrow' key", 0x25},
-    {"<RIGHT ARROW>", "'right arrow' key", 0x27},
-    {"<ALT>", "'alt' key", 0x12},
-    {"<CTRL>", "'ctrl' key", 0x11},
-    {"<SHIFT>", "'shift' key", 0x10},
-    {"<SPACEBAR>", "'spacebar'", 0x20},
+    {"<UP ARROW>", "'up arrow' key", vk::up},
+    {"<DOWN ARROW>", "'down arrow' key", vk::down},
+    {"<LEFT ARROW>", "'left arrow' key", vk::left},
+    {"<RIGHT ARROW>", "'right arrow' key", vk::right},
+    {"<ALT>", "'alt' key", vk::alt},
+    {"<CTRL>", "'ctrl' key", vk::control},
+    {"<SHIFT>", "'shift' key", vk::shift},
+    {"<SPACEBAR>", "'spacebar'", vk::space},
 }};
 static_assert(first_special_choice + special_keys.size() - 1 == key_choice_count);
 
@@ -40,11 +40,11 @@ std::optional<KeyChoice> key_choice(std::int32_t choice) {
     if (!valid_key_choice(choice)) return std::nullopt;
     if (choice < first_letter_choice) {
         return KeyChoice{plain_caption(choice),
-                         static_cast<std::uint16_t>(vk_digit_0 + choice - first_digit_choice)};
+                         static_cast<std::uint16_t>(vk::digit_0 + choice - first_digit_choice)};
     }
     if (choice < first_special_choice) {
         return KeyChoice{plain_caption(choice),
-                         static_cast<std::uint16_t>(vk_letter_a + choice - first_letter_choice)};
+                         static_cast<std::uint16_t>(vk::letter_a + choice - first_letter_choice)};
     }
     const SpecialKey& key = special_keys[static_cast<std::size_t>(choice - first_special_choice)];
     return KeyChoice{key.caption, key.virtual_key};

@@ -10,45 +10,36 @@ namespace zuzazizo {
 
 namespace {
 
-constexpr std::uint16_t vk_shift = 0x10;
-constexpr std::uint16_t vk_control = 0x11;
-constexpr std::uint16_t vk_alt = 0x12;
-constexpr std::uint16_t vk_space = 0x20;
-constexpr std::uint16_t vk_left = 0x25;
-constexpr std::uint16_t vk_up = 0x26;
-constexpr std::uint16_t vk_right = 0x27;
-constexpr std::uint16_t vk_down = 0x28;
-
 std::uint16_t virtual_key_of_keysym(xkb_keysym_t sym) {
     if (sym >= XKB_KEY_0 && sym <= XKB_KEY_9)
-        return static_cast<std::uint16_t>(0x30 + sym - XKB_KEY_0);
+        return static_cast<std::uint16_t>(vk::digit_0 + sym - XKB_KEY_0);
     if (sym >= XKB_KEY_a && sym <= XKB_KEY_z)
-        return static_cast<std::uint16_t>(0x41 + sym - XKB_KEY_a);
+        return static_cast<std::uint16_t>(vk::letter_a + sym - XKB_KEY_a);
     if (sym >= XKB_KEY_A && sym <= XKB_KEY_Z)
-        return static_cast<std::uint16_t>(0x41 + sym - XKB_KEY_A);
+        return static_cast<std::uint16_t>(vk::letter_a + sym - XKB_KEY_A);
     if (sym >= XKB_KEY_F1 && sym <= XKB_KEY_F12)
         return static_cast<std::uint16_t>(vk::f1 + sym - XKB_KEY_F1);
     switch (sym) {
         case XKB_KEY_Shift_L:
         case XKB_KEY_Shift_R:
-            return vk_shift;
+            return vk::shift;
         case XKB_KEY_Control_L:
         case XKB_KEY_Control_R:
-            return vk_control;
+            return vk::control;
         case XKB_KEY_Alt_L:
         case XKB_KEY_Alt_R:
         case XKB_KEY_ISO_Level3_Shift:
-            return vk_alt;
+            return vk::alt;
         case XKB_KEY_space:
-            return vk_space;
+            return vk::space;
         case XKB_KEY_Left:
-            return vk_left;
+            return vk::left;
         case XKB_KEY_Up:
-            return vk_up;
+            return vk::up;
         case XKB_KEY_Right:
-            return vk_right;
+            return vk::right;
         case XKB_KEY_Down:
-            return vk_down;
+            return vk::down;
         case XKB_KEY_Return:
         case XKB_KEY_KP_Enter:
             return vk::enter;
@@ -109,29 +100,29 @@ class Keymap {
 
 std::uint16_t virtual_key_of_qt_key(int qt_key) {
     if (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9)
-        return static_cast<std::uint16_t>(0x30 + qt_key - Qt::Key_0);
+        return static_cast<std::uint16_t>(vk::digit_0 + qt_key - Qt::Key_0);
     if (qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z)
-        return static_cast<std::uint16_t>(0x41 + qt_key - Qt::Key_A);
+        return static_cast<std::uint16_t>(vk::letter_a + qt_key - Qt::Key_A);
     if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F12)
         return static_cast<std::uint16_t>(vk::f1 + qt_key - Qt::Key_F1);
     switch (qt_key) {
         case Qt::Key_Shift:
-            return vk_shift;
+            return vk::shift;
         case Qt::Key_Control:
-            return vk_control;
+            return vk::control;
         case Qt::Key_Alt:
         case Qt::Key_AltGr:
-            return vk_alt;
+            return vk::alt;
         case Qt::Key_Space:
-            return vk_space;
+            return vk::space;
         case Qt::Key_Left:
-            return vk_left;
+            return vk::left;
         case Qt::Key_Up:
-            return vk_up;
+            return vk::up;
         case Qt::Key_Right:
-            return vk_right;
+            return vk::right;
         case Qt::Key_Down:
-            return vk_down;
+            return vk::down;
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return vk::enter;

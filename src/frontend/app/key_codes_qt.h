@@ -8,16 +8,12 @@
 #include <QKeyEvent>
 #include <cstdint>
 
+#include "input/virtual_keys.h"
+
 namespace zuzazizo {
 
 // 0 when the key has no code the bindings could use.
 std::uint16_t virtual_key_of(const QKeyEvent& event);
 std::uint16_t virtual_key_of_qt_key(int qt_key);
-
-namespace vk {
-inline constexpr std::uint16_t enter = 0x0D;
-inline constexpr std::uint16_t escape = 0x1B;
-inline constexpr std::uint16_t f1 = 0x70;
-}  // namespace vk
 
 }  // namespace zuzazizo

@@ -14,7 +14,7 @@
 namespace zuzazizo {
 namespace {
 
-constexpr std::uint16_t vk_digit_1 = 0x31;
+constexpr std::uint16_t vk_digit_1 = vk::digit(1);
 
 // Only the three keys the splash screen acts on; every other key passes to the focused control.
 // Like the main window, it goes by the physical key: Shift+1 is the key 1, the keypad's 1 is not.

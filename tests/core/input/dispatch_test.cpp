@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "input/virtual_keys.h"
 #include "support/handheld.h"
 
 namespace zuzazizo {
@@ -11,13 +12,13 @@ namespace {
 
 using enum ImageId;
 
-constexpr std::uint16_t vk_1 = 0x31;
-constexpr std::uint16_t vk_3 = 0x33;
-constexpr std::uint16_t vk_4 = 0x34;
-constexpr std::uint16_t vk_5 = 0x35;
-constexpr std::uint16_t vk_left = 0x25;
-constexpr std::uint16_t vk_up = 0x26;
-constexpr std::uint16_t vk_right = 0x27;
+constexpr std::uint16_t vk_1 = vk::digit(1);
+constexpr std::uint16_t vk_3 = vk::digit(3);
+constexpr std::uint16_t vk_4 = vk::digit(4);
+constexpr std::uint16_t vk_5 = vk::digit(5);
+constexpr std::uint16_t vk_left = vk::left;
+constexpr std::uint16_t vk_up = vk::up;
+constexpr std::uint16_t vk_right = vk::right;
 
 class DispatchTest : public ::testing::Test {
   protected:

@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "input/virtual_keys.h"
 #include "settings/settings_backend.h"
 
 namespace zuzazizo {
@@ -92,12 +93,12 @@ class KeyBindingsTest : public ::testing::Test {
 
 TEST_F(KeyBindingsTest, FirstRunBindsTheDefaultKeysAndWritesAllSixValues) {
     load();
-    EXPECT_EQ(code(1), 0x31);
-    EXPECT_EQ(code(2), 0x32);
-    EXPECT_EQ(code(3), 0x33);
-    EXPECT_EQ(code(4), 0x35);
-    EXPECT_EQ(code(5), 0x25);
-    EXPECT_EQ(code(6), 0x27);
+    EXPECT_EQ(code(1), vk::digit(1));
+    EXPECT_EQ(code(2), vk::digit(2));
+    EXPECT_EQ(code(3), vk::digit(3));
+    EXPECT_EQ(code(4), vk::digit(5));
+    EXPECT_EQ(code(5), vk::left);
+    EXPECT_EQ(code(6), vk::right);
     const std::map<std::string, std::string> written = {
         {"Key1", "2"}, {"Key2", "3"}, {"Key3", "4"}, {"Key4", "6"}, {"Key5", "39"}, {"Key6", "40"},
     };
@@ -119,9 +120,9 @@ TEST_F(KeyBindingsTest, StoredChoiceUpArrowBindsLeftToTheUpArrowKey) {
     backend.values["Key5"] = "37";
     backend.values["Key1"] = "21";  // K
     load();
-    EXPECT_EQ(code(5), 0x26);
+    EXPECT_EQ(code(5), vk::up);
     EXPECT_EQ(hint(btn_left_top), "click or press 'up arrow' key");
-    EXPECT_EQ(code(1), 0x4B);
+    EXPECT_EQ(code(1), vk::letter('K'));
     EXPECT_EQ(hint(btn_game_a_top), "click or press 'K' to start game A");
     EXPECT_EQ(backend.values["Key5"], "37");
     EXPECT_EQ(hint(btn_right_top), "click or press 'right arrow' key");
@@ -137,8 +138,8 @@ TEST_F(KeyBindingsTest, StoredChoiceOutsideTheTableFallsBackToTheSlotDefaultAndI
     EXPECT_EQ(keys.key_bindings[3].choice, 4);
     EXPECT_EQ(keys.key_bindings[4].choice, 6);
     EXPECT_EQ(keys.key_bindings[6].choice, 40);
-    EXPECT_EQ(code(1), 0x31);
-    EXPECT_EQ(code(4), 0x35);
+    EXPECT_EQ(code(1), vk::digit(1));
+    EXPECT_EQ(code(4), vk::digit(5));
     EXPECT_EQ(backend.values["Key1"], "2");
     EXPECT_EQ(backend.values["Key3"], "4");
     EXPECT_EQ(backend.values["Key4"], "6");
@@ -150,16 +151,16 @@ TEST_F(KeyBindingsTest, StoredChoiceOutsideTheTableFallsBackToTheSlotDefaultAndI
 TEST_F(KeyBindingsTest, AssignWordIgnoresAChoiceOutsideTheTable) {
     load();
     keys.AssignWord(2, TKeyBinding{45, 0});
-    EXPECT_EQ(code(2), 0x32);
+    EXPECT_EQ(code(2), vk::digit(2));
     keys.AssignWord(2, TKeyBinding{44, 0});
-    EXPECT_EQ(code(2), 0x20);
+    EXPECT_EQ(code(2), vk::space);
 }
 
 TEST_F(KeyBindingsTest, StoringAChoiceSavesItAndTakesEffectWithTheRebuiltHints) {
     load();
     keys.store_choice(6, 44);
     keys.Key_Build_Hints(images);
-    EXPECT_EQ(code(6), 0x20);
+    EXPECT_EQ(code(6), vk::space);
     EXPECT_EQ(backend.values["Key6"], "44");
     EXPECT_EQ(hint(btn_right_top), "click or press 'spacebar'");
 

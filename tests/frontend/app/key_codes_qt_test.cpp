@@ -23,26 +23,26 @@ std::uint16_t code_of(int qt_key, Qt::KeyboardModifiers modifiers, quint32 scan,
 }
 
 TEST(KeyCodes, ThePhysicalKeyCountsNotTheCharacterItTyped) {
-    EXPECT_EQ(code_of(Qt::Key_Percent, Qt::ShiftModifier, scan_5, "%"), 0x35);
-    EXPECT_EQ(code_of(Qt::Key_Exclam, Qt::ShiftModifier, scan_1, "!"), 0x31);
-    EXPECT_EQ(code_of(Qt::Key_A, Qt::ShiftModifier, scan_a, "A"), 0x41);
-    EXPECT_EQ(code_of(Qt::Key_A, Qt::NoModifier, scan_a, "a"), 0x41);
+    EXPECT_EQ(code_of(Qt::Key_Percent, Qt::ShiftModifier, scan_5, "%"), vk::digit(5));
+    EXPECT_EQ(code_of(Qt::Key_Exclam, Qt::ShiftModifier, scan_1, "!"), vk::digit(1));
+    EXPECT_EQ(code_of(Qt::Key_A, Qt::ShiftModifier, scan_a, "A"), vk::letter('A'));
+    EXPECT_EQ(code_of(Qt::Key_A, Qt::NoModifier, scan_a, "a"), vk::letter('A'));
 }
 
 TEST(KeyCodes, ModifiersSpaceAndArrowsAreKeysOfTheirOwn) {
-    EXPECT_EQ(code_of(Qt::Key_Shift, Qt::ShiftModifier, scan_shift_l), 0x10);
-    EXPECT_EQ(code_of(Qt::Key_Space, Qt::NoModifier, scan_space, " "), 0x20);
-    EXPECT_EQ(code_of(Qt::Key_Left, Qt::KeypadModifier, scan_left), 0x25);
-    EXPECT_EQ(virtual_key_of_qt_key(Qt::Key_Control), 0x11);
-    EXPECT_EQ(virtual_key_of_qt_key(Qt::Key_Alt), 0x12);
-    EXPECT_EQ(virtual_key_of_qt_key(Qt::Key_Down), 0x28);
-    EXPECT_EQ(virtual_key_of_qt_key(Qt::Key_Up), 0x26);
+    EXPECT_EQ(code_of(Qt::Key_Shift, Qt::ShiftModifier, scan_shift_l), vk::shift);
+    EXPECT_EQ(code_of(Qt::Key_Space, Qt::NoModifier, scan_space, " "), vk::space);
+    EXPECT_EQ(code_of(Qt::Key_Left, Qt::KeypadModifier, scan_left), vk::left);
+    EXPECT_EQ(virtual_key_of_qt_key(Qt::Key_Control), vk::control);
+    EXPECT_EQ(virtual_key_of_qt_key(Qt::Key_Alt), vk::alt);
+    EXPECT_EQ(virtual_key_of_qt_key(Qt::Key_Down), vk::down);
+    EXPECT_EQ(virtual_key_of_qt_key(Qt::Key_Up), vk::up);
 }
 
 TEST(KeyCodes, EventsWithoutAScanCodeFallBackToQtsKey) {
-    EXPECT_EQ(code_of(Qt::Key_5, Qt::NoModifier, 0, "5"), 0x35);
+    EXPECT_EQ(code_of(Qt::Key_5, Qt::NoModifier, 0, "5"), vk::digit(5));
     EXPECT_EQ(code_of(Qt::Key_Escape, Qt::NoModifier, 0), vk::escape);
-    EXPECT_EQ(code_of(Qt::Key_F12, Qt::NoModifier, 0), 0x7B);
+    EXPECT_EQ(code_of(Qt::Key_F12, Qt::NoModifier, 0), vk::f1 + 11);
     EXPECT_EQ(code_of(Qt::Key_Percent, Qt::ShiftModifier, 0, "%"), 0) << "no physical key known";
 }
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include "input/virtual_keys.h"
 #include "support/qt_app.h"
 
 namespace zuzazizo {
@@ -255,7 +256,7 @@ TEST_F(Splash, ThePlayActionRunsOncePerRun) {
     splash.btn_playClick();
     const int writes_after_first = backend.writes;
     splash.btn_playClick();
-    splash.FormKeyDown(0x31);
+    splash.FormKeyDown(vk::digit(1));
     splash.FormKeyDown(13);
     EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "power_on"), 1);
     EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "start_sound 0"), 1);
