@@ -109,6 +109,8 @@ class Engine {
     void clear_field();
     void enter_clock_mode(ImageId indicator);
     void show_hero_at(std::int32_t position);
+    void show_ready_pitcher();
+    void ready_pitcher_for_play();
 
     // Steps of the play tick.
     void fly_off_struck_ball(int lane);

@@ -22,6 +22,12 @@ enum GameMode : std::int32_t {
     mode_game_over = 10,
 };
 
+// The pitcher's frames: a throw steps through 3 to 6, one frame a play tick, and starts again;
+// 5 is the pose he waits in before the first ball and after a miss or a bonus.
+inline constexpr std::int32_t pitch_first_frame = 3;
+inline constexpr std::int32_t pitch_last_frame = 6;
+inline constexpr std::int32_t ready_pitch_frame = 5;
+
 struct GameState {
     std::int32_t game_mode = mode_startup;
     std::int32_t score = 0;

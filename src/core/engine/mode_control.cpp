@@ -9,7 +9,6 @@ namespace {
 
 constexpr int startup_display_ms = 30000;
 constexpr int game_start_delay_ms = 3100;
-constexpr int ready_pitch_frame = 5;
 
 }  // namespace
 
@@ -75,9 +74,19 @@ void Engine::show_ready_screen(ImageId indicator, std::int32_t hiscore) {
     images_.show(im_panel_sound);
     state.hero_pos = 2;
     lcd_.Vid_Show_Hero(2, 1);
+    show_ready_pitcher();
+    Timer_Game_Start.set_interval(game_start_delay_ms);
+}
+
+void Engine::show_ready_pitcher() {
     state.item_top_frame = ready_pitch_frame;
     lcd_.Vid_Show_Item_Top(ready_pitch_frame);
-    Timer_Game_Start.set_interval(game_start_delay_ms);
+}
+
+// Play goes on from the ready pose: the next tick's step lands on it again before the throw.
+void Engine::ready_pitcher_for_play() {
+    show_ready_pitcher();
+    state.item_top_frame = ready_pitch_frame - 1;
 }
 
 void Engine::clear_field() {

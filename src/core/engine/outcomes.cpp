@@ -16,7 +16,6 @@ constexpr int bonus_end_ms = 1000;
 constexpr int gameover_tune_ms = 4200;
 constexpr int gameover_silent_ms = 100;
 constexpr int game_over_hold_ms = 30000;
-constexpr int ready_pitch_frame = 5;
 
 // The after-miss and game-over sequences share their first seven steps; only the figure differs.
 constexpr std::array<EndStep, 8> reprise_steps = {{
@@ -102,9 +101,7 @@ void Engine::finish_bonus() {
     lcd_.Vid_Show_Hero(state.hero_pos, 0);
     state.hero_pos = 2;
     lcd_.Vid_Show_Hero(2, 1);
-    state.item_top_frame = ready_pitch_frame;
-    lcd_.Vid_Show_Item_Top(ready_pitch_frame);
-    state.item_top_frame = ready_pitch_frame - 1;
+    ready_pitcher_for_play();
     Gam_Set_Level();
     clear_field();
     lcd_.Vid_Show_All_Item(false);
@@ -133,9 +130,7 @@ void Engine::Timer_Game_RepriseTimer() {
 
 void Engine::resume_after_miss() {
     lcd_.Vid_Show_Panel_Miss(state.misses);
-    state.item_top_frame = ready_pitch_frame;
-    lcd_.Vid_Show_Item_Top(ready_pitch_frame);
-    state.item_top_frame = ready_pitch_frame - 1;
+    ready_pitcher_for_play();
     for (int r = 1; r <= 3; ++r) state.miss_flag[r] = 0;
     lcd_.Vid_Show_All_Item_Miss(false);
     state.hero_active = true;

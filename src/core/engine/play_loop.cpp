@@ -16,6 +16,9 @@ constexpr int cell_struck = 2;
 int next_lane(int lane) {
     return lane == 3 ? 1 : lane + 1;
 }
+std::int32_t next_pitch_frame(std::int32_t frame) {
+    return frame >= pitch_last_frame ? pitch_first_frame : frame + 1;
+}
 int previous_lane(int lane) {
     return lane == 1 ? 3 : lane - 1;
 }
@@ -35,7 +38,7 @@ void Engine::Timer_GameTimer() {
         begin_miss(missed);
     } else {
         state.lane = next_lane(L);
-        state.item_top_frame = state.item_top_frame >= 6 ? 3 : state.item_top_frame + 1;
+        state.item_top_frame = next_pitch_frame(state.item_top_frame);
     }
     redraw_field();
 
