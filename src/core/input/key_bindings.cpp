@@ -21,7 +21,6 @@ constexpr std::array<ButtonHint, 6> button_hints = {{
     {btn_right_top, 6, ""},
 }};
 constexpr std::string_view hint_lead = "click or press ";
-constexpr std::string_view set_button_hint = "button disabled";
 
 std::size_t at(int index) {
     return static_cast<std::size_t>(index);
@@ -64,7 +63,8 @@ const std::string& KeyBindings::Name(int slot) const {
 
 void KeyBindings::Key_Build_Hints(ImageModel& images) const {
     for (const ButtonHint& hint : button_hints) {
-        // Appended piece by piece: GCC 12 misreads `literal + std::string` at -O3 (-Wrestrict).
+        // Appended into one string rather than joined with `+`: at -O3 (the Release build) GCC 12
+        // reports a false -Wrestrict on `" " + std::string`, and warnings are errors.
         std::string text(hint_lead);
         text += Name(hint.slot);
         if (!hint.action.empty()) {

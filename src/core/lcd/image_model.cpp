@@ -68,7 +68,7 @@ ImageModel::ImageModel() {
 
     Image& set = images_[index_of(btn_set_top)];
     set.cursor = Cursor::help;
-    set.hint = "button disabled";
+    set.hint = std::string(set_button_hint);
     set.draw_rule = DrawRule::stretched;
 
     images_[index_of(im_panel_number_0)].autosize = true;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "lcd/image_id.h"
 #include "lcd/picture.h"
@@ -43,6 +44,10 @@ enum class DrawRule {
 // Whether a bitmap's bottom-left colour is see-through. Pictures with their own alpha (PNG) always
 // keep it; only the pressed and released looks of the six working buttons are opaque bitmaps.
 enum class Transparency { bottom_left_key, opaque };
+
+// The hint of the SET button, which has no action: shown from power-on and again whenever the
+// hints are rebuilt for new key bindings.
+inline constexpr std::string_view set_button_hint = "button disabled";
 
 struct Image {
     Rect bounds;

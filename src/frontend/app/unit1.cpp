@@ -8,6 +8,7 @@
 
 #include "app/error_report_qt.h"
 #include "app/paths_qt.h"
+#include "app/program_title.h"
 #include "app/sound_startup.h"
 #include "skin/gfxinit.h"
 #include "skin/picture_loader_qt.h"
@@ -16,8 +17,6 @@
 namespace zuzazizo {
 
 namespace {
-
-constexpr const char* application_title = "Zuzazizo (Corvane, Pocketeer) Simulator";
 
 QRect primary_screen_rect() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -54,8 +53,8 @@ TForm1::TForm1(FormOptions options)
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
-    QGuiApplication::setApplicationDisplayName(application_title);
-    setWindowTitle(application_title);
+    QGuiApplication::setApplicationDisplayName(program_title);
+    setWindowTitle(program_title);
     move_off_screen();
     fullscreen_mode_ =
         settings_.read_bool(settings::fullscreen_mode, settings::fullscreen_mode_default);

@@ -4,12 +4,13 @@
 
 #include <array>
 
+#include "app/program_title.h"
 #include "windows/splash_host.h"
 
 namespace zuzazizo::splash {
 
 inline constexpr const char* caption = "About this game...";
-inline constexpr const char* game_title = "Zuzazizo (Corvane, Pocketeer) Simulator";
+inline constexpr const char* game_title = program_title;
 inline constexpr const char* version = "Version 5.00 * Final *";
 inline constexpr const char* release_date = "Released December 2026";
 inline constexpr const char* website_label = "website:";
@@ -23,9 +24,13 @@ inline constexpr const char* sound_select = "Select sound driver:";
 inline constexpr const char* play_hint = "please select sound driver first";
 inline constexpr const char* show_at_startup = "Display this splash screen at startup";
 
+inline constexpr const char* direct_sound_caption = "Microsoft DirectSound";
+inline constexpr const char* multimedia_caption = "Windows MultiMedia";
+inline constexpr const char* no_sound_caption = "(no sound)";
+
 // The driver list, in list order: an item's position is the SoundMode it stores.
-inline constexpr std::array<const char*, 3> driver_items = {"Microsoft DirectSound",
-                                                            "Windows MultiMedia", "(no sound)"};
+inline constexpr std::array<const char*, 3> driver_items = {direct_sound_caption,
+                                                            multimedia_caption, no_sound_caption};
 
 // The play action compares the shown text in this order.
 struct DriverMatch {
@@ -34,9 +39,9 @@ struct DriverMatch {
     bool sound_enabled;
 };
 inline constexpr std::array<DriverMatch, 3> driver_matches = {{
-    {"(no sound)", SoundChoice::none, false},
-    {"Windows MultiMedia", SoundChoice::multimedia, true},
-    {"Microsoft DirectSound", SoundChoice::direct_sound, true},
+    {no_sound_caption, SoundChoice::none, false},
+    {multimedia_caption, SoundChoice::multimedia, true},
+    {direct_sound_caption, SoundChoice::direct_sound, true},
 }};
 
 }  // namespace zuzazizo::splash
