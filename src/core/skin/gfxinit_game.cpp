@@ -66,10 +66,10 @@ class GameLayout {
             return error;
         }
         surface_.colour_key_on = false;
-        surface_.game_offset_x = game_offset(config_, keys::game_offset_x, surface_.screen_width_px,
-                                             surface_.client_width_px);
-        surface_.game_offset_y = game_offset(config_, keys::game_offset_y,
-                                             surface_.screen_height_px, surface_.client_height_px);
+        surface_.game_offset_x_px = game_offset(config_, keys::game_offset_x,
+                                                surface_.screen_width_px, surface_.client_width_px);
+        surface_.game_offset_y_px = game_offset(
+            config_, keys::game_offset_y, surface_.screen_height_px, surface_.client_height_px);
         surface_.client_width_px = surface_.screen_width_px;
         surface_.client_height_px = surface_.screen_height_px;
         // The backdrop is anchored to all four sides of the window and so covers all of it.
@@ -78,8 +78,8 @@ class GameLayout {
     }
 
     LayoutError lay_out_windowed() {
-        surface_.game_offset_x = 0;
-        surface_.game_offset_y = 0;
+        surface_.game_offset_x_px = 0;
+        surface_.game_offset_y_px = 0;
         if (LayoutError error =
                 read_colour_key(config_, config_path_, keys::transp_color, surface_.colour)) {
             return error;
@@ -172,9 +172,9 @@ class GameLayout {
         // This order, height first and width last, is the order the bounds were always set in.
         model_.set_height(id, config_.read_int(section, keys::image_height, 0));
         model_.set_left(id, wrapping_add(config_.read_int(section, keys::image_left, 0),
-                                         surface_.game_offset_x));
+                                         surface_.game_offset_x_px));
         model_.set_top(id, wrapping_add(config_.read_int(section, keys::image_top, 0),
-                                        surface_.game_offset_y));
+                                        surface_.game_offset_y_px));
         model_.set_width(id, config_.read_int(section, keys::image_width, 0));
         return std::nullopt;
     }

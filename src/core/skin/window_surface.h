@@ -27,8 +27,8 @@ struct GameSurface {
     std::uint32_t colour_key = 0;  // likewise; pixels of exactly this colour are see-through
     bool colour_key_on = false;
     // Where the game area's top-left corner lies in the client area (0, 0 in windowed mode).
-    int game_offset_x = 0;
-    int game_offset_y = 0;
+    int game_offset_x_px = 0;
+    int game_offset_y_px = 0;
 };
 
 inline constexpr int manual_page_count = 8;

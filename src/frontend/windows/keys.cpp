@@ -4,10 +4,14 @@
 
 namespace zuzazizo {
 
+namespace {
+constexpr QSize client_size_px{448, 195};
+}  // namespace
+
 TKeysForm::TKeysForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(QStringLiteral("Key settings"));
-    setFixedSize(448, 195);
+    setFixedSize(client_size_px);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, dialog_blue);
     setPalette(colours);

@@ -1,8 +1,8 @@
 // The splash screen's components at their designed places, and its pictures.
 //
-// The pictures are Qt resources drawn by tools/skingen. Until that library is linked (and in
-// builds without it) each one is replaced by a plain drawing of the same size, so the form keeps
-// its layout and stays usable.
+// The pictures are Qt resources drawn by tools/skingen and linked into the program. Should one
+// fail to load, a plain drawing of the same size stands in for it, so the form keeps its layout
+// and stays usable.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "dialog_pictures.h"
 #include "windows/dialog_style.h"
 #include "windows/splash.h"
 #include "windows/splash_texts.h"
@@ -18,7 +19,13 @@ namespace zuzazizo {
 namespace {
 
 constexpr QSize client_size_px{460, 420};
+constexpr QSize button_size_px{107, 30};
+constexpr int box_width_px = 220;
 constexpr int box_height_px = 160;
+// The dark bands of the drawn background: behind the title texts and behind the check box.
+constexpr int title_band_height_px = 52;
+constexpr int check_band_top_px = 384;
+constexpr qreal placeholder_corner_px = 6;
 const QColor link_colour{24, 82, 148};
 
 enum class Placeholder { background, box, play, play_disabled, donation };
@@ -32,15 +39,17 @@ QPixmap drawn_placeholder(Placeholder kind, QSize size) {
     const auto button = [&](const QColor& fill, const char* text) {
         painter.setBrush(fill);
         painter.setPen(fill.darker(150));
-        painter.drawRoundedRect(inner, 6, 6);
+        painter.drawRoundedRect(inner, placeholder_corner_px, placeholder_corner_px);
         painter.setPen(Qt::white);
         painter.drawText(inner, Qt::AlignCenter, QString::fromLatin1(text));
     };
     switch (kind) {
         case Placeholder::background:
             // Dark bands behind the white title texts and the white check-box text.
-            painter.fillRect(QRect(0, 0, size.width(), 52), dialog_blue);
-            painter.fillRect(QRect(0, 384, size.width(), size.height() - 384), dialog_blue);
+            painter.fillRect(QRect(0, 0, size.width(), title_band_height_px), dialog_blue);
+            painter.fillRect(
+                QRect(0, check_band_top_px, size.width(), size.height() - check_band_top_px),
+                dialog_blue);
             break;
         case Placeholder::box:
             button(QColor(40, 70, 120), "ZUZAZIZO");
@@ -93,14 +102,14 @@ QLabel* link_label(QWidget* parent, const char* text, QRect bounds) {
 }
 
 QPixmap box_picture() {
-    const QSize size{220, box_height_px};
-    QPixmap pixmap = dialog_picture(":/dialogs/splash_box.jpg", Placeholder::box, size);
+    const QSize size_px{box_width_px, box_height_px};
+    QPixmap pixmap = dialog_picture(dialog_pictures::splash_box, Placeholder::box, size_px);
     if (pixmap.height() != box_height_px) pixmap = pixmap.scaledToHeight(box_height_px);
     return pixmap;
 }
 
 void add_pictures(TSplashForm& form) {
-    form.im_background = picture(&form, {0, 0, 460, 420});
+    form.im_background = picture(&form, {QPoint(0, 0), client_size_px});
     form.im_box_picture = picture(&form, {0, 56, 460, box_height_px});
     form.im_box_picture->setAlignment(Qt::AlignCenter);
 }
@@ -156,15 +165,14 @@ void add_choices(TSplashForm& form) {
 void TSplashForm::load_pictures() {
     if (pictures_loaded_) return;
     pictures_loaded_ = true;
-    const QSize button_size{107, 30};
-    im_background->setPixmap(
-        dialog_picture(":/dialogs/splash_background.png", Placeholder::background, client_size_px));
+    im_background->setPixmap(dialog_picture(dialog_pictures::splash_background,
+                                            Placeholder::background, client_size_px));
     im_box_picture->setPixmap(box_picture());
-    btn_play->setPixmap(dialog_picture(":/dialogs/play.png", Placeholder::play, button_size));
+    btn_play->setPixmap(dialog_picture(dialog_pictures::play, Placeholder::play, button_size_px));
     btn_play_disabled->setPixmap(
-        dialog_picture(":/dialogs/play_disabled.png", Placeholder::play_disabled, button_size));
+        dialog_picture(dialog_pictures::play_disabled, Placeholder::play_disabled, button_size_px));
     btn_paypal->setPixmap(
-        dialog_picture(":/dialogs/donate.png", Placeholder::donation, button_size));
+        dialog_picture(dialog_pictures::donate, Placeholder::donation, button_size_px));
 }
 
 void TSplashForm::build_components() {

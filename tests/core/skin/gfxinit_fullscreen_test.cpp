@@ -35,8 +35,8 @@ class FullscreenLayoutTest : public ::testing::Test {
 
 TEST_F(FullscreenLayoutTest, DefaultGameIsCentredAndTheWindowCoversTheScreen) {
     ASSERT_TRUE(lay_out("[Image1]\nLeft=10\nTop=20\nWidth=609\nHeight=377\n").ok());
-    EXPECT_EQ(surface.game_offset_x, 207);
-    EXPECT_EQ(surface.game_offset_y, 195);
+    EXPECT_EQ(surface.game_offset_x_px, 207);
+    EXPECT_EQ(surface.game_offset_y_px, 195);
     EXPECT_EQ(model[im_background].bounds, (Rect{217, 215, 609, 377}));
     EXPECT_EQ(surface.client_width_px, 1024);
     EXPECT_EQ(surface.client_height_px, 768);
@@ -59,18 +59,18 @@ TEST_F(FullscreenLayoutTest, OnlyNonZeroIntegerOffsetsAreTakenLiterally) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         ASSERT_TRUE(lay_out(std::string("[Fullscreen]\nGameOffsetX=") + c.text + "\n").ok());
-        EXPECT_EQ(surface.game_offset_x, c.expected);
-        EXPECT_EQ(surface.game_offset_y, 195);
+        EXPECT_EQ(surface.game_offset_x_px, c.expected);
+        EXPECT_EQ(surface.game_offset_y_px, 195);
     }
 }
 
 TEST_F(FullscreenLayoutTest, CentringTruncatesTowardZero) {
     ASSERT_TRUE(lay_out_on(604, 380, "").ok());
-    EXPECT_EQ(surface.game_offset_x, -2);  // (604 - 609) / 2
-    EXPECT_EQ(surface.game_offset_y, 1);   // (380 - 377) / 2
+    EXPECT_EQ(surface.game_offset_x_px, -2);  // (604 - 609) / 2
+    EXPECT_EQ(surface.game_offset_y_px, 1);   // (380 - 377) / 2
     ASSERT_TRUE(lay_out_on(1024, 768, "[Common]\nGameWidth=1031\nGameHeight=-3\n").ok());
-    EXPECT_EQ(surface.game_offset_x, -3);
-    EXPECT_EQ(surface.game_offset_y, 385);
+    EXPECT_EQ(surface.game_offset_x_px, -3);
+    EXPECT_EQ(surface.game_offset_y_px, 385);
 }
 
 TEST_F(FullscreenLayoutTest, LogoGoesToTheCornerLogoPositionNames) {
@@ -153,7 +153,7 @@ TEST_F(FullscreenLayoutTest, WindowedLayoutHidesBackdropAndGameMenu) {
     EXPECT_FALSE(model[im_backdrop].visible);
     EXPECT_FALSE(model[im_backdrop_logo].visible);
     EXPECT_FALSE(model[btn_game_menu_top].visible);
-    EXPECT_EQ(surface.game_offset_x, 0);
+    EXPECT_EQ(surface.game_offset_x_px, 0);
     EXPECT_EQ(surface.client_width_px, 609);
     EXPECT_TRUE(surface.colour_key_on);
 }
