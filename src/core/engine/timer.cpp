@@ -2,8 +2,8 @@
 
 namespace zuzazizo {
 
-Timer::Timer(TimerHost& host, std::string_view name, std::function<void()> handler)
-    : host_(host), handle_(host.create(std::move(handler))), name_(name) {}
+Timer::Timer(TimerHost& host, std::function<void()> handler)
+    : host_(host), handle_(host.create(std::move(handler))) {}
 
 void Timer::set_interval(int interval_ms) {
     if (interval_ms == interval_ms_) return;

@@ -9,7 +9,6 @@
 #pragma once
 
 #include <functional>
-#include <string_view>
 
 #include "engine/timer_host.h"
 
@@ -17,7 +16,7 @@ namespace zuzazizo {
 
 class Timer {
   public:
-    Timer(TimerHost& host, std::string_view name, std::function<void()> handler);
+    Timer(TimerHost& host, std::function<void()> handler);
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
@@ -28,12 +27,10 @@ class Timer {
 
     int interval_ms() const { return interval_ms_; }
     bool enabled() const { return enabled_; }
-    std::string_view name() const { return name_; }
 
   private:
     TimerHost& host_;
     TimerHost::Handle handle_;
-    std::string_view name_;
     int interval_ms_ = 1;  // as created on the window
     bool enabled_ = false;
 };

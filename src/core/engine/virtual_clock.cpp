@@ -36,11 +36,6 @@ void VirtualClock::drop_stale() {
     }
 }
 
-std::int64_t VirtualClock::next_due_ms() const {
-    const_cast<VirtualClock*>(this)->drop_stale();
-    return queue_.empty() ? -1 : queue_.top().due_ms;
-}
-
 void VirtualClock::fire(const Event& event) {
     now_ms_ = event.due_ms;
     Slot& slot = slots_[static_cast<std::size_t>(event.handle)];
@@ -48,8 +43,7 @@ void VirtualClock::fire(const Event& event) {
     // own timer bumps the generation and so cancels this booking.
     schedule(event.handle, now_ms_ + slot.interval_ms);
     ++events_fired_;
-    Callback& callback = slot.callback;
-    callback();
+    slot.callback();
 }
 
 bool VirtualClock::step() {

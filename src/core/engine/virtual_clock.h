@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <queue>
 #include <vector>
 
@@ -25,8 +26,6 @@ class VirtualClock final : public TimerHost {
     bool step();
     std::int64_t now_ms() const { return now_ms_; }
     std::uint64_t events_fired() const { return events_fired_; }
-    // Time of the next due event, or -1 when no timer is running.
-    std::int64_t next_due_ms() const;
 
   private:
     struct Slot {
@@ -49,7 +48,9 @@ class VirtualClock final : public TimerHost {
     void drop_stale();
     void fire(const Event& event);
 
-    std::vector<Slot> slots_;
+    // A deque, not a vector: a handler runs from its slot and may create timers, and a deque
+    // grows without moving the slots it has.
+    std::deque<Slot> slots_;
     std::priority_queue<Event, std::vector<Event>, std::greater<>> queue_;
     std::int64_t now_ms_ = 0;
     std::uint64_t order_ = 0;

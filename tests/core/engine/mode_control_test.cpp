@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "support/handheld.h"
 
 namespace zuzazizo {
@@ -169,11 +171,18 @@ TEST(StopAllTimers, LeavesIntervalsSoALaterEnableRunsAtThePreviousPeriod) {
     h.engine.Timer_Clock.set_interval(1000);
     h.engine.Timer_Clock.enable();
     h.engine.Gam_Stop_All_Timers();
-    for (Timer* t : {&h.engine.Timer_Bonus, &h.engine.Timer_Clock, &h.engine.Timer_Date,
-                     &h.engine.Timer_Game, &h.engine.Timer_Game_Over, &h.engine.Timer_Game_Reprise,
-                     &h.engine.Timer_Game_Start, &h.engine.Timer_Got, &h.engine.Timer_Startup}) {
-        EXPECT_FALSE(t->enabled()) << t->name();
-    }
+    const std::pair<const char*, const Timer*> timers[] = {
+        {"Timer_Bonus", &h.engine.Timer_Bonus},
+        {"Timer_Clock", &h.engine.Timer_Clock},
+        {"Timer_Date", &h.engine.Timer_Date},
+        {"Timer_Game", &h.engine.Timer_Game},
+        {"Timer_Game_Over", &h.engine.Timer_Game_Over},
+        {"Timer_Game_Reprise", &h.engine.Timer_Game_Reprise},
+        {"Timer_Game_Start", &h.engine.Timer_Game_Start},
+        {"Timer_Got", &h.engine.Timer_Got},
+        {"Timer_Startup", &h.engine.Timer_Startup},
+    };
+    for (const auto& [name, timer] : timers) EXPECT_FALSE(timer->enabled()) << name;
     EXPECT_EQ(h.engine.Timer_Got.interval_ms(), 100);
     EXPECT_EQ(h.engine.Timer_Clock.interval_ms(), 1000);
 }

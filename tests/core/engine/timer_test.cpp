@@ -12,7 +12,7 @@ namespace {
 struct TimerRules : ::testing::Test {
     VirtualClock clock;
     std::vector<std::int64_t> fired;
-    Timer timer{clock, "t", [this] { fired.push_back(clock.now_ms()); }};
+    Timer timer{clock, [this] { fired.push_back(clock.now_ms()); }};
 };
 
 TEST_F(TimerRules, EnabledTimerFiresOncePerPeriodUntilDisabled) {
@@ -68,7 +68,7 @@ TEST(VirtualClockOrder, HandlerThatSetsItsOwnIntervalSetsTheWaitToItsNextEvent) 
     const std::vector<int> waits = {140, 375, 500, 500};
     std::size_t step = 0;
     Timer* self = nullptr;
-    Timer sequence(clock, "seq", [&] {
+    Timer sequence(clock, [&] {
         fired.push_back(clock.now_ms());
         if (step < waits.size())
             self->set_interval(waits[step++]);
@@ -86,11 +86,11 @@ TEST(VirtualClockOrder, SimultaneousEventsFireInSchedulingOrderAndHandlersMaySto
     VirtualClock clock;
     std::vector<char> order;
     Timer* b_ptr = nullptr;
-    Timer a(clock, "a", [&] {
+    Timer a(clock, [&] {
         order.push_back('a');
         b_ptr->disable();
     });
-    Timer b(clock, "b", [&] { order.push_back('b'); });
+    Timer b(clock, [&] { order.push_back('b'); });
     b_ptr = &b;
     a.set_interval(100);
     b.set_interval(100);
@@ -98,6 +98,35 @@ TEST(VirtualClockOrder, SimultaneousEventsFireInSchedulingOrderAndHandlersMaySto
     b.enable();
     clock.advance(100);
     EXPECT_EQ(order, (std::vector<char>{'a'}));
+}
+
+// A handler runs from its timer's slot in the clock. One that creates timers grows the clock's
+// slots while it still runs, and must go on with its own captured state intact. The handler
+// captures a single pointer, so the callback keeps it in place inside the slot, where a moved
+// slot would leave it dangling.
+TEST(VirtualClockGrowth, AHandlerMayCreateManyTimersAndGoOnRunning) {
+    struct Witness {
+        VirtualClock* clock;
+        std::vector<TimerHost::Handle> created;
+        int finished_runs = 0;
+    };
+    VirtualClock clock;
+    Witness witness{&clock, {}};
+    constexpr int timers_per_run = 200;
+    const TimerHost::Handle grower = clock.create([w = &witness] {
+        for (int i = 0; i < timers_per_run; ++i) w->created.push_back(w->clock->create([] {}));
+        ++w->finished_runs;
+    });
+    clock.start(grower, 10);
+    clock.advance(20);
+    EXPECT_EQ(witness.finished_runs, 2);
+    ASSERT_EQ(witness.created.size(), 2u * timers_per_run);
+    bool late_timer_fired = false;
+    const TimerHost::Handle late = clock.create([&] { late_timer_fired = true; });
+    clock.stop(grower);
+    clock.start(late, 5);
+    clock.advance(5);
+    EXPECT_TRUE(late_timer_fired);
 }
 
 }  // namespace

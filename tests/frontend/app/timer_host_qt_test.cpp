@@ -29,7 +29,7 @@ struct QtTimers : ::testing::Test {
 };
 
 TEST_F(QtTimers, EventsNeverComeEarlyAndStopWhenDisabled) {
-    Timer timer(host, "t", [&] { fired_ms.push_back(elapsed_ms()); });
+    Timer timer(host, [&] { fired_ms.push_back(elapsed_ms()); });
     timer.set_interval(30);
     clock.start();
     timer.enable();
@@ -46,7 +46,7 @@ TEST_F(QtTimers, EventsNeverComeEarlyAndStopWhenDisabled) {
 
 TEST_F(QtTimers, AHandlerThatSetsItsIntervalSetsTheWaitToItsNextEvent) {
     Timer* self = nullptr;
-    Timer sequence(host, "seq", [&] {
+    Timer sequence(host, [&] {
         fired_ms.push_back(elapsed_ms());
         if (fired_ms.size() == 1) self->set_interval(60);
         if (fired_ms.size() == 3) self->disable();
