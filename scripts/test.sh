@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Builds everything and runs the whole test suite: unit, front-end and end-to-end tests, the core
-# tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzzing run.
+# Checks the formatting, builds everything and runs the whole test suite: unit, front-end and
+# end-to-end tests, the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and a bounded fuzzing run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 jobs=$(nproc)
+
+echo "== Format check"
+bash scripts/format_check.sh
 
 echo "== Build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
