@@ -60,8 +60,12 @@ e2e_launch() {
     sleep 0.1
   done
   [ -n "$E2E_WIN" ] || fail "no window appeared"
-  sleep 0.5
-  xdotool windowfocus --sync "$E2E_WIN" 2>/dev/null || true
+  # The window can be found before it can take the keyboard: ask again until it has it.
+  local deadline=$((SECONDS + 5))
+  until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$E2E_WIN" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "the window never took the keyboard focus"
+    xdotool windowfocus --sync "$E2E_WIN" 2>/dev/null || sleep 0.1
+  done
   xdotool mousemove 0 0
   local geo
   geo=$(xdotool getwindowgeometry "$E2E_WIN")
@@ -99,6 +103,17 @@ panel_within() {
   echo "$reading"
 }
 lit() { shot; python3 "$E2E_DIR/lcd_probe.py" lit "$E2E_LAST_SHOT" "$E2E_BIN" "$E2E_WX" "$E2E_WY" "$@"; }
+# Reads the segments until they show EXPECTED or SECONDS have passed; prints the last reading.
+lit_within() {  # SECONDS EXPECTED SEGMENT...
+  local reading deadline=$((SECONDS + $1)) expected=$2
+  shift 2
+  while :; do
+    reading=$(lit "$@")
+    [ "$reading" = "$expected" ] || [ "$SECONDS" -ge "$deadline" ] && break
+    sleep 0.1
+  done
+  echo "$reading"
+}
 
 expect_eq() {  # WHAT EXPECTED ACTUAL
   [ "$2" = "$3" ] || fail "$1: expected '$2', got '$3'"

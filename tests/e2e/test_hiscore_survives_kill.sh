@@ -10,8 +10,13 @@ key 3
 key_down 1
 key Left
 key_up 1
-sleep 0.5
-key Left
+# The game starts 100 ms after the release; LEFT before that does not move the batter, so press
+# it until he stands at the left end.
+deadline=$((SECONDS + 5))
+until [ "$(lit im_hero_1_1 im_hero_2_1)" = "1 0" ]; do
+  [ "$SECONDS" -lt "$deadline" ] || fail "the batter never reached the left end"
+  key Left
+done
 for _ in $(seq 240); do
   [ "$(setting HiScore1)" != "0" ] && break
   running || fail "the program ended during the game"
