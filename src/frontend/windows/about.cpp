@@ -13,10 +13,7 @@ TAboutForm::TAboutForm(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
     setWindowTitle(QStringLiteral("About the author..."));
     setFixedSize(client_size_px);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, dialog_blue);
-    setPalette(colours);
-    setAutoFillBackground(true);
+    fill_with_dialog_blue(*this);
 }
 
 }  // namespace zuzazizo

@@ -3,11 +3,21 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
+#include <QWidget>
 
 namespace zuzazizo {
 
 // RGB(8, 41, 82), the background of the splash screen, the key dialog and the about box.
 inline const QColor dialog_blue{8, 41, 82};
+
+// Fills a dialog's background with the dark blue; its child controls keep their own colours.
+inline void fill_with_dialog_blue(QWidget& window) {
+    QPalette colours = window.palette();
+    colours.setColor(QPalette::Window, dialog_blue);
+    window.setPalette(colours);
+    window.setAutoFillBackground(true);
+}
 
 // "Arial" at a cell height in pixels, as the windows were designed.
 inline QFont arial_font(int pixel_size, bool bold = false) {

@@ -12,10 +12,7 @@ TKeysForm::TKeysForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(QStringLiteral("Key settings"));
     setFixedSize(client_size_px);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, dialog_blue);
-    setPalette(colours);
-    setAutoFillBackground(true);
+    fill_with_dialog_blue(*this);
 }
 
 }  // namespace zuzazizo
