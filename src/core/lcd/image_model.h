@@ -44,6 +44,16 @@ enum class DrawRule {
 // keep it; only the pressed and released looks of the six working buttons are opaque bitmaps.
 enum class Transparency { bottom_left_key, opaque };
 
+// The case, the screen overlay, the backlight and SET move the window when dragged in windowed
+// mode; they receive the mouse for that alone.
+inline constexpr std::array drag_surfaces = {
+    ImageId::im_background,
+    ImageId::im_background_screen_top,
+    ImageId::im_background_light,
+    ImageId::btn_set_top,
+};
+bool is_drag_surface(ImageId id);
+
 struct Image {
     Rect bounds;
     bool visible = false;

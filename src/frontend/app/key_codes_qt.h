@@ -18,6 +18,10 @@ namespace vk {
 inline constexpr std::uint16_t enter = 0x0D;
 inline constexpr std::uint16_t escape = 0x1B;
 inline constexpr std::uint16_t f1 = 0x70;
+inline constexpr std::uint16_t f2 = 0x71;
+inline constexpr std::uint16_t f3 = 0x72;
+inline constexpr std::uint16_t f4 = 0x73;
+inline constexpr std::uint16_t f12 = 0x7B;
 }  // namespace vk
 
 }  // namespace zuzazizo
