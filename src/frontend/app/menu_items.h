@@ -26,7 +26,7 @@ enum class MenuCommand {
     exit,
 };
 
-struct MenuItemSpec {
+struct MenuItem {
     std::string_view name;     // the component name
     std::string_view caption;  // "-" for a separator, as the designer wrote it
     std::uint16_t shortcut;    // virtual-key code; 0 for none
@@ -37,7 +37,7 @@ struct MenuItemSpec {
 inline constexpr std::string_view separator_caption = "-";
 
 // The numbering skips 12, as the designer left it.
-inline constexpr std::array<MenuItemSpec, 13> menu_item_specs = {{
+inline constexpr std::array<MenuItem, 13> menu_item_table = {{
     {"pm_1_about", "About...", vk::f1, MenuCommand::about, false},
     {"pm_2_readme", "View 'Readme.txt'", vk::f2, MenuCommand::readme, false},
     {"pm_3_whatsnew", "View 'Whatsnew.txt'", vk::f3, MenuCommand::whatsnew, false},
@@ -52,21 +52,21 @@ inline constexpr std::array<MenuItemSpec, 13> menu_item_specs = {{
     {"pm_13_n3", separator_caption, 0, MenuCommand::separator, false},
     {"pm_14_exit", "Exit", vk::escape, MenuCommand::exit, false},
 }};
-static_assert(menu_item_specs.size() == game_menu::row_count, "one in-window row per item");
+static_assert(menu_item_table.size() == game_menu::row_count, "one in-window row per item");
 
 // The command whose shortcut is this key, if any.
 constexpr std::optional<MenuCommand> command_of_shortcut(std::uint16_t key) {
     if (key == 0) return std::nullopt;
-    for (const MenuItemSpec& item : menu_item_specs)
+    for (const MenuItem& item : menu_item_table)
         if (item.shortcut == key) return item.command;
     return std::nullopt;
 }
 
 // The position of a command's item in menu order.
 constexpr std::size_t menu_index_of(MenuCommand command) {
-    for (std::size_t i = 0; i < menu_item_specs.size(); ++i)
-        if (menu_item_specs[i].command == command) return i;
-    return menu_item_specs.size();
+    for (std::size_t i = 0; i < menu_item_table.size(); ++i)
+        if (menu_item_table[i].command == command) return i;
+    return menu_item_table.size();
 }
 
 }  // namespace zuzazizo

@@ -25,25 +25,25 @@ PopupMenu::PopupMenu(QWidget* parent, std::function<void(MenuCommand)> run,
                      ShortcutHandler on_shortcut)
     : QMenu(parent), on_shortcut_(std::move(on_shortcut)) {
     setObjectName(QStringLiteral("pm_0_menu"));
-    for (std::size_t i = 0; i < menu_item_specs.size(); ++i) {
-        const MenuItemSpec& spec = menu_item_specs[i];
+    for (std::size_t i = 0; i < menu_item_table.size(); ++i) {
+        const MenuItem& entry = menu_item_table[i];
         QAction* action = nullptr;
-        if (spec.command == MenuCommand::separator) {
+        if (entry.command == MenuCommand::separator) {
             action = addSeparator();
         } else {
             // The shortcut is shown after a tab, in the menu's right-aligned shortcut column,
             // but not registered with Qt: the main window handles the keys itself, so they work
             // exactly while it has the keyboard and is enabled.
-            QString text = qstring_of(spec.caption);
+            QString text = qstring_of(entry.caption);
             text.replace(QLatin1Char('&'), QStringLiteral("&&"));  // no accelerator characters
-            const QString shortcut = shortcut_text(spec.shortcut);
+            const QString shortcut = shortcut_text(entry.shortcut);
             if (!shortcut.isEmpty()) text += QLatin1Char('\t') + shortcut;
             action = addAction(text);
-            action->setCheckable(spec.checkable);
-            const MenuCommand command = spec.command;
+            action->setCheckable(entry.checkable);
+            const MenuCommand command = entry.command;
             connect(action, &QAction::triggered, this, [run, command] { run(command); });
         }
-        action->setObjectName(qstring_of(spec.name));
+        action->setObjectName(qstring_of(entry.name));
         items_[i] = action;
     }
     setDefaultAction(item(MenuCommand::about));

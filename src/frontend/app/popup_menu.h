@@ -19,9 +19,9 @@ class PopupMenu final : public QMenu {
 
   public:
     using ShortcutHandler = std::function<void(std::uint16_t key)>;
-    using Items = std::array<QAction*, menu_item_specs.size()>;
+    using Items = std::array<QAction*, menu_item_table.size()>;
 
-    // Builds the items of `menu_item_specs` in order; `run(command)` is called when one of them
+    // Builds the items of `menu_item_table` in order; `run(command)` is called when one of them
     // is chosen, `on_shortcut(key)` for a shortcut key pressed while the menu is open.
     PopupMenu(QWidget* parent, std::function<void(MenuCommand)> run, ShortcutHandler on_shortcut);
 

@@ -36,7 +36,7 @@ TForm1::TForm1(FormOptions options)
       sound_(base_dir_),
       engine_(EngineDeps{timer_host_, lcd_, sound_, settings_, wall_clock_, {}}),
       game_menu_(
-          *this, images_, [this](std::size_t row) { run_command(menu_item_specs[row].command); },
+          *this, images_, [this](std::size_t row) { run_command(menu_item_table[row].command); },
           [this] {
               game_menu_open_ = false;
               Vid_Display_Game_Menu();

@@ -161,14 +161,14 @@ void TForm1::Vid_Display_Game_Menu() {
     }
     // The rows show the items as they are now; they are not updated while the menu stays open.
     std::vector<GameMenuRow> rows;
-    for (std::size_t i = 0; i < menu_item_specs.size(); ++i) {
-        const MenuItemSpec& spec = menu_item_specs[i];
+    for (std::size_t i = 0; i < menu_item_table.size(); ++i) {
+        const MenuItem& entry = menu_item_table[i];
         const QAction* item = pm_0_menu_->items()[i];
-        if (spec.command == MenuCommand::separator) {
+        if (entry.command == MenuCommand::separator) {
             rows.push_back({QString(), false, false});
             continue;
         }
-        QString text = QString::fromLatin1(row_indent) + qstring_of(spec.caption);
+        QString text = QString::fromLatin1(row_indent) + qstring_of(entry.caption);
         if (item->isChecked()) text += QString::fromLatin1(checked_row_suffix);
         rows.push_back({text, true, item->isEnabled()});
     }
