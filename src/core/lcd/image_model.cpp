@@ -77,7 +77,11 @@ ImageModel::ImageModel() {
     menu_button.cursor = Cursor::hand;
     menu_button.receives_mouse = true;
     menu_button.bounds = {0, 0, game_menu::closed_width_px, game_menu::closed_height_px};
-    images_[index_of(btn_game_menu_background)].bounds = menu_button.bounds;
+    // The unfolded panel lies over the game on a small screen: a click on it must not reach a
+    // button below.
+    Image& menu_panel = images_[index_of(btn_game_menu_background)];
+    menu_panel.bounds = menu_button.bounds;
+    menu_panel.receives_mouse = true;
 }
 
 void ImageModel::report(const Image& image) const {

@@ -187,6 +187,9 @@ TEST(MouseSurfaces, OnlyTheCaseScreenLightAndSetDragAndTheMenuButtonSitsOnTop) {
     h.images.show(btn_game_menu_top);
     EXPECT_EQ(h.images.hit_test(35, 31), btn_game_menu_top);
     EXPECT_EQ(h.images.hit_test(36, 31), im_background);
+    h.images.show(btn_game_menu_background);
+    h.images.set_bounds(btn_game_menu_background, {0, 0, 256, 448});
+    EXPECT_EQ(h.images.hit_test(100, 20), btn_game_menu_background) << "the panel takes clicks";
 }
 
 }  // namespace
