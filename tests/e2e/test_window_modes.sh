@@ -74,8 +74,13 @@ done
 xdotool mouseup 1
 expect_eq "the window moved by the drag" "267 165 609 377" "$(geometry_within 5 "267 165 609 377")"
 
+# The popup holds the keyboard while it is open; F12 still switches, and the popup goes.
+xdotool mousemove 400 400 click 3
+expect_eq "the popup opens on the moved window" "2" "$(windows_within 5 2)"
 key F12
-expect_eq "F12 back to fullscreen" "0 0 1024 768" "$(geometry_within 5 "0 0 1024 768")"
+expect_eq "F12 with the popup open: back to fullscreen" "0 0 1024 768" \
+  "$(geometry_within 5 "0 0 1024 768")"
+expect_eq "the popup closed" "1" "$(windows_within 5 1)"
 expect_eq "settings: fullscreen" "1" "$(setting FullscreenMode)"
 shot
 [ "$(convert "$E2E_LAST_SHOT" -format '%[pixel:p{208,196}]' info:)" = \
