@@ -20,6 +20,10 @@ inline constexpr std::uint16_t down = 0x28;
 inline constexpr std::uint16_t digit_0 = 0x30;   // '0' to '9' follow in order
 inline constexpr std::uint16_t letter_a = 0x41;  // 'A' to 'Z' follow in order
 inline constexpr std::uint16_t f1 = 0x70;        // F1 to F12 follow in order
+inline constexpr std::uint16_t f2 = 0x71;
+inline constexpr std::uint16_t f3 = 0x72;
+inline constexpr std::uint16_t f4 = 0x73;
+inline constexpr std::uint16_t f12 = 0x7B;
 
 // The code of the digit key `n` (0..9) and of the letter key `c` ('A'..'Z').
 constexpr std::uint16_t digit(int n) {

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "lcd/game_menu_sizes.h"
+
 namespace zuzazizo {
 
 using enum ImageId;
@@ -15,13 +17,6 @@ constexpr std::array working_buttons = {
 };
 constexpr std::array pressed_buttons = {
     btn_game_a_down, btn_game_b_down, btn_time_down, btn_light_down, btn_left_down, btn_right_down,
-};
-// The case, the screen overlay, the backlight and SET move the window when dragged.
-constexpr std::array drag_surfaces = {
-    im_background,
-    im_background_screen_top,
-    im_background_light,
-    btn_set_top,
 };
 constexpr std::array shown_at_start = {
     im_background,
@@ -47,6 +42,10 @@ Rect united(const Rect& a, const Rect& b) {
 }
 
 }  // namespace
+
+bool is_drag_surface(ImageId id) {
+    return std::find(drag_surfaces.begin(), drag_surfaces.end(), id) != drag_surfaces.end();
+}
 
 std::optional<ImageId> image_by_name(std::string_view name) {
     const auto it = std::find(image_names.begin(), image_names.end(), name);
@@ -77,8 +76,12 @@ ImageModel::ImageModel() {
     Image& menu_button = images_[index_of(btn_game_menu_top)];
     menu_button.cursor = Cursor::hand;
     menu_button.receives_mouse = true;
-    menu_button.bounds = {0, 0, 36, 32};
-    images_[index_of(btn_game_menu_background)].bounds = {0, 0, 36, 32};
+    menu_button.bounds = {0, 0, game_menu::closed_width_px, game_menu::closed_height_px};
+    // The unfolded panel lies over the game on a small screen: a click on it must not reach a
+    // button below.
+    Image& menu_panel = images_[index_of(btn_game_menu_background)];
+    menu_panel.bounds = menu_button.bounds;
+    menu_panel.receives_mouse = true;
 }
 
 void ImageModel::report(const Image& image) const {

@@ -48,6 +48,15 @@ enum class Transparency { bottom_left_key, opaque };
 // The hint of the SET button, which has no action: shown from power-on and again whenever the
 // hints are rebuilt for new key bindings.
 inline constexpr std::string_view set_button_hint = "button disabled";
+// The case, the screen overlay, the backlight and SET move the window when dragged in windowed
+// mode; they receive the mouse for that alone.
+inline constexpr std::array drag_surfaces = {
+    ImageId::im_background,
+    ImageId::im_background_screen_top,
+    ImageId::im_background_light,
+    ImageId::btn_set_top,
+};
+bool is_drag_surface(ImageId id);
 
 struct Image {
     Rect bounds;

@@ -1,19 +1,14 @@
 #include "skin/layout_support.h"
 
+#include "lcd/game_menu_sizes.h"
+
 namespace zuzazizo {
-
-namespace {
-
-constexpr int game_menu_height_px = 32;
-constexpr int game_menu_width_px = 36;
-
-}  // namespace
 
 void lay_out_game_menu(ImageModel& model, bool fullscreen_mode) {
     model.set_visible(ImageId::btn_game_menu_top, fullscreen_mode);
     model.set_visible(ImageId::btn_game_menu_background, fullscreen_mode);
-    model.set_height(ImageId::btn_game_menu_background, game_menu_height_px);
-    model.set_width(ImageId::btn_game_menu_background, game_menu_width_px);
+    model.set_height(ImageId::btn_game_menu_background, game_menu::closed_height_px);
+    model.set_width(ImageId::btn_game_menu_background, game_menu::closed_width_px);
 }
 
 LayoutError read_colour_key(const IniFile& ini, std::string_view config_path,

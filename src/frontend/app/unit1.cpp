@@ -1,5 +1,6 @@
 #include "app/unit1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -32,7 +33,15 @@ TForm1::TForm1(FormOptions options)
                                : std::make_unique<QtSettingsBackend>()),
       settings_(*backend_),
       sound_(base_dir_),
-      engine_(EngineDeps{timer_host_, lcd_, sound_, settings_, wall_clock_, {}}) {
+      engine_(EngineDeps{timer_host_, lcd_, sound_, settings_, wall_clock_, {}}),
+      game_menu_(
+          *this, images_, [this](std::size_t row) { run_command(menu_item_table[row].command); },
+          [this] {
+              game_menu_open_ = false;
+              Vid_Display_Game_Menu();
+          }),
+      open_link_(desktop_link_opener()),
+      beep_([] { QApplication::beep(); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -47,6 +56,7 @@ TForm1::TForm1(FormOptions options)
     });
     images_.set_observer(
         [this](const Rect& r) { update(QRect(r.left, r.top, r.width, r.height)); });
+    build_menus();
     FormCreate();
 }
 
@@ -58,6 +68,7 @@ void TForm1::FormCreate() {
     move_off_screen();
     fullscreen_mode_ =
         settings_.read_bool(settings::fullscreen_mode, settings::fullscreen_mode_default);
+    set_fullscreen_check(fullscreen_mode_);
     Gfx_Init_Game();
     game_menu_open_ = false;
     // The key bindings and high scores are set up even after a layout error: without them every
@@ -87,6 +98,20 @@ void TForm1::Gfx_Init_Game() {
     } else if (!result.ok()) {
         show_error(QString::fromStdString(result.message));
     }
+}
+
+void TForm1::set_fullscreen_mode(bool fullscreen) {
+    fullscreen_mode_ = fullscreen;
+    set_fullscreen_check(fullscreen);
+    game_menu_open_ = false;
+    Vid_Display_Game_Menu();
+    drag_surface_.reset();  // a drag begun in the other mode must not jump the window
+    settings_.write_bool(settings::fullscreen_mode, fullscreen);
+    move_off_screen();
+    Gfx_Init_Game();
+    // Also after a layout error: the window must not stay off-screen, where the user could no
+    // longer reach its menu. When Config.ini is gone the program is ending anyway.
+    if (!terminating_) centre_on_screen();
 }
 
 void TForm1::apply_surface() {

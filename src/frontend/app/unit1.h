@@ -6,9 +6,13 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 
+#include "app/game_menu.h"
+#include "app/link_opener.h"
+#include "app/menu_items.h"
 #include "app/settings_backend_qt.h"
 #include "app/shell_host.h"
 #include "app/timer_host_qt.h"
@@ -24,6 +28,7 @@
 
 namespace zuzazizo {
 
+class PopupMenu;
 class TSplashForm;
 
 // What tests may replace: the settings store and the folder the program's files are found in.
@@ -48,18 +53,42 @@ class TForm1 final : public QWidget, public SplashHost {
     bool fullscreen_mode() const { return fullscreen_mode_; }
     bool first_activation() const { return first_activation_; }
     bool splash_menu_checked() const { return splash_menu_checked_; }
+    bool game_menu_open() const { return game_menu_open_; }
     // True once the layout found no Config.ini and asked the program to end.
     bool terminating() const { return terminating_; }
 
     // SplashHost.
     void set_sound_enabled(bool enabled) override { engine_.state.sound_enabled = enabled; }
     bool start_sound(SoundChoice choice) override;
-    void set_splash_menu_checked(bool checked) override { splash_menu_checked_ = checked; }
+    void set_splash_menu_checked(bool checked) override;
     void power_on() override;
     void clear_first_activation() override { first_activation_ = false; }
     void terminate() override;
 
     void FormActivate();
+
+    // The commands (unit1_menu.cpp). Documents open through the desktop unless a test records
+    // them; the alert of "Reset Hiscores" is the system's beep unless a test counts it.
+    void set_link_opener(LinkOpener opener) { open_link_ = std::move(opener); }
+    void set_beeper(std::function<void()> beep) { beep_ = std::move(beep); }
+    PopupMenu& pm_0_menu() { return *pm_0_menu_; }
+    const GameMenu& game_menu() const { return game_menu_; }
+    void run_command(MenuCommand command);
+    void pm_0_menuPopup();
+    void pm_1_aboutClick();
+    void pm_2_readmeClick();
+    void pm_3_whatsnewClick();
+    void pm_4_manualClick();
+    void pm_6_configClick();
+    void pm_7_keysClick();
+    void pm_8_hiscoreClick();
+    void pm_10_fullscreenClick();
+    void pm_11_splashscreenClick();
+    void pm_14_exitClick();
+    void btn_game_menu_topClick();
+    void Vid_Display_Game_Menu();
+    // The one way the display mode changes: stored, laid out again, shaped and placed.
+    void set_fullscreen_mode(bool fullscreen);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -71,6 +100,7 @@ class TForm1 final : public QWidget, public SplashHost {
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool event(QEvent* event) override;
 
   private:
@@ -82,6 +112,11 @@ class TForm1 final : public QWidget, public SplashHost {
     void move_off_screen();
     void update_cursor(const QPoint& pos);
     bool handle_shortcut(std::uint16_t key);
+    void build_menus();
+    void set_fullscreen_check(bool checked);
+    void open_document(const char* file_name);
+    void im_backgroundMouseDown(ImageId image, const QMouseEvent& event);
+    void im_backgroundMouseMove(const QMouseEvent& event);
 
     std::string base_dir_;
     std::unique_ptr<SettingsBackend> backend_;
@@ -103,7 +138,15 @@ class TForm1 final : public QWidget, public SplashHost {
     bool splash_menu_checked_ = true;
     bool game_menu_open_ = false;
     bool terminating_ = false;
-    std::optional<QPoint> drag_origin_;
+    PopupMenu* pm_0_menu_ = nullptr;  // owned by the window as its child
+    GameMenu game_menu_;
+    bool game_menu_button_pressed_ = false;
+    LinkOpener open_link_;
+    std::function<void()> beep_;
+    // The image a left-button drag began on, and where in the window it was pressed.
+    std::optional<ImageId> drag_surface_;
+    std::int32_t drag_origin_x_ = 0;
+    std::int32_t drag_origin_y_ = 0;
 };
 
 }  // namespace zuzazizo

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
+#include <utility>
 
 #include "app/key_codes_qt.h"
 #include "app/unit1.h"
@@ -24,11 +25,6 @@ MouseButton mouse_button_of(Qt::MouseButton button) {
     }
 }
 
-bool is_drag_surface(ImageId id) {
-    return id == ImageId::im_background || id == ImageId::im_background_screen_top ||
-           id == ImageId::im_background_light || id == ImageId::btn_set_top;
-}
-
 Qt::CursorShape cursor_shape(Cursor cursor) {
     switch (cursor) {
         case Cursor::hand:
@@ -42,14 +38,6 @@ Qt::CursorShape cursor_shape(Cursor cursor) {
 }
 
 }  // namespace
-
-bool TForm1::handle_shortcut(std::uint16_t key) {
-    if (key == vk::escape) {
-        terminate();
-        return true;
-    }
-    return false;
-}
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
     const std::uint16_t key = virtual_key_of(*event);
@@ -69,23 +57,29 @@ void TForm1::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     const std::optional<ImageId> hit = images_.hit_test(pos.x(), pos.y());
     dispatch_.mouse_down(hit, mouse_button_of(event->button()));
-    if (event->button() == Qt::LeftButton && !fullscreen_mode_ && hit && is_drag_surface(*hit)) {
-        drag_origin_ = pos;
-    }
+    if (hit && is_drag_surface(*hit)) im_backgroundMouseDown(*hit, *event);
+    game_menu_button_pressed_ =
+        event->button() == Qt::LeftButton && hit == ImageId::btn_game_menu_top;
 }
 
 void TForm1::mouseReleaseEvent(QMouseEvent* event) {
     dispatch_.mouse_up(mouse_button_of(event->button()));
-    if (event->button() == Qt::LeftButton) drag_origin_.reset();
+    if (event->button() != Qt::LeftButton) return;
+    drag_surface_.reset();
+    // A click on the menu button is a press and a release on it.
+    const QPoint pos = event->position().toPoint();
+    if (std::exchange(game_menu_button_pressed_, false) &&
+        images_.hit_test(pos.x(), pos.y()) == ImageId::btn_game_menu_top) {
+        btn_game_menu_topClick();
+    }
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint pos = event->position().toPoint();
-    if (drag_origin_ && (event->buttons() & Qt::LeftButton)) {
-        move(pos - *drag_origin_ + this->pos());
+    if (drag_surface_ && (event->buttons() & Qt::LeftButton)) {
+        im_backgroundMouseMove(*event);
         return;
     }
-    update_cursor(pos);
+    update_cursor(event->position().toPoint());
 }
 
 void TForm1::update_cursor(const QPoint& pos) {

@@ -170,5 +170,27 @@ TEST(ChangeReports, HitTestFindsTheTopmostVisibleImageThatTakesTheMouse) {
     EXPECT_EQ(h.images.hit_test(700, 10), std::nullopt);
 }
 
+TEST(MouseSurfaces, OnlyTheCaseScreenLightAndSetDragAndTheMenuButtonSitsOnTop) {
+    Handheld h;
+    std::vector<ImageId> dragging;
+    for (std::size_t i = 0; i < image_count; ++i) {
+        const auto id = static_cast<ImageId>(i);
+        if (is_drag_surface(id)) dragging.push_back(id);
+    }
+    EXPECT_EQ(dragging, (std::vector<ImageId>{im_background, btn_set_top, im_background_light,
+                                              im_background_screen_top}));
+    for (ImageId id : dragging) EXPECT_TRUE(h.images[id].receives_mouse);
+    // The closed game menu: the button over its picture, both at the corner, both 36 by 32.
+    EXPECT_EQ(h.images[btn_game_menu_top].bounds, (Rect{0, 0, 36, 32}));
+    EXPECT_EQ(h.images[btn_game_menu_background].bounds, (Rect{0, 0, 36, 32}));
+    h.images.set_bounds(im_background, {0, 0, 600, 300});
+    h.images.show(btn_game_menu_top);
+    EXPECT_EQ(h.images.hit_test(35, 31), btn_game_menu_top);
+    EXPECT_EQ(h.images.hit_test(36, 31), im_background);
+    h.images.show(btn_game_menu_background);
+    h.images.set_bounds(btn_game_menu_background, {0, 0, 256, 448});
+    EXPECT_EQ(h.images.hit_test(100, 20), btn_game_menu_background) << "the panel takes clicks";
+}
+
 }  // namespace
 }  // namespace zuzazizo

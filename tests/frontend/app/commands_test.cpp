@@ -1,0 +1,199 @@
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFont>
+
+#include "form_fixture.h"
+
+namespace zuzazizo {
+namespace {
+
+using enum ImageId;
+using Commands = FormFixture;
+
+TEST_F(Commands, ThePopupHoldsTheThirteenItemsInMenuOrder) {
+    auto form = make_form();
+    const PopupMenu& menu = form->pm_0_menu();
+    EXPECT_EQ(menu.objectName().toStdString(), "pm_0_menu");
+    struct Expected {
+        const char* name;
+        const char* caption;
+        const char* shortcut;
+    };
+    const std::vector<Expected> expected = {
+        {"pm_1_about", "About...", "F1"},
+        {"pm_2_readme", "View 'Readme.txt'", "F2"},
+        {"pm_3_whatsnew", "View 'Whatsnew.txt'", "F3"},
+        {"pm_4_manual", "View manual", "F4"},
+        {"pm_5_n1", "", ""},
+        {"pm_6_config", "Edit configuration file", ""},
+        {"pm_7_keys", "Key settings", ""},
+        {"pm_8_hiscore", "Reset Hiscores", ""},
+        {"pm_9_n2", "", ""},
+        {"pm_10_fullscreen", "Display in fullscreen mode", "F12"},
+        {"pm_11_splashscreen", "Display splash screen at startup", ""},
+        {"pm_13_n3", "", ""},
+        {"pm_14_exit", "Exit", "Esc"},
+    };
+    ASSERT_EQ(menu.actions().size(), 13);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const QAction* item = menu.items()[i];
+        EXPECT_EQ(item, menu.actions()[static_cast<qsizetype>(i)]) << "menu_items in menu order";
+        EXPECT_EQ(item->objectName().toStdString(), expected[i].name);
+        EXPECT_EQ(item->isSeparator(), expected[i].caption[0] == '\0') << expected[i].name;
+        EXPECT_TRUE(item->isEnabled()) << expected[i].name;
+        if (item->isSeparator()) continue;
+        EXPECT_EQ(caption_of(item), expected[i].caption);
+        EXPECT_EQ(item->text().section(QLatin1Char('\t'), 1).toStdString(), expected[i].shortcut);
+        EXPECT_EQ(item->isCheckable(), i == 9 || i == 10) << expected[i].name;
+    }
+    EXPECT_EQ(menu.defaultAction(), menu.items()[0]) << "About... is the bold default item";
+    EXPECT_FALSE(menu.items()[9]->isChecked()) << "the check mark shows windowed mode";
+}
+
+TEST_F(Commands, EveryShortcutRunsItsItemAndNoneWhileTheWindowIsDisabled) {
+    auto form = make_form();
+    for (int key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4}) press_key(*form, key);
+    EXPECT_EQ(shell.shown, (std::vector<std::string>{"about", "manual"}));
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_TRUE(opened[0].endsWith("/Readme.txt"));
+    EXPECT_TRUE(opened[1].endsWith("/Whatsnew.txt"));
+    press_key(*form, Qt::Key_F12);
+    EXPECT_TRUE(form->fullscreen_mode());
+    EXPECT_EQ(settings->values["FullscreenMode"], "1");
+
+    form->pm_7_keysClick();
+    EXPECT_EQ(shell.shown.back(), "keys");
+    EXPECT_FALSE(form->isEnabled()) << "the key settings dialog disables the main window";
+    const auto settings_before = settings->values;
+    for (int key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F12, Qt::Key_Escape})
+        press_key(*form, key);
+    EXPECT_EQ(shell.shown.size(), 3u);
+    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_TRUE(form->fullscreen_mode());
+    EXPECT_FALSE(form->terminating());
+    EXPECT_EQ(settings->values, settings_before);
+
+    form->setEnabled(true);  // as the dialog does when it closes
+    press_key(*form, Qt::Key_F1);
+    EXPECT_EQ(shell.shown.back(), "about");
+}
+
+TEST_F(Commands, FunctionKeysActWhileThePopupIsOpenAndEscClosesOnlyThePopup) {
+    auto form = make_form();
+    form->show();
+    PopupMenu& menu = form->pm_0_menu();
+    QContextMenuEvent right_click(QContextMenuEvent::Mouse, QPoint(300, 200),
+                                  form->mapToGlobal(QPoint(300, 200)));
+    QApplication::sendEvent(form.get(), &right_click);
+    ASSERT_TRUE(menu.isVisible());
+    press_key(menu, Qt::Key_Escape);
+    EXPECT_FALSE(menu.isVisible());
+    EXPECT_FALSE(form->terminating()) << "Esc in an open menu closes the menu, not the program";
+
+    menu.popup(form->mapToGlobal(QPoint(300, 200)));
+    ASSERT_TRUE(menu.isVisible());
+    press_key(menu, Qt::Key_F4);
+    EXPECT_EQ(shell.shown, std::vector<std::string>{"manual"});
+    EXPECT_FALSE(menu.isVisible());
+
+    menu.popup(form->mapToGlobal(QPoint(300, 200)));
+    press_key(menu, Qt::Key_F12);
+    EXPECT_TRUE(form->fullscreen_mode());
+    EXPECT_FALSE(menu.isVisible());
+    EXPECT_TRUE(menu.items()[9]->isChecked());
+    form->hide();
+}
+
+TEST_F(Commands, DocumentsOpenBesideTheExecutableWhateverTheWorkingFolder) {
+    const QString previous = QDir::currentPath();
+    QTemporaryDir elsewhere;
+    QFile decoy(QDir(elsewhere.path()).filePath("Readme.txt"));
+    ASSERT_TRUE(decoy.open(QIODevice::WriteOnly));
+    decoy.close();
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+    auto form = make_form();
+    form->pm_2_readmeClick();
+    form->pm_3_whatsnewClick();
+    form->pm_6_configClick();
+    QDir::setCurrent(previous);
+    const QDir bin(QStringLiteral(ZUZAZIZO_BIN_DIR));
+    EXPECT_EQ(opened, (std::vector<QString>{bin.absoluteFilePath("Readme.txt"),
+                                            bin.absoluteFilePath("Whatsnew.txt"),
+                                            bin.absoluteFilePath("Config.ini")}));
+}
+
+TEST_F(Commands, AMissingDocumentOpensNothingAndReportsNothing) {
+    auto form = make_form(write_config(""));
+    form->pm_2_readmeClick();
+    form->pm_3_whatsnewClick();
+    EXPECT_TRUE(opened.empty());
+    EXPECT_TRUE(errors.empty());
+    form->pm_6_configClick();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], QDir(dir.path()).absoluteFilePath("Config.ini"));
+}
+
+TEST_F(Commands, ResetHiscoresWritesZeroToBothAndBeepsOncePerUse) {
+    initial["HiScore1"] = "750";
+    initial["HiScore2"] = "$64";
+    auto form = make_form();
+    form->engine().set_mode(mode_game_a_ready);  // the panel shows the old high score
+    const auto panel = [&form] {
+        std::vector<PicturePtr> pictures;
+        for (ImageId id : {im_panel_digit_pos_1, im_panel_digit_pos_2, im_panel_digit_pos_3,
+                           im_panel_digit_pos_4})
+            pictures.push_back(form->images()[id].picture);
+        return pictures;
+    };
+    const auto shown = panel();
+    ASSERT_NE(shown[1], nullptr);
+    form->pm_0_menu().items()[7]->trigger();
+    EXPECT_EQ(settings->values["HiScore1"], "0");
+    EXPECT_EQ(settings->values["HiScore2"], "0");
+    EXPECT_EQ(form->engine().state.hiscore_1, 0);
+    EXPECT_EQ(form->engine().state.hiscore_2, 0);
+    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(panel(), shown) << "the display is not redrawn";
+    form->pm_8_hiscoreClick();
+    EXPECT_EQ(beeps, 2);
+    EXPECT_EQ(settings->values["HiScore1"], "0");
+}
+
+TEST_F(Commands, TheSplashItemFollowsTheStoreAndItsOwnClicks) {
+    initial["SplashScreen"] = "0";
+    auto form = make_form();
+    QAction* item = form->pm_0_menu().items()[10];
+    form->set_splash_menu_checked(true);
+    form->pm_0_menuPopup();
+    EXPECT_FALSE(item->isChecked()) << "refreshed from the store when the popup opens";
+
+    item->trigger();  // Qt flips the mark itself before the action runs
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_TRUE(form->splash_menu_checked());
+    EXPECT_EQ(settings->values["SplashScreen"], "1");
+    form->pm_11_splashscreenClick();
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_EQ(settings->values["SplashScreen"], "0");
+
+    settings->values.erase("SplashScreen");
+    form->pm_0_menuPopup();
+    EXPECT_TRUE(item->isChecked()) << "no stored value and no splash screen: the default";
+}
+
+TEST_F(Commands, ExitAndEscEndTheProgramWithoutWritingAnything) {
+    for (bool by_menu : {true, false}) {
+        auto form = make_form();
+        const auto before = settings->values;
+        if (by_menu) {
+            form->pm_0_menu().items()[12]->trigger();
+        } else {
+            press_key(*form, Qt::Key_Escape);
+        }
+        EXPECT_TRUE(form->terminating());
+        EXPECT_EQ(settings->values, before);
+        EXPECT_EQ(beeps, 0);
+    }
+}
+
+}  // namespace
+}  // namespace zuzazizo
