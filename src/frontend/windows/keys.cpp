@@ -197,8 +197,11 @@ void TKeysForm::reject() {
 }
 
 void TKeysForm::close_dialog() {
-    if (main_window_) main_window_->setEnabled(true);
     hide();
+    if (!main_window_) return;
+    main_window_->setEnabled(true);
+    // The keys go back to the handheld, as when a dialog closes over its owner.
+    if (main_window_->isVisible()) main_window_->activateWindow();
 }
 
 bool TKeysForm::event(QEvent* event) {
