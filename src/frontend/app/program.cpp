@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <cfenv>
 
+#include "app/paths_qt.h"
 #include "app/program_shell.h"
 #include "app/unit1.h"
 #include "windows/about.h"
+#include "windows/dialog_style.h"
 #include "windows/keys.h"
 #include "windows/manual.h"
 #include "windows/splash.h"
@@ -37,11 +39,12 @@ int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop
     MaskedFloatingPoint floating_point;
     use_precise_event_dispatcher();
     QApplication app(argc, argv);
+    use_metric_compatible_arial();
 
     TForm1 form1;
     TAboutForm about_form;
-    TKeysForm keys_form;
-    TManualForm manual_form;
+    TKeysForm keys_form(form1.key_bindings(), form1.image_model(), &form1);
+    TManualForm manual_form(executable_dir());
     TSplashForm splash_form(form1, form1.settings());
     ProgramShell shell(about_form, keys_form, manual_form);
     form1.set_splash(&splash_form);

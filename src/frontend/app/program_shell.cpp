@@ -28,10 +28,14 @@ void centre_on_primary_screen(QWidget& window) {
 }  // namespace
 
 void ProgramShell::show_about() {
+    // Centred when first shown; afterwards it is found where the user left it.
+    if (!about_shown_) centre_on_primary_screen(about_);
+    about_shown_ = true;
     bring_to_front(about_);
 }
 
 void ProgramShell::show_manual() {
+    // The viewer centres itself at its first showing.
     bring_to_front(manual_);
 }
 

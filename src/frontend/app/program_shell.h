@@ -23,6 +23,7 @@ class ProgramShell final : public ShellHost {
     TAboutForm& about_;
     TKeysForm& keys_;
     TManualForm& manual_;
+    bool about_shown_ = false;
 };
 
 }  // namespace zuzazizo

@@ -57,6 +57,10 @@ class TForm1 final : public QWidget, public SplashHost {
     // True once the layout found no Config.ini and asked the program to end.
     bool terminating() const { return terminating_; }
 
+    // For the key settings dialog, which stores accepted bindings and rebuilds the hints.
+    KeyBindings& key_bindings() { return keys_; }
+    ImageModel& image_model() { return images_; }
+
     // SplashHost.
     void set_sound_enabled(bool enabled) override { engine_.state.sound_enabled = enabled; }
     bool start_sound(SoundChoice choice) override;

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
 
@@ -25,6 +26,15 @@ inline QFont arial_font(int pixel_size, bool bold = false) {
     font.setPixelSize(pixel_size);
     font.setBold(bold);
     return font;
+}
+
+// The windows were laid out for Arial's metrics; a fallback with other widths overflows their
+// label rectangles. Where Arial is not installed, "Arial" resolves to Liberation Sans, which has
+// the same advance widths. Call it once the application object exists, before any window.
+inline void use_metric_compatible_arial() {
+    const QString arial = QStringLiteral("Arial");
+    if (QFontDatabase::families().contains(arial, Qt::CaseInsensitive)) return;
+    QFont::insertSubstitution(arial, QStringLiteral("Liberation Sans"));
 }
 
 }  // namespace zuzazizo

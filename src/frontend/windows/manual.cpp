@@ -1,17 +1,234 @@
 #include "windows/manual.h"
 
-namespace zuzazizo {
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
 
+#include "app/error_report_qt.h"
+#include "app/key_codes_qt.h"
+#include "skin/gfxinit.h"
+#include "skin/picture_loader_qt.h"
+#include "windows/manual_buttons.h"
+
+namespace zuzazizo {
 namespace {
-// The size before Config.ini's ManualWidth and ManualHeight replace it.
-constexpr QSize design_size_px{390, 300};
+
+// The buttons stand this far in from the window's edges.
+constexpr int button_inset_px = 4;
+constexpr std::uint16_t vk_left = 0x25;
+constexpr std::uint16_t vk_right = 0x27;
+
+QLabel* button_picture(QWidget* parent, ManualGlyph glyph, bool pressed) {
+    auto* label = new QLabel(parent);
+    label->setPixmap(QPixmap::fromImage(manual_button_picture(glyph, pressed)));
+    label->resize(manual_button_size_px);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+QPixmap pixmap_of(const PicturePtr& picture) {
+    const QImage* image = qimage_of(picture);
+    return image ? QPixmap::fromImage(*image) : QPixmap();
+}
+
 }  // namespace
 
-TManualForm::TManualForm(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+TManualForm::TManualForm(const std::string& base_dir, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      held_keys_([this](std::uint16_t key) { FormKeyDown(key); },
+                 [this](std::uint16_t key) { FormKeyUp(key); }, this) {
     // No caption bar is shown; the title names the window in task lists.
     setWindowTitle(QStringLiteral("Manual"));
-    resize(design_size_px);
+    build_components();
+    FormCreate(base_dir);
+}
+
+void TManualForm::build_components() {
+    // Bottom to top: the page, the drag surface, then each button's pressed picture beneath its
+    // released one, so that hiding the released picture shows the pressed one.
+    im_page_top = new QLabel(this);
+    im_page_top->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    im_page_top->setAttribute(Qt::WA_TransparentForMouseEvents);
+    sh_page_top = new QWidget(this);
+    sh_page_top->setAttribute(Qt::WA_TransparentForMouseEvents);
+    btn_close_down = button_picture(this, ManualGlyph::cross, true);
+    btn_close_up = button_picture(this, ManualGlyph::cross, false);
+    btn_left_down = button_picture(this, ManualGlyph::arrow_left, true);
+    btn_left_up = button_picture(this, ManualGlyph::arrow_left, false);
+    btn_right_down = button_picture(this, ManualGlyph::arrow_right, true);
+    btn_right_up = button_picture(this, ManualGlyph::arrow_right, false);
+    // Page 1 comes first: the previous-page button is hidden from the start.
+    btn_left_down->hide();
+    btn_left_up->hide();
+}
+
+void TManualForm::FormCreate(const std::string& base_dir) {
+    ManualSurface surface;
+    QtPictureLoader loader;
+    const LayoutResult result = Gfx_Init_Manual(base_dir, surface, loader);
+    if (!result.ok()) show_error(QString::fromStdString(result.message));
+    resize(std::max(surface.client_width_px, 1), std::max(surface.client_height_px, 1));
+    const auto to_qrect = [](const Rect& r) { return QRect(r.left, r.top, r.width, r.height); };
+    im_page_top->setGeometry(to_qrect(surface.im_page_top));
+    sh_page_top->setGeometry(to_qrect(surface.sh_page_top));
+    for (int n = manual_first_page; n <= manual_last_page; ++n) {
+        manual_pages[static_cast<std::size_t>(n)] = pixmap_of(surface.page(n).picture);
+    }
+    place_buttons();
+}
+
+void TManualForm::place_buttons() {
+    const int right_x = width() - button_inset_px - manual_button_size_px.width();
+    const int bottom_y = height() - button_inset_px - manual_button_size_px.height();
+    btn_close_down->move(right_x, button_inset_px);
+    btn_close_up->move(right_x, button_inset_px);
+    btn_left_down->move(button_inset_px, bottom_y);
+    btn_left_up->move(button_inset_px, bottom_y);
+    btn_right_down->move(right_x, bottom_y);
+    btn_right_up->move(right_x, bottom_y);
+}
+
+void TManualForm::Vid_Show_Page() {
+    im_page_top->setPixmap(manual_pages[static_cast<std::size_t>(manual_page)]);
+    if (manual_page == manual_first_page) {
+        btn_left_down->hide();
+        btn_left_up->hide();
+    } else if (manual_page == manual_last_page) {
+        btn_right_down->hide();
+        btn_right_up->hide();
+    } else {
+        btn_left_down->show();
+        btn_left_up->show();
+        btn_right_down->show();
+        btn_right_up->show();
+    }
+}
+
+void TManualForm::Inp_left_down() {
+    btn_left_up->hide();
+}
+
+void TManualForm::Inp_left_up() {
+    // A mouse press held while a key turned to the first page must not turn below it.
+    if (manual_page > manual_first_page) --manual_page;
+    Vid_Show_Page();
+}
+
+void TManualForm::Inp_right_down() {
+    btn_right_up->hide();
+}
+
+void TManualForm::Inp_right_up() {
+    if (manual_page < manual_last_page) ++manual_page;
+    Vid_Show_Page();
+}
+
+void TManualForm::Inp_esc_down() {
+    btn_close_up->hide();
+}
+
+void TManualForm::Inp_esc_up() {
+    btn_close_up->show();
+    hide();
+}
+
+void TManualForm::FormKeyDown(std::uint16_t key) {
+    if (key == vk::escape) {
+        Inp_esc_down();
+    } else if (key == vk_left && manual_page > manual_first_page) {
+        Inp_left_down();
+    } else if (key == vk_right && manual_page < manual_last_page) {
+        Inp_right_down();
+    }
+}
+
+void TManualForm::FormKeyUp(std::uint16_t key) {
+    if (key == vk::escape) {
+        Inp_esc_up();
+    } else if (key == vk_left && manual_page > manual_first_page) {
+        Inp_left_up();
+    } else if (key == vk_right && manual_page < manual_last_page) {
+        Inp_right_up();
+    }
+}
+
+void TManualForm::showEvent(QShowEvent* event) {
+    if (!shown_before_) {
+        shown_before_ = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->geometry();
+            move(area.x() + (area.width() - width()) / 2,
+                 area.y() + (area.height() - height()) / 2);
+        }
+    }
+    Vid_Show_Page();
+    QWidget::showEvent(event);
+}
+
+void TManualForm::keyPressEvent(QKeyEvent* event) {
+    held_keys_.key_press(*event);
+}
+
+void TManualForm::keyReleaseEvent(QKeyEvent* event) {
+    held_keys_.key_release(*event);
+}
+
+std::optional<TManualForm::PageButton> TManualForm::button_at(QPoint pos) const {
+    // Only a visible released picture takes the mouse; a hidden pair is no button at all.
+    if (btn_close_up->isVisible() && btn_close_up->geometry().contains(pos))
+        return PageButton::close;
+    if (btn_left_up->isVisible() && btn_left_up->geometry().contains(pos)) return PageButton::left;
+    if (btn_right_up->isVisible() && btn_right_up->geometry().contains(pos))
+        return PageButton::right;
+    return std::nullopt;
+}
+
+void TManualForm::press(PageButton button) {
+    switch (button) {
+        case PageButton::close:
+            return Inp_esc_down();
+        case PageButton::left:
+            return Inp_left_down();
+        case PageButton::right:
+            return Inp_right_down();
+    }
+}
+
+void TManualForm::release(PageButton button) {
+    switch (button) {
+        case PageButton::close:
+            return Inp_esc_up();
+        case PageButton::left:
+            return Inp_left_up();
+        case PageButton::right:
+            return Inp_right_up();
+    }
+}
+
+void TManualForm::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || captured_) return;
+    const QPoint pos = event->position().toPoint();
+    if (const auto button = button_at(pos)) {
+        captured_ = button;
+        press(*button);
+    } else if (sh_page_top->geometry().contains(pos)) {
+        drag_origin = pos;
+    }
+}
+
+void TManualForm::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    drag_origin.reset();
+    if (const auto button = std::exchange(captured_, std::nullopt)) release(*button);
+}
+
+void TManualForm::mouseMoveEvent(QMouseEvent* event) {
+    if (!drag_origin || !(event->buttons() & Qt::LeftButton)) return;
+    const QPoint pos = event->position().toPoint();
+    // The page moves with the window, so the origin stays where the press was.
+    move(this->pos() + pos - *drag_origin);
 }
 
 }  // namespace zuzazizo

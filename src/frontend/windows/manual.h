@@ -1,17 +1,82 @@
 // `TManualForm` (module `manual`): the paged instruction leaflet, opened from the context menu.
-// For now the bare window at its design size; the pages and their buttons come later.
+//
+// A borderless window that stays on top, sized and filled from Config.ini's Manual section. The
+// page turns when a button or arrow key is released; a held arrow key turns one page. The form
+// itself takes every mouse event (its children are see-through to the mouse): a press on a
+// visible button captures that button until the left button comes up, any other left press on
+// the page starts dragging the window. Components keep their designer names and are public.
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/held_keys_qt.h"
+
+class QLabel;
 
 namespace zuzazizo {
+
+inline constexpr int manual_first_page = 1;
+inline constexpr int manual_last_page = 8;
 
 class TManualForm final : public QWidget {
     Q_OBJECT
 
   public:
-    // Created hidden, once at program start; the context menu shows it.
-    explicit TManualForm(QWidget* parent = nullptr);
+    // Lays the viewer out from the Config.ini in `base_dir` (the executable's folder).
+    explicit TManualForm(const std::string& base_dir, QWidget* parent = nullptr);
+
+    void Vid_Show_Page();
+    void Inp_left_down();
+    void Inp_left_up();
+    void Inp_right_down();
+    void Inp_right_up();
+    void Inp_esc_down();
+    void Inp_esc_up();
+    // `key` is a Windows virtual-key code, after the held-key handling.
+    void FormKeyDown(std::uint16_t key);
+    void FormKeyUp(std::uint16_t key);
+
+    // The page on view; kept while the window is closed, so it reopens where it was left.
+    int manual_page = manual_first_page;
+    // `im_page_01` .. `im_page_08`, the stores of the page pictures; [0] is unused.
+    std::array<QPixmap, manual_last_page + 1> manual_pages;
+
+    QLabel* im_page_top = nullptr;
+    QWidget* sh_page_top = nullptr;
+    QLabel* btn_close_down = nullptr;
+    QLabel* btn_close_up = nullptr;
+    QLabel* btn_left_down = nullptr;
+    QLabel* btn_left_up = nullptr;
+    QLabel* btn_right_down = nullptr;
+    QLabel* btn_right_up = nullptr;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    enum class PageButton { close, left, right };
+
+    void build_components();
+    void FormCreate(const std::string& base_dir);
+    void place_buttons();
+    std::optional<PageButton> button_at(QPoint pos) const;
+    void press(PageButton button);
+    void release(PageButton button);
+
+    HeldKeys held_keys_;
+    std::optional<PageButton> captured_;
+    std::optional<QPoint> drag_origin;
+    bool shown_before_ = false;
 };
 
 }  // namespace zuzazizo

@@ -143,6 +143,8 @@ void add_choices(TSplashForm& form) {
     form.cb_sound = new QComboBox(&form);
     form.cb_sound->setEditable(false);
     form.cb_sound->setGeometry(217, 308, 144, 21);
+    // In the style's own font "Microsoft DirectSound" runs under the arrow; the form's is Arial.
+    form.cb_sound->setFont(arial_font(12));
     for (const char* item : splash::driver_items) form.cb_sound->addItem(QString::fromLatin1(item));
     form.cb_sound->setCurrentIndex(-1);
 

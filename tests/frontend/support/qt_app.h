@@ -7,13 +7,20 @@
 
 #include <QApplication>
 
+#include "windows/dialog_style.h"
+
 namespace zuzazizo {
 
 inline QApplication& ensure_qapp() {
     static int argc = 1;
     static char name[] = "ui_tests";
     static char* argv[] = {name, nullptr};
-    static auto* app = new QApplication(argc, argv);
+    static auto* app = [] {
+        auto* created = new QApplication(argc, argv);
+        // As the program does, so that layout tests measure the texts in the fonts it shows.
+        use_metric_compatible_arial();
+        return created;
+    }();
     return *app;
 }
 

@@ -1,0 +1,214 @@
+// The manual viewer: its layout from Config.ini, page turning by buttons and keys, held keys,
+// closing and reopening, and the window dragged by its page.
+#include "windows/manual.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/error_report_qt.h"
+#include "support/qt_app.h"
+#include "windows/manual_buttons.h"
+
+namespace zuzazizo {
+namespace {
+
+class Manual : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        set_error_hook([this](const QString& text) { errors.push_back(text.toStdString()); });
+    }
+    void TearDown() override { set_error_hook({}); }
+
+    // A key event as X11 delivers it: with a timestamp, and flagged or not as auto-repeat.
+    void key(QEvent::Type type, int qt_key, quint64 timestamp_ms, bool auto_repeat = false) {
+        QKeyEvent event(type, qt_key, Qt::NoModifier, QString(), auto_repeat);
+        event.setTimestamp(timestamp_ms);
+        QApplication::sendEvent(&form, &event);
+    }
+    void tap(int qt_key) {
+        clock_ms += 100;
+        key(QEvent::KeyPress, qt_key, clock_ms);
+        key(QEvent::KeyRelease, qt_key, clock_ms + 50);
+        settle();
+    }
+    // A release counts once no press of an auto-repeat pair can follow it any more.
+    static void settle() { QTest::qWait(repeat_pair_window_ms * 2); }
+    void mouse(QEvent::Type type, QWidget* over, Qt::MouseButton button) {
+        const QPointF pos = QRectF(over->geometry()).center();
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+        QMouseEvent event(type, pos, form.mapToGlobal(pos), button, held, Qt::NoModifier);
+        QApplication::sendEvent(&form, &event);
+    }
+    std::vector<bool> visible_buttons() const {
+        return {form.btn_close_up->isVisible(), form.btn_left_up->isVisible(),
+                form.btn_right_up->isVisible()};
+    }
+
+    QApplication& app = ensure_qapp();  // before the form
+    std::vector<std::string> errors;
+    TManualForm form{ZUZAZIZO_BIN_DIR};
+    quint64 clock_ms = 1000;
+};
+
+TEST_F(Manual, FirstOpeningShowsPageOneWithOnlyNextAndClose) {
+    EXPECT_TRUE(errors.empty());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(form.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(form.size(), QSize(390, 300));
+    form.show();
+    EXPECT_EQ(form.manual_page, 1);
+    EXPECT_EQ(form.im_page_top->pixmap().cacheKey(), form.manual_pages[1].cacheKey());
+    EXPECT_FALSE(form.manual_pages[1].isNull());
+    EXPECT_EQ(visible_buttons(), (std::vector<bool>{true, false, true}));
+    EXPECT_EQ(form.btn_close_up->geometry(), QRect(370, 4, 16, 14));
+    EXPECT_EQ(form.btn_left_up->geometry(), QRect(4, 282, 16, 14));
+    EXPECT_EQ(form.btn_right_up->geometry(), QRect(370, 282, 16, 14));
+}
+
+TEST_F(Manual, SevenRightArrowsReachPageEightAndAnEighthDoesNothing) {
+    form.show();
+    for (int i = 0; i < 7; ++i) tap(Qt::Key_Right);
+    EXPECT_EQ(form.manual_page, 8);
+    EXPECT_EQ(visible_buttons(), (std::vector<bool>{true, true, false}));
+    tap(Qt::Key_Right);
+    EXPECT_EQ(form.manual_page, 8);
+    tap(Qt::Key_Left);
+    EXPECT_EQ(form.manual_page, 7);
+    EXPECT_EQ(visible_buttons(), (std::vector<bool>{true, true, true}));
+}
+
+TEST_F(Manual, EscapeClosesAndTheManualReopensWhereItWasLeft) {
+    form.show();
+    for (int i = 0; i < 4; ++i) tap(Qt::Key_Right);
+    key(QEvent::KeyPress, Qt::Key_Escape, 5000);
+    EXPECT_FALSE(form.btn_close_up->isVisible()) << "pressed while the key is down";
+    EXPECT_TRUE(form.isVisible());
+    key(QEvent::KeyRelease, Qt::Key_Escape, 5050);
+    QTRY_VERIFY(!form.isVisible());
+    form.show();
+    EXPECT_EQ(form.manual_page, 5);
+    EXPECT_EQ(form.im_page_top->pixmap().cacheKey(), form.manual_pages[5].cacheKey());
+    EXPECT_EQ(visible_buttons(), (std::vector<bool>{true, true, true}));
+}
+
+TEST_F(Manual, AHeldArrowTurnsOnePageEvenWhenRepeatPairsComeUnflagged) {
+    form.show();
+    key(QEvent::KeyPress, Qt::Key_Right, 1000);
+    // Auto-repeat: some pairs flagged, some not; an unflagged pair shares one timestamp.
+    for (quint64 t = 1500; t < 2000; t += 33) {
+        const bool flagged = (t / 33) % 2 == 0;
+        key(QEvent::KeyRelease, Qt::Key_Right, t, flagged);
+        key(QEvent::KeyPress, Qt::Key_Right, t, flagged);
+    }
+    settle();
+    EXPECT_EQ(form.manual_page, 1) << "no page turns while the key is held";
+    EXPECT_FALSE(form.btn_right_up->isVisible());
+    key(QEvent::KeyRelease, Qt::Key_Right, 2100);
+    QTRY_COMPARE(form.manual_page, 2);
+    settle();
+    EXPECT_EQ(form.manual_page, 2);
+}
+
+TEST_F(Manual, AReleaseFollowedByAnotherKeyCountsAtOnce) {
+    form.show();
+    tap(Qt::Key_Right);
+    key(QEvent::KeyPress, Qt::Key_Right, 3000);
+    key(QEvent::KeyRelease, Qt::Key_Right, 3040);
+    key(QEvent::KeyPress, Qt::Key_Left, 3040);
+    EXPECT_EQ(form.manual_page, 3) << "the right arrow's release came first";
+    key(QEvent::KeyRelease, Qt::Key_Left, 3090);
+    QTRY_COMPARE(form.manual_page, 2);
+}
+
+TEST_F(Manual, AButtonShowsPressedOnPressAndTurnsThePageOnRelease) {
+    form.show();
+    mouse(QEvent::MouseButtonPress, form.btn_right_up, Qt::LeftButton);
+    EXPECT_FALSE(form.btn_right_up->isVisible());
+    EXPECT_TRUE(form.btn_right_down->isVisible());
+    EXPECT_EQ(form.manual_page, 1) << "the page waits for the release";
+    mouse(QEvent::MouseButtonRelease, form.btn_right_up, Qt::LeftButton);
+    EXPECT_EQ(form.manual_page, 2);
+    EXPECT_TRUE(form.btn_right_up->isVisible());
+    mouse(QEvent::MouseButtonPress, form.btn_left_up, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, form.btn_left_up, Qt::LeftButton);
+    EXPECT_EQ(form.manual_page, 1);
+    mouse(QEvent::MouseButtonPress, form.btn_close_up, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, form.btn_close_up, Qt::LeftButton);
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(Manual, RightButtonClicksAndHiddenButtonsDoNothing) {
+    form.show();
+    for (QLabel* button : {form.btn_right_up, form.btn_close_up}) {
+        mouse(QEvent::MouseButtonPress, button, Qt::RightButton);
+        EXPECT_TRUE(button->isVisible());
+        mouse(QEvent::MouseButtonRelease, button, Qt::RightButton);
+    }
+    mouse(QEvent::MouseButtonPress, form.btn_left_up, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, form.btn_left_up, Qt::LeftButton);
+    EXPECT_EQ(form.manual_page, 1);
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(Manual, ALeftDragOnThePageMovesTheWindow) {
+    form.show();
+    const QPoint start = form.pos();
+    const QPointF grip(100, 100);
+    QMouseEvent press(QEvent::MouseButtonPress, grip, form.mapToGlobal(grip), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form, &press);
+    const QPointF moved(130, 90);
+    QMouseEvent move(QEvent::MouseMove, moved, form.mapToGlobal(moved), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&form, &move);
+    EXPECT_EQ(form.pos(), start + QPoint(30, -10));
+}
+
+TEST(ManualLayout, TheConfiguredSizeAndTheMarkerForAMissingPage) {
+    ensure_qapp();
+    QTemporaryDir dir;
+    QFile config(dir.filePath("Config.ini"));
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write("[Manual]\nManualDir=pages\\\nManualWidth=320\nManualHeight=200\n");
+    config.close();
+    QDir(dir.path()).mkdir("pages");
+    QImage page(320, 200, QImage::Format_RGB32);
+    page.fill(Qt::green);
+    ASSERT_TRUE(page.save(dir.filePath("pages/1.bmp")));
+    const TManualForm form(dir.path().toStdString());
+    EXPECT_EQ(form.size(), QSize(320, 200));
+    EXPECT_EQ(form.manual_pages[1].size(), QSize(320, 200));
+    EXPECT_EQ(form.manual_pages[2].size(), QSize(10, 10)) << "the missing-image marker";
+    EXPECT_EQ(form.manual_pages[2].toImage().pixelColor(5, 5), QColor(Qt::red));
+    EXPECT_EQ(form.btn_right_up->geometry(), QRect(300, 182, 16, 14));
+}
+
+TEST(ManualButtons, RaisedWhenReleasedSunkenWithTheGlyphMovedWhenPressed) {
+    const QImage up = manual_button_picture(ManualGlyph::arrow_right, false);
+    const QImage down = manual_button_picture(ManualGlyph::arrow_right, true);
+    EXPECT_EQ(up.size(), QSize(16, 14));
+    EXPECT_EQ(up.pixelColor(0, 5), QColor(192, 192, 255));
+    EXPECT_EQ(up.pixelColor(1, 5), QColor(128, 128, 255));
+    EXPECT_EQ(up.pixelColor(15, 5), QColor(0, 0, 0));
+    EXPECT_EQ(up.pixelColor(14, 5), QColor(0, 0, 192));
+    EXPECT_EQ(down.pixelColor(0, 5), QColor(0, 0, 0));
+    EXPECT_EQ(down.pixelColor(15, 5), QColor(192, 192, 255));
+    EXPECT_EQ(up.pixelColor(3, 3), QColor(0, 0, 255)) << "blue face";
+    for (int y = 0; y < 13; ++y) {
+        for (int x = 2; x < 13; ++x) {
+            EXPECT_EQ(up.pixelColor(x, y) == Qt::white, down.pixelColor(x + 1, y + 1) == Qt::white)
+                << x << "," << y;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zuzazizo
