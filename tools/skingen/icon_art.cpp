@@ -10,22 +10,22 @@ namespace {
 // The drawing is laid out on a grid of this many units and scaled to the size asked for.
 constexpr qreal grid = 64.0;
 
-// The case: upright, rounded, with the same blue as the skin's.
+// The case: wide, rounded, with the same blue as the skin's.
 void draw_case(QPainter& p) {
-    const QRectF body(10, 3, 44, 58);
+    const QRectF body(2, 13, 60, 38);
     QLinearGradient g(body.topLeft(), body.bottomRight());
     g.setColorAt(0, QColor(66, 100, 146));
     g.setColorAt(0.55, QColor(30, 52, 84));
     g.setColorAt(1, QColor(20, 36, 60));
     p.setPen(QPen(QColor(10, 18, 30), 1.5));
     p.setBrush(g);
-    p.drawRoundedRect(body, 7, 7);
+    p.drawRoundedRect(body, 6, 6);
 }
 
 // The LCD: grey-green glass with a ball in flight and the batter's bat, the game's two
 // figures, in the dark ink of its segments.
 void draw_screen(QPainter& p) {
-    const QRectF bezel(14, 8, 36, 30);
+    const QRectF bezel(15, 17, 34, 27);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(28, 30, 34));
     p.drawRoundedRect(bezel, 3, 3);
@@ -38,21 +38,21 @@ void draw_screen(QPainter& p) {
 
     const QColor ink(34, 38, 34);
     p.setBrush(ink);
-    p.drawEllipse(QPointF(27, 18), 3.2, 3.2);
+    p.drawEllipse(QPointF(26, 25), 2.8, 2.8);
     QPainterPath bat;
-    bat.moveTo(31, 32);
-    bat.lineTo(43, 23);
-    p.setPen(QPen(ink, 3.4, Qt::SolidLine, Qt::RoundCap));
+    bat.moveTo(29, 38);
+    bat.lineTo(41, 30);
+    p.setPen(QPen(ink, 3.0, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(bat);
 }
 
-// Two round buttons below the screen, red like the game buttons of the skin.
+// The round red LEFT and RIGHT buttons on either side of the screen, as on the skin.
 void draw_buttons(QPainter& p) {
     p.setPen(QPen(QColor(70, 14, 12), 1.0));
-    p.setBrush(QColor(200, 48, 40));
-    p.drawEllipse(QPointF(22, 50), 5, 5);
-    p.drawEllipse(QPointF(42, 50), 5, 5);
+    p.setBrush(QColor(210, 52, 44));
+    p.drawEllipse(QPointF(8.5, 38), 5, 5);
+    p.drawEllipse(QPointF(55.5, 38), 5, 5);
 }
 
 }  // namespace
