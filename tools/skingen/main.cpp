@@ -1,8 +1,9 @@
 // skingen: draws the simulator's own skin, manual, sounds, documents and dialog pictures.
 //
-// Usage: skingen <bin-dir> <preview.png> <dialogs-dir>
+// Usage: skingen <bin-dir> <preview.png> <dialogs-dir> <icons-dir>
 // Run by the build on the offscreen platform; writes everything the program reads beside its
-// executable, a preview of the skin for people to look at, and the pictures of the dialogs.
+// executable, a preview of the skin for people to look at, the pictures of the dialogs and the
+// desktop icon in the sizes of an icon theme.
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include "config_writer.h"
 #include "documents.h"
 #include "fonts.h"
+#include "icon_art.h"
 #include "manual_draw.h"
 #include "manual_pages.h"
 #include "preview.h"
@@ -79,8 +81,8 @@ bool write_previews_beside(const Skin& skin, const QDir& bin, const QString& pre
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: skingen <bin-dir> <preview.png> <dialogs-dir>\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: skingen <bin-dir> <preview.png> <dialogs-dir> <icons-dir>\n");
         return 2;
     }
     check_fonts();
@@ -88,7 +90,9 @@ int main(int argc, char** argv) {
     const QDir dialogs(QString::fromLocal8Bit(argv[3]));
     if (!make_dirs(bin, dialogs)) return 1;
     const Skin skin = draw_skin();
-    const bool ok = write_data(skin, bin) && write_dialog_pictures(skin, dialogs) &&
-                    write_previews_beside(skin, bin, QString::fromLocal8Bit(argv[2]));
+    const bool ok =
+        write_data(skin, bin) && write_dialog_pictures(skin, dialogs) &&
+        write_previews_beside(skin, bin, QString::fromLocal8Bit(argv[2])) &&
+        (write_icons(QDir(QString::fromLocal8Bit(argv[4]))) || fail(QStringLiteral("the icons")));
     return ok ? 0 : 1;
 }
