@@ -2,8 +2,12 @@
 
 namespace zuzazizo {
 
-Timer::Timer(TimerHost& host, std::string_view name, std::function<void()> handler)
-    : host_(host), handle_(host.create(std::move(handler))), name_(name) {}
+Timer::Timer(TimerHost& host, std::string_view name, std::function<void()> handler,
+             TimerPrecision precision)
+    : host_(host),
+      handle_(host.create(std::move(handler), precision)),
+      name_(name),
+      precision_(precision) {}
 
 void Timer::set_interval(int interval_ms) {
     if (interval_ms == interval_ms_) return;

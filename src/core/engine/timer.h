@@ -17,7 +17,8 @@ namespace zuzazizo {
 
 class Timer {
   public:
-    Timer(TimerHost& host, std::string_view name, std::function<void()> handler);
+    Timer(TimerHost& host, std::string_view name, std::function<void()> handler,
+          TimerPrecision precision = TimerPrecision::exact);
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
@@ -29,11 +30,13 @@ class Timer {
     int interval_ms() const { return interval_ms_; }
     bool enabled() const { return enabled_; }
     std::string_view name() const { return name_; }
+    TimerPrecision precision() const { return precision_; }
 
   private:
     TimerHost& host_;
     TimerHost::Handle handle_;
     std::string_view name_;
+    TimerPrecision precision_;
     int interval_ms_ = 1;  // as created on the window
     bool enabled_ = false;
 };

@@ -16,7 +16,9 @@ namespace zuzazizo {
 
 class VirtualClock final : public TimerHost {
   public:
-    Handle create(Callback callback) override;
+    // Every timer runs exactly on simulated time, whatever precision it asked for; the request is
+    // kept so that tests can see it.
+    Handle create(Callback callback, TimerPrecision precision) override;
     void start(Handle handle, int interval_ms) override;
     void stop(Handle handle) override;
 
@@ -27,10 +29,14 @@ class VirtualClock final : public TimerHost {
     std::uint64_t events_fired() const { return events_fired_; }
     // Time of the next due event, or -1 when no timer is running.
     std::int64_t next_due_ms() const;
+    TimerPrecision precision(Handle handle) const {
+        return slots_.at(static_cast<std::size_t>(handle)).precision;
+    }
 
   private:
     struct Slot {
         Callback callback;
+        TimerPrecision precision = TimerPrecision::exact;
         int interval_ms = 0;
         std::uint64_t generation = 0;
         bool running = false;
