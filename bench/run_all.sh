@@ -10,3 +10,4 @@ build-release/bench/paint_bench --benchmark_repetitions=5 --benchmark_report_agg
 bash bench/startup_compare.sh "$bin" 15
 bash bench/idle_wakeups.sh "$bin" 60
 bash bench/tick_period.sh "$bin" 1000
+"$bin/sound_latency" 50

@@ -39,14 +39,19 @@ std::function<int()> clock_seeded_coin() {
 
 Engine::Engine(EngineDeps deps)
     : Timer_Bonus(deps.timer_host, [this] { Timer_BonusTimer(); }),
-      Timer_Clock(deps.timer_host, [this] { Timer_ClockTimer(); }),
-      Timer_Date(deps.timer_host, [this] { Timer_DateTimer(); }),
+      // The displays of the running clock change once a second and need no exact timing; the
+      // play tick and the sequences keep theirs.
+      Timer_Clock(
+          deps.timer_host, [this] { Timer_ClockTimer(); }, TimerPrecision::ordinary),
+      Timer_Date(
+          deps.timer_host, [this] { Timer_DateTimer(); }, TimerPrecision::ordinary),
       Timer_Game(deps.timer_host, [this] { Timer_GameTimer(); }),
       Timer_Game_Over(deps.timer_host, [this] { Timer_Game_OverTimer(); }),
       Timer_Game_Reprise(deps.timer_host, [this] { Timer_Game_RepriseTimer(); }),
       Timer_Game_Start(deps.timer_host, [this] { Timer_Game_StartTimer(); }),
       Timer_Got(deps.timer_host, [this] { Timer_GotTimer(); }),
-      Timer_Startup(deps.timer_host, [this] { Timer_StartupTimer(); }),
+      Timer_Startup(
+          deps.timer_host, [this] { Timer_StartupTimer(); }, TimerPrecision::ordinary),
       lcd_(deps.lcd),
       images_(deps.lcd.images()),
       sound_(deps.sound),

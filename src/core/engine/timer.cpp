@@ -2,8 +2,8 @@
 
 namespace zuzazizo {
 
-Timer::Timer(TimerHost& host, std::function<void()> handler)
-    : host_(host), handle_(host.create(std::move(handler))) {}
+Timer::Timer(TimerHost& host, std::function<void()> handler, TimerPrecision precision)
+    : host_(host), handle_(host.create(std::move(handler), precision)), precision_(precision) {}
 
 void Timer::set_interval(int interval_ms) {
     if (interval_ms == interval_ms_) return;

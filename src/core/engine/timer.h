@@ -16,7 +16,8 @@ namespace zuzazizo {
 
 class Timer {
   public:
-    Timer(TimerHost& host, std::function<void()> handler);
+    Timer(TimerHost& host, std::function<void()> handler,
+          TimerPrecision precision = TimerPrecision::exact);
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
@@ -27,10 +28,12 @@ class Timer {
 
     int interval_ms() const { return interval_ms_; }
     bool enabled() const { return enabled_; }
+    TimerPrecision precision() const { return precision_; }
 
   private:
     TimerHost& host_;
     TimerHost::Handle handle_;
+    TimerPrecision precision_;
     int interval_ms_ = 1;  // as created on the window
     bool enabled_ = false;
 };

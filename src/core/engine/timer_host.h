@@ -10,6 +10,14 @@
 
 namespace zuzazizo {
 
+// How closely a timer's events must keep their time. Keeping them to a fraction of a millisecond
+// costs the real host a second wake-up per event, worth it for the play tick and the timed
+// sequences; a once-a-second display only needs its events never to come early.
+enum class TimerPrecision {
+    exact,     // within a fraction of a millisecond of the due time
+    ordinary,  // at or a little after the due time, with one wake-up per event
+};
+
 class TimerHost {
   public:
     using Callback = std::function<void()>;
@@ -17,7 +25,7 @@ class TimerHost {
 
     virtual ~TimerHost() = default;
 
-    virtual Handle create(Callback callback) = 0;
+    virtual Handle create(Callback callback, TimerPrecision precision) = 0;
     // Starts (or restarts) periodic events: the first one interval_ms from now.
     virtual void start(Handle handle, int interval_ms) = 0;
     virtual void stop(Handle handle) = 0;

@@ -4,8 +4,8 @@
 
 namespace zuzazizo {
 
-TimerHost::Handle VirtualClock::create(Callback callback) {
-    slots_.push_back(Slot{std::move(callback)});
+TimerHost::Handle VirtualClock::create(Callback callback, TimerPrecision precision) {
+    slots_.push_back(Slot{std::move(callback), precision});
     return static_cast<Handle>(slots_.size() - 1);
 }
 

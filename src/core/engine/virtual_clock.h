@@ -17,7 +17,9 @@ namespace zuzazizo {
 
 class VirtualClock final : public TimerHost {
   public:
-    Handle create(Callback callback) override;
+    // Every timer runs exactly on simulated time, whatever precision it asked for; the request is
+    // kept so that tests can see it.
+    Handle create(Callback callback, TimerPrecision precision) override;
     void start(Handle handle, int interval_ms) override;
     void stop(Handle handle) override;
 
@@ -26,10 +28,14 @@ class VirtualClock final : public TimerHost {
     bool step();
     std::int64_t now_ms() const { return now_ms_; }
     std::uint64_t events_fired() const { return events_fired_; }
+    TimerPrecision precision(Handle handle) const {
+        return slots_.at(static_cast<std::size_t>(handle)).precision;
+    }
 
   private:
     struct Slot {
         Callback callback;
+        TimerPrecision precision = TimerPrecision::exact;
         int interval_ms = 0;
         std::uint64_t generation = 0;
         bool running = false;

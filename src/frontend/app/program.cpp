@@ -5,7 +5,10 @@
 
 #include "app/paths_qt.h"
 #include "app/program_shell.h"
+#include "app/settings_backend_qt.h"
 #include "app/unit1.h"
+#include "skin/picture_loader_qt.h"
+#include "skin/picture_prefetch.h"
 #include "windows/about.h"
 #include "windows/dialog_style.h"
 #include "windows/keys.h"
@@ -29,6 +32,17 @@ class MaskedFloatingPoint {
     std::fenv_t saved_{};
 };
 
+// The pictures of both layouts start decoding on the other cores before the first window is made;
+// the layouts take them as they go. A fault here can only cost time: the layouts load whatever
+// the prefetch does not hold.
+std::vector<PictureRequest> prefetched_pictures() {
+    QtSettingsBackend backend;
+    const SettingsStore settings(backend);
+    const bool fullscreen =
+        settings.read_bool(settings::fullscreen_mode, settings::fullscreen_mode_default);
+    return pictures_to_load(executable_dir(), fullscreen, QtPictureLoader());
+}
+
 }  // namespace
 
 void use_precise_event_dispatcher() {
@@ -40,6 +54,7 @@ int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop
     use_precise_event_dispatcher();
     QApplication app(argc, argv);
     use_metric_compatible_arial();
+    const PicturePrefetch prefetch(prefetched_pictures(), prefetch_worker_count());
 
     TForm1 form1;
     TAboutForm about_form;

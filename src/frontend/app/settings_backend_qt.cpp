@@ -18,7 +18,16 @@ std::optional<std::string> QtSettingsBackend::read(const std::string& name) cons
 }
 
 bool QtSettingsBackend::write(const std::string& name, const std::string& text) {
-    settings_->setValue(QString::fromStdString(name), QString::fromStdString(text));
+    const QString key = QString::fromStdString(name);
+    const QString value = QString::fromStdString(text);
+    // A value the store already holds as exactly this text is on disk already; writing it again
+    // would cost a synced file replacement, and start-up writes back eight values every time.
+    const QVariant present = settings_->value(key);
+    if (settings_->status() == QSettings::NoError && present.typeId() == QMetaType::QString &&
+        present.toString() == value) {
+        return true;
+    }
+    settings_->setValue(key, value);
     settings_->sync();
     return settings_->status() == QSettings::NoError;
 }

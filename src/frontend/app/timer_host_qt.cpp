@@ -24,9 +24,10 @@ void wait_until(std::chrono::steady_clock::time_point deadline) {
 
 }  // namespace
 
-TimerHost::Handle QtTimerHost::create(Callback callback) {
+TimerHost::Handle QtTimerHost::create(Callback callback, TimerPrecision precision) {
     auto slot = std::make_unique<Slot>();
     slot->callback = std::move(callback);
+    slot->precision = precision;
     slot->wake.setSingleShot(true);
     slot->wake.setTimerType(Qt::PreciseTimer);
     Slot* raw = slot.get();
@@ -52,15 +53,18 @@ void QtTimerHost::stop(Handle handle) {
 }
 
 void QtTimerHost::arm(Slot& slot) {
-    // Rounded down: an early wake-up only lengthens the wait on the GUI thread a little.
-    const auto wait =
-        std::chrono::floor<std::chrono::milliseconds>(slot.due - wake_early - Clock::now());
+    const auto until_due = slot.due - Clock::now();
+    // An exact timer's wake-up is rounded down: waking early only lengthens its wait on the GUI
+    // thread a little. An ordinary one is rounded up, so that it never runs before its time.
+    const auto wait = slot.precision == TimerPrecision::exact
+                          ? std::chrono::floor<std::chrono::milliseconds>(until_due - wake_early)
+                          : std::chrono::ceil<std::chrono::milliseconds>(until_due);
     slot.wake.start(static_cast<int>(std::max<std::int64_t>(wait.count(), 0)));
 }
 
 void QtTimerHost::fire(Slot& slot) {
     if (!slot.running) return;
-    wait_until(slot.due);
+    if (slot.precision == TimerPrecision::exact) wait_until(slot.due);
     // The next event is booked a period after this one; a timer that fell more than a period
     // behind starts counting afresh instead of firing a burst to catch up.
     const Clock::time_point now = Clock::now();

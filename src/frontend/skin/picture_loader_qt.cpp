@@ -1,5 +1,7 @@
 #include "skin/picture_loader_qt.h"
 
+#include "skin/picture_prefetch.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -75,6 +77,15 @@ bool QtPictureLoader::exists(const std::string& path) const {
 }
 
 LoadedPicture QtPictureLoader::load(const std::string& path, Transparency transparency) {
+    if (PicturePrefetch* prefetch = PicturePrefetch::active()) {
+        if (std::optional<LoadedPicture> ready = prefetch->take({path, transparency})) {
+            return std::move(*ready);
+        }
+    }
+    return decode_picture(path, transparency);
+}
+
+LoadedPicture decode_picture(const std::string& path, Transparency transparency) {
     const QString file = QString::fromStdString(path);
     const Format* format = format_of(file);
     if (format == nullptr) {

@@ -38,12 +38,18 @@ class QtPictureLoader : public PictureLoader {
     QtPictureLoader();
 
     bool exists(const std::string& path) const override;
+    // Takes the picture from the running prefetch when it was decoded ahead of time, and decodes
+    // it here otherwise; the result is the same either way.
     LoadedPicture load(const std::string& path, Transparency transparency) override;
     PicturePtr missing_image_marker() override;
 
   private:
     PicturePtr marker_;
 };
+
+// The decoding behind load(), safe to call from any thread once a QtPictureLoader has been made
+// (which sets the readers' allocation limit).
+LoadedPicture decode_picture(const std::string& path, Transparency transparency);
 
 // The marker's pixels, exposed so that tests can check them.
 QImage make_missing_image_marker();

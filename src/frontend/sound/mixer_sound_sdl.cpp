@@ -69,19 +69,32 @@ bool MixerSound::open_first_driver(MixerOutput output) {
     // SDL reads its driver from a hint; an override is the only way to beat SDL_AUDIODRIVER, which
     // driver_candidates has already put first when it is set.
     for (const std::string& name : driver_candidates(output, env_driver(), available_drivers())) {
-        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, name.c_str(), SDL_HINT_OVERRIDE);
-        const bool initialised = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-        if (!initialised) continue;
-        subsystem_open_ = true;
+        if (!open_subsystem(name)) continue;
         if (open_device()) {
             driver_ = SDL_GetCurrentAudioDriver();
             return true;
         }
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        subsystem_open_ = false;
+        close_subsystem();
     }
     return false;
+}
+
+bool MixerSound::open_subsystem(const std::string& driver) {
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver.c_str(), SDL_HINT_OVERRIDE);
+    subsystem_open_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    return subsystem_open_;
+}
+
+void MixerSound::close_subsystem() {
+    if (subsystem_open_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    subsystem_open_ = false;
+}
+
+bool MixerSound::reopen() {
+    // The driver that opened at start-up, named as SDL named it, opens again.
+    if (!subsystem_open_ && !open_subsystem(driver_)) return false;
+    return open_device();
 }
 
 bool MixerSound::open_device() {
@@ -118,7 +131,7 @@ void MixerSound::play(Sample sample) {
     Mix_Chunk* const sample_chunk = chunk(sample);
     if (!sample_chunk) return;
     // Reopening before the channel starts means the sample is mixed from its first frame.
-    if (!device_open_ && !open_device()) return;
+    if (!device_open_ && !reopen()) return;
     idle_timer_.stop();
     Mix_PlayChannel(-1, sample_chunk, 0);
 }
@@ -146,7 +159,11 @@ void MixerSound::arm_idle_close() {
 }
 
 void MixerSound::close_if_idle() {
-    if (!is_playing()) close_device();
+    if (is_playing()) return;
+    close_device();
+    // Some drivers keep a thread of their own while SDL's audio is merely initialised: ALSA's
+    // looks for new sound cards ten times a second. Silence should cost no wake-ups at all.
+    close_subsystem();
 }
 
 void MixerSound::free_samples() {
@@ -166,8 +183,7 @@ void MixerSound::shut_down() {
     }
     free_samples();
     close_device();
-    if (subsystem_open_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    subsystem_open_ = false;
+    close_subsystem();
     driver_.clear();
 }
 

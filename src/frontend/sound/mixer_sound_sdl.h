@@ -7,9 +7,11 @@
 //
 // Idle power: SDL's mixing thread wakes the process at every audio chunk (86 times a second with
 // our 12 ms buffer), and pausing the device does not help, because a paused SDL 2 device keeps
-// feeding silence at the same pace. So once no channel has played for a short while the device
-// is closed, and the next play opens it again before starting its sample. The loaded samples
-// outlive the device: it is always reopened with the same fixed format, so they stay valid.
+// feeding silence at the same pace; some drivers also run a thread of their own while SDL's audio
+// is initialised at all. So once no channel has played for a short while the device is closed and
+// SDL's audio shut down, and the next play starts both again, on the same driver, before starting
+// its sample (bench/sound_latency measures the delay). The loaded samples outlive the device: it
+// is always reopened with the same fixed format, so they stay valid.
 //
 // One instance may hold the audio device at a time (SDL_mixer is a process-wide singleton).
 // Create, use and destroy it on the GUI thread; the idle close needs that thread's event loop.
@@ -49,6 +51,8 @@ class MixerSound final : public SoundOutput {
     const std::string& driver() const { return driver_; }
     bool is_loaded(Sample sample) const { return chunk(sample) != nullptr; }
     bool is_device_open() const { return device_open_; }
+    // Whether SDL's audio is initialised; it is not while the device is closed for silence.
+    bool is_audio_initialised() const { return subsystem_open_; }
     bool is_playing() const;
     // How long the device stays open after the last channel fell silent.
     void set_idle_close_delay_ms(int delay_ms) { idle_close_delay_ms_ = delay_ms; }
@@ -61,6 +65,9 @@ class MixerSound final : public SoundOutput {
 
     Mix_Chunk* chunk(Sample sample) const { return chunks_[static_cast<std::size_t>(sample)]; }
     bool open_first_driver(MixerOutput output);
+    bool open_subsystem(const std::string& driver);
+    void close_subsystem();
+    bool reopen();
     bool open_device();
     void close_device();
     void load_samples();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/virtual_clock.h"
+#include "support/handheld.h"
 
 namespace zuzazizo {
 namespace {
@@ -127,6 +128,37 @@ TEST(VirtualClockGrowth, AHandlerMayCreateManyTimersAndGoOnRunning) {
     clock.start(late, 5);
     clock.advance(5);
     EXPECT_TRUE(late_timer_fired);
+}
+
+// The precision a timer asks for only changes how the real host wakes for it: on simulated time
+// an ordinary timer keeps every rule, and the once-a-second displays are the only ordinary ones.
+TEST(TimerPrecision, OrdinaryTimersKeepTheRulesAndOnlyTheSlowDisplaysUseThem) {
+    VirtualClock clock;
+    std::vector<std::int64_t> fired;
+    Timer display(
+        clock, [&] { fired.push_back(clock.now_ms()); }, TimerPrecision::ordinary);
+    display.enable();            // interval 1: the first event as soon as possible
+    display.set_interval(1000);  // restarts the count from now
+    clock.advance(2500);
+    display.set_interval(1000);  // unchanged: no restart
+    clock.advance(600);
+    EXPECT_EQ(fired, (std::vector<std::int64_t>{1000, 2000, 3000}));
+
+    testing::Handheld handheld;
+    Engine& e = handheld.engine;
+    for (const Timer* ordinary : {&e.Timer_Clock, &e.Timer_Date, &e.Timer_Startup}) {
+        EXPECT_EQ(ordinary->precision(), TimerPrecision::ordinary);
+    }
+    for (const Timer* exact : {&e.Timer_Bonus, &e.Timer_Game, &e.Timer_Game_Over,
+                               &e.Timer_Game_Reprise, &e.Timer_Game_Start, &e.Timer_Got}) {
+        EXPECT_EQ(exact->precision(), TimerPrecision::exact);
+    }
+    // The request reaches the host, which is what picks the way of waking.
+    int ordinary_slots = 0;
+    for (TimerHost::Handle h = 0; h < 9; ++h) {
+        ordinary_slots += handheld.clock.precision(h) == TimerPrecision::ordinary ? 1 : 0;
+    }
+    EXPECT_EQ(ordinary_slots, 3);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -29,6 +30,28 @@ TEST(SettingsOnDisk, AWriteIsInTheFileBeforeTheCallReturns) {
 
     QtSettingsBackend reopened(path);
     EXPECT_EQ(SettingsStore(reopened).read_integer("HiScore1", 0), 1230);
+}
+
+TEST(SettingsOnDisk, AnUnchangedValueIsNotWrittenAgainButAChangedOneIs) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Dovuruza50.conf");
+    const auto inode = [&] {
+        struct stat info {};
+        return ::stat(path.toLocal8Bit().constData(), &info) == 0 ? info.st_ino : 0;
+    };
+    QtSettingsBackend backend(path);
+    SettingsStore store(backend);
+    store.write_integer("Key1", 37);
+    const auto written = inode();
+    ASSERT_NE(written, 0u);
+    // Each real write replaces the file, so an untouched inode means nothing was written.
+    store.write_integer("Key1", 37);
+    EXPECT_EQ(inode(), written);
+    store.write_integer("Key1", 38);
+    EXPECT_NE(inode(), written);
+    EXPECT_TRUE(read_all(path).contains("Key1=38"));
+    QtSettingsBackend reopened(path);
+    EXPECT_EQ(SettingsStore(reopened).read_integer("Key1", 0), 38);
 }
 
 TEST(SettingsOnDisk, HandEditedValuesFollowTheIntegerTextRules) {

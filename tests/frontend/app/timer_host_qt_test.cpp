@@ -44,6 +44,24 @@ TEST_F(QtTimers, EventsNeverComeEarlyAndStopWhenDisabled) {
     EXPECT_EQ(fired_ms.size(), count);
 }
 
+TEST_F(QtTimers, OrdinaryEventsNeverComeEarlyEitherAndStopWhenDisabled) {
+    Timer timer(
+        host, "display", [&] { fired_ms.push_back(elapsed_ms()); }, TimerPrecision::ordinary);
+    timer.set_interval(40);
+    clock.start();
+    timer.enable();
+    run_until([&] { return fired_ms.size() >= 5; });
+    timer.disable();
+    ASSERT_GE(fired_ms.size(), 5u);
+    // Rounded up to the millisecond, an ordinary wake-up is never ahead of its due time.
+    for (std::size_t i = 0; i < fired_ms.size(); ++i) {
+        EXPECT_GE(fired_ms[i], 40.0 * static_cast<double>(i + 1) - 0.01) << "event " << i;
+    }
+    const std::size_t count = fired_ms.size();
+    QTest::qWait(100);
+    EXPECT_EQ(fired_ms.size(), count);
+}
+
 TEST_F(QtTimers, AHandlerThatSetsItsIntervalSetsTheWaitToItsNextEvent) {
     Timer* self = nullptr;
     Timer sequence(host, [&] {

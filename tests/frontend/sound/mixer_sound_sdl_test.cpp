@@ -8,6 +8,7 @@
 #include <system_error>
 #include <thread>
 
+#include <SDL.h>
 #include <SDL_mixer.h>
 #include <QCoreApplication>
 
@@ -143,11 +144,15 @@ TEST_F(DiskSound, IdleDeviceClosesAndTheNextPlayReopensItWithoutClipping) {
     ASSERT_TRUE(sound.start(MixerOutput::primary));
     sound.play(Sample::got);
     ASSERT_TRUE(run_until([&] { return !sound.is_device_open(); }));
+    EXPECT_FALSE(sound.is_audio_initialised()) << "no driver thread may run through the silence";
+    EXPECT_FALSE(SDL_WasInit(SDL_INIT_AUDIO));
+    EXPECT_EQ(sound.driver(), "disk") << "the driver is kept for the reopening";
 
     // Reopening the disk device starts a new output file: it holds only what follows.
     sound.play(Sample::start);
     EXPECT_TRUE(sound.is_device_open());
     EXPECT_EQ(Mix_AllocateChannels(-1), 64) << "reopening must restore the 64 channels";
+    EXPECT_STREQ(SDL_GetCurrentAudioDriver(), "disk");
     sound.set_idle_close_delay_ms(60'000);
     let_output_drain(sound, output_file());
     sound.shut_down();

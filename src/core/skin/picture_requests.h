@@ -1,0 +1,31 @@
+// Which pictures the layouts will ask for, so that the front end can decode them ahead of time.
+//
+// The list comes from the layouts themselves, run over scratch surfaces with a loader that only
+// writes down what it is asked for, so it can never disagree with what the real layout loads. The
+// real layout still loads every picture through its own loader, in its own order, with its own
+// errors; a decoded picture waiting for it only makes that load quicker.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lcd/image_model.h"
+#include "skin/picture_loader.h"
+
+namespace zuzazizo {
+
+struct PictureRequest {
+    std::string path;
+    Transparency transparency = Transparency::opaque;
+
+    bool operator==(const PictureRequest&) const = default;
+};
+
+// The pictures of the main window's layout (in the given display mode) and then of the manual
+// viewer's, in the order the layouts load them. `files` answers whether a file exists, as the
+// real loader would; nothing is decoded.
+std::vector<PictureRequest> pictures_to_load(std::string_view exe_dir, bool fullscreen_mode,
+                                             const PictureLoader& files);
+
+}  // namespace zuzazizo

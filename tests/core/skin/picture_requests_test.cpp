@@ -1,0 +1,73 @@
+// The list of pictures to decode ahead of the layouts: the layouts' own files, in their order.
+#include "skin/picture_requests.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "skin/fake_picture_loader.h"
+#include "skin/skin_images.h"
+
+namespace zuzazizo {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PictureRequests : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "zz_requests_XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+        std::ofstream(dir / "Config.ini", std::ios::binary)
+            << "[Common]\nSkinDir=Skin\\\n"
+               "[Fullscreen]\nBackdropDir=Back\\\nBackdropFile=back.jpg\nLogoFile=logo.png\n"
+               "[Manual]\nManualDir=Pages\\\n"
+               "[Image2]\nFilename=second.png\n[Image1]\nFilename=first.bmp\n"
+               "[Image3]\nFilename=absent.png\n[Image5]\nFilename=fifth.png\n";
+        for (const char* file : {"Skin/first.bmp", "Skin/second.png", "Skin/fifth.png",
+                                 "Back/back.jpg", "Back/logo.png", "Pages/2.bmp", "Pages/1.bmp"}) {
+            files.add(path(file), 10, 10);
+        }
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string path(const std::string& relative) const { return dir.string() + "/" + relative; }
+    PictureRequest skin(int n, const std::string& file) const {
+        return {path("Skin/" + file), ImageModel()[skin_image(n)].transparency};
+    }
+
+    fs::path dir;
+    testing::FakePictureLoader files;
+};
+
+TEST_F(PictureRequests, ListTheFilesThatExistInTheLayoutsOrderAndDecodeNothing) {
+    const std::vector<PictureRequest> windowed = pictures_to_load(dir.string(), false, files);
+    const std::vector<PictureRequest> expected_windowed = {
+        skin(1, "first.bmp"),
+        skin(2, "second.png"),
+        skin(5, "fifth.png"),
+        {path("Pages/1.bmp"), Transparency::opaque},
+        {path("Pages/2.bmp"), Transparency::opaque}};
+    EXPECT_EQ(windowed, expected_windowed) << "no backdrop in a window, no absent file";
+    EXPECT_EQ(files.load_count(), 0);
+
+    const std::vector<PictureRequest> fullscreen = pictures_to_load(dir.string(), true, files);
+    ASSERT_EQ(fullscreen.size(), expected_windowed.size() + 2);
+    EXPECT_EQ(fullscreen[0].path, path("Back/back.jpg"));
+    EXPECT_EQ(fullscreen[1].path, path("Back/logo.png"));
+    EXPECT_EQ(std::vector(fullscreen.begin() + 2, fullscreen.end()), expected_windowed);
+}
+
+TEST_F(PictureRequests, WithoutConfigOnlyTheManualsDefaultPagesAreListed) {
+    fs::remove(dir / "Config.ini");
+    files.add(path("Graphics/Manual/3.bmp"), 10, 10);
+    const std::vector<PictureRequest> requests = pictures_to_load(dir.string(), false, files);
+    EXPECT_EQ(requests,
+              (std::vector<PictureRequest>{{path("Graphics/Manual/3.bmp"), Transparency::opaque}}));
+}
+
+}  // namespace
+}  // namespace zuzazizo
