@@ -46,8 +46,7 @@ TForm1::TForm1(FormOptions options)
                                  .arg(QString::fromStdString(name));
         QTimer::singleShot(0, this, [text] { show_error(text); });
     });
-    images_.set_observer(
-        [this](const Rect& r) { update(QRect(r.left, r.top, r.width, r.height)); });
+    images_.set_observer([this](const Rect& r) { update_game_rect(r); });
     FormCreate();
 }
 
@@ -59,6 +58,7 @@ void TForm1::FormCreate() {
     move_off_screen();
     fullscreen_mode_ =
         settings_.read_bool(settings::fullscreen_mode, settings::fullscreen_mode_default);
+    load_zoom();
     Gfx_Init_Game();
     game_menu_open_ = false;
     // The key bindings and high scores are set up even after a layout error: without them every
@@ -91,7 +91,7 @@ void TForm1::Gfx_Init_Game() {
 }
 
 void TForm1::apply_surface() {
-    setFixedSize(std::max(surface_.client_width_px, 1), std::max(surface_.client_height_px, 1));
+    apply_view();
     update_window_shape();
     update();
 }

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/settings_backend_qt.h"
 #include "app/shell_host.h"
@@ -18,6 +19,7 @@
 #include "lcd/image_model.h"
 #include "lcd/lcd.h"
 #include "settings/settings_store.h"
+#include "skin/view_scale.h"
 #include "skin/window_surface.h"
 #include "sound/mixer_sound_sdl.h"
 #include "windows/splash_host.h"
@@ -61,6 +63,13 @@ class TForm1 final : public QWidget, public SplashHost {
 
     void FormActivate();
 
+    // Zoom of the windowed mode and scale of fullscreen (unit1_zoom.cpp); both are stored.
+    int zoom() const { return zoom_; }
+    FullscreenScale fullscreen_scale() const { return fullscreen_scale_; }
+    const ViewScale& view() const { return view_; }
+    void set_zoom(int zoom);
+    void set_fullscreen_scale(FullscreenScale scale);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -82,6 +91,12 @@ class TForm1 final : public QWidget, public SplashHost {
     void move_off_screen();
     void update_cursor(const QPoint& pos);
     bool handle_shortcut(std::uint16_t key);
+    void load_zoom();
+    void apply_view();
+    bool handle_zoom_key(const QKeyEvent& event);
+    bool swallow_zoom_release(const QKeyEvent& event);
+    std::optional<ImageId> hit_at(const QPoint& window_pos) const;
+    void update_game_rect(const Rect& game);
 
     std::string base_dir_;
     std::unique_ptr<SettingsBackend> backend_;
@@ -104,6 +119,10 @@ class TForm1 final : public QWidget, public SplashHost {
     bool game_menu_open_ = false;
     bool terminating_ = false;
     std::optional<QPoint> drag_origin_;
+    int zoom_ = zoom_min;
+    FullscreenScale fullscreen_scale_ = FullscreenScale::as_laid_out;
+    ViewScale view_;
+    std::vector<std::uint16_t> zoom_keys_down_;  // their releases are not the handheld's either
 };
 
 }  // namespace zuzazizo

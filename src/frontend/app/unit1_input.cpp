@@ -52,6 +52,7 @@ bool TForm1::handle_shortcut(std::uint16_t key) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
+    if (handle_zoom_key(*event)) return;
     const std::uint16_t key = virtual_key_of(*event);
     if (!event->isAutoRepeat() && handle_shortcut(key)) return;
     // Auto-repeated presses go through: the firmware's latches make one press of them.
@@ -60,14 +61,14 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {
     // X11 reports a held key as release/press pairs; only the real release counts.
-    if (event->isAutoRepeat()) return;
+    if (event->isAutoRepeat() || swallow_zoom_release(*event)) return;
     const std::uint16_t key = virtual_key_of(*event);
     if (key != 0) dispatch_.FormKeyUp(key);
 }
 
 void TForm1::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    const std::optional<ImageId> hit = images_.hit_test(pos.x(), pos.y());
+    const std::optional<ImageId> hit = hit_at(pos);
     dispatch_.mouse_down(hit, mouse_button_of(event->button()));
     if (event->button() == Qt::LeftButton && !fullscreen_mode_ && hit && is_drag_surface(*hit)) {
         drag_origin_ = pos;
@@ -89,14 +90,14 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TForm1::update_cursor(const QPoint& pos) {
-    const std::optional<ImageId> hit = images_.hit_test(pos.x(), pos.y());
+    const std::optional<ImageId> hit = hit_at(pos);
     setCursor(cursor_shape(hit ? images_[*hit].cursor : Cursor::arrow));
 }
 
 bool TForm1::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const std::optional<ImageId> hit = images_.hit_test(help->pos().x(), help->pos().y());
+        const std::optional<ImageId> hit = hit_at(help->pos());
         const std::string hint = hit ? images_[*hit].hint : std::string{};
         if (hint.empty()) {
             QToolTip::hideText();
