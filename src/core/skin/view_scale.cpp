@@ -48,9 +48,9 @@ int stepped_zoom(int zoom, int step) {
 }
 
 FullscreenScale stepped_fullscreen_scale(FullscreenScale scale, int step) {
-    const int next = std::clamp(static_cast<int>(scale) + step,
-                                static_cast<int>(FullscreenScale::as_laid_out),
-                                static_cast<int>(FullscreenScale::fit));
+    const int next =
+        std::clamp(static_cast<int>(scale) + step, static_cast<int>(FullscreenScale::as_laid_out),
+                   static_cast<int>(FullscreenScale::fit));
     return static_cast<FullscreenScale>(next);
 }
 

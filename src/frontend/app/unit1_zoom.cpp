@@ -98,7 +98,8 @@ void TForm1::update_game_rect(const Rect& game) {
     update(QRect(r.left, r.top, r.width, r.height));
     // The change may be the window's own (backdrop, logo, game menu), which only fullscreen shows
     // and which stays where it is; the report does not say which image changed.
-    if (fullscreen_mode_ && !view_.identity()) update(QRect(game.left, game.top, game.width, game.height));
+    if (fullscreen_mode_ && !view_.identity())
+        update(QRect(game.left, game.top, game.width, game.height));
 }
 
 }  // namespace zuzazizo
