@@ -93,6 +93,7 @@ class TForm1 final : public QWidget, public SplashHost {
     bool handle_shortcut(std::uint16_t key);
     void load_zoom();
     void apply_view();
+    void resize_about_centre();
     bool handle_zoom_key(const QKeyEvent& event);
     bool swallow_zoom_release(const QKeyEvent& event);
     std::optional<ImageId> hit_at(const QPoint& window_pos) const;

@@ -1,6 +1,7 @@
 // Zoom of the windowed mode and scale of fullscreen: the keys that choose them, the window size
 // and the mapping of the window's pixels to the game area's.
 #include <QKeyEvent>
+#include <QScreen>
 #include <algorithm>
 
 #include "app/key_codes_qt.h"
@@ -46,9 +47,21 @@ void TForm1::set_zoom(int zoom) {
     zoom = bounded_zoom(zoom);
     if (zoom != zoom_) {
         zoom_ = zoom;
-        if (!fullscreen_mode_) apply_surface();
+        if (!fullscreen_mode_) resize_about_centre();
     }
     settings_.write_integer(settings::zoom, zoom_);
+}
+
+// The handheld grows and shrinks about its middle, as far as the screen's top-left corner allows,
+// so that the player's eyes need not follow it into a corner.
+void TForm1::resize_about_centre() {
+    const QPoint centre = geometry().center();
+    apply_surface();
+    if (!isVisible()) return;
+    const QScreen* screen = this->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    const QPoint corner = centre - QPoint(width() / 2, height() / 2);
+    move(std::max(corner.x(), available.left()), std::max(corner.y(), available.top()));
 }
 
 void TForm1::set_fullscreen_scale(FullscreenScale scale) {
