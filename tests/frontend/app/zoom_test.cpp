@@ -96,6 +96,22 @@ TEST_F(Zoom, EachZoomSizesTheWindowAndHitsEveryButtonWhereItIsDrawn) {
     }
 }
 
+TEST_F(Zoom, DraggingTheCaseMovesTheZoomedWindowAndKeepsItsZoom) {
+    initial["Zoom"] = "3";
+    auto form = make_form();
+    form->move(100, 100);
+    const QPoint start = zoomed_centre(*form, im_background, 3) + QPoint(0, 130 * 3);  // branding
+    send_mouse(*form, QEvent::MouseButtonPress, start);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(start + QPoint(40, 25)),
+                     form->mapToGlobal(QPointF(start + QPoint(40, 25))), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &drag);
+    EXPECT_EQ(form->pos(), QPoint(140, 125));
+    send_mouse(*form, QEvent::MouseButtonRelease, start + QPoint(40, 25));
+    EXPECT_EQ(form->zoom(), 3);
+    EXPECT_EQ(form->size(), QSize(game_width_px * 3, game_height_px * 3));
+}
+
 TEST_F(Zoom, TheShapeLeavesOutTheKeyColourAtEveryZoom) {
     for (int zoom = 1; zoom <= 4; ++zoom) {
         SCOPED_TRACE(zoom);
