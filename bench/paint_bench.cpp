@@ -14,8 +14,8 @@ namespace {
 using namespace zuzazizo;
 
 struct Scene {
-    Scene() {
-        backend->values = {{"FullscreenMode", "0"}};
+    explicit Scene(int zoom) {
+        backend->values = {{"FullscreenMode", "0"}, {"Zoom", std::to_string(zoom)}};
         form = std::make_unique<TForm1>(FormOptions{std::move(backend), ZUZAZIZO_BIN_DIR});
         Engine& engine = form->engine();
         engine.set_mode(mode_time_1);
@@ -25,7 +25,8 @@ struct Scene {
         // Play a few ticks so that the field holds balls, then collect one tick's changes.
         for (int i = 0; i < 12; ++i) engine.Timer_GameTimer();
         // The window's own observer only schedules repaints; here the rectangles are collected.
-        const_cast<ImageModel&>(form->images()).set_observer([this](const Rect& r) {
+        const_cast<ImageModel&>(form->images()).set_observer([this](const Rect& game) {
+            const Rect r = form->view().window_cover(game);
             tick_region += QRect(r.left, r.top, r.width, r.height);
         });
         engine.Timer_GameTimer();
@@ -36,15 +37,18 @@ struct Scene {
     QRegion tick_region;
 };
 
-Scene& scene() {
-    static Scene* s = new Scene;
-    return *s;
+Scene& scene(int zoom = 1) {
+    static Scene* scenes[zoom_max + 1] = {};
+    if (!scenes[zoom]) scenes[zoom] = new Scene(zoom);
+    return *scenes[zoom];
 }
 
-void paint(benchmark::State& state, const QRegion& region) {
-    QImage target(scene().form->size(), QImage::Format_ARGB32_Premultiplied);
+void paint(benchmark::State& state, const QRegion& region, int zoom = 1) {
+    QImage target(scene(zoom).form->size(), QImage::Format_ARGB32_Premultiplied);
+    // The first paint at a zoom reads the larger drawings; that is start-up, not a tick.
+    scene(zoom).form->render(&target, QPoint(), region, QWidget::RenderFlags());
     for (auto _ : state) {
-        scene().form->render(&target, QPoint(), region, QWidget::RenderFlags());
+        scene(zoom).form->render(&target, QPoint(), region, QWidget::RenderFlags());
         benchmark::DoNotOptimize(target.constBits());
     }
     state.counters["pixels"] =
@@ -58,8 +62,19 @@ void BM_PaintWholeWindow(benchmark::State& state) {
     paint(state, QRegion(scene().form->rect()));
 }
 
+// At the largest zoom every tick's rectangles are 16 times the pixels; this must stay under 1 ms.
+void BM_PaintOneTickZoom4(benchmark::State& state) {
+    paint(state, scene(zoom_max).tick_region, zoom_max);
+}
+
+void BM_PaintWholeWindowZoom4(benchmark::State& state) {
+    paint(state, QRegion(scene(zoom_max).form->rect()), zoom_max);
+}
+
 BENCHMARK(BM_PaintOneTick)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintOneTickZoom4)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintWholeWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintWholeWindowZoom4)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -28,7 +28,7 @@ pass() { echo "ok: $*"; }
 # goes away (-noreset): a reset while the program is being restarted refuses the connection.
 e2e_xserver() {
   local fd_file=$E2E_HOME/display
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fd_file" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768}x24" -nolisten tcp -noreset 3>"$fd_file" >/dev/null 2>&1 &
   E2E_XPID=$!
   for _ in $(seq 100); do
     if [ -s "$fd_file" ]; then

@@ -2,6 +2,7 @@
 
 #include <QPainterPath>
 
+#include "art_scale.h"
 #include "fonts.h"
 
 namespace skingen {
@@ -72,8 +73,7 @@ void fill_cap(QPainter& p, const ButtonDesign& design, bool pressed) {
 
 QImage button_picture(const ButtonDesign& design, const std::function<void(QPainter&)>& draw) {
     const QRect rect = button_rect(design);
-    QImage image(rect.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = art_canvas(rect.size(), QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(-rect.topLeft());

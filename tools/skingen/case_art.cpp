@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "art_scale.h"
 #include "button_art.h"
 #include "fonts.h"
 #include "ink.h"
@@ -121,8 +122,7 @@ QImage keyed(const QImage& drawn) {
 }
 
 QImage case_picture() {
-    QImage image(game_width_px, game_height_px, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    QImage image = art_canvas({game_width_px, game_height_px}, QImage::Format_ARGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -140,11 +140,10 @@ QImage case_picture() {
 }
 
 QImage lcd_sized(const std::function<void(QPainter&, const QRectF&)>& draw) {
-    QImage image(lcd_rect.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = art_canvas(lcd_rect.size(), QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    draw(p, QRectF(image.rect()));
+    draw(p, QRectF(QPointF(), QSizeF(lcd_rect.size())));
     p.end();
     return image.convertToFormat(QImage::Format_ARGB32);
 }

@@ -52,10 +52,19 @@ QString config_ini_text(const Skin& skin, const FullscreenFiles& fullscreen) {
     return text;
 }
 
-bool write_skin_pictures(const Skin& skin, const QDir& skin_dir) {
+QString larger_name(const QString& file, int factor) {
+    if (factor == 1) return file;
+    const qsizetype dot = file.lastIndexOf('.');
+    const QString stem = dot < 0 ? file : file.left(dot);
+    const QString extension = dot < 0 ? QString() : file.mid(dot);
+    return stem + "@" + QString::number(factor) + "x" + extension;
+}
+
+bool write_skin_pictures(const Skin& skin, const QDir& skin_dir, int factor) {
     for (const auto& [id, part] : skin) {
         if (part.picture.isNull()) continue;
-        if (!part.picture.save(skin_dir.filePath(part.file), "PNG")) return false;
+        if (!part.picture.save(skin_dir.filePath(larger_name(part.file, factor)), "PNG"))
+            return false;
     }
     return true;
 }

@@ -17,7 +17,9 @@ struct FullscreenFiles {
 QString config_ini_text(const Skin& skin, const FullscreenFiles& fullscreen);
 
 // Writes every picture of the skin into skin_dir and returns false on the first failure.
-bool write_skin_pictures(const Skin& skin, const QDir& skin_dir);
+bool write_skin_pictures(const Skin& skin, const QDir& skin_dir, int factor = 1);
+// "name.png" to "name@2x.png" for a factor above 1.
+QString larger_name(const QString& file, int factor);
 
 bool write_text_file(const QString& path, const QString& text);
 

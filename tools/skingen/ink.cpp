@@ -1,5 +1,6 @@
 #include "ink.h"
 
+#include "art_scale.h"
 #include "fonts.h"
 
 namespace skingen {
@@ -12,8 +13,7 @@ constexpr QPoint shadow_offset_px{2, 2};
 
 // Draws the shape in black into a mask the size of the LCD.
 QImage draw_mask(const DrawFn& draw) {
-    QImage mask(lcd_rect.size(), QImage::Format_ARGB32_Premultiplied);
-    mask.fill(Qt::transparent);
+    QImage mask = art_canvas(lcd_rect.size(), QImage::Format_ARGB32_Premultiplied);
     QPainter p(&mask);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -48,8 +48,7 @@ QImage tinted(const QImage& mask, const QColor& colour) {
 
 // Shadow first, ink over it, both cut from the same mask so that their edges stay soft alike.
 QImage compose(const QImage& mask, const QRect& crop) {
-    QImage out(crop.size(), QImage::Format_ARGB32_Premultiplied);
-    out.fill(Qt::transparent);
+    QImage out = art_canvas(crop.size(), QImage::Format_ARGB32_Premultiplied);
     QPainter p(&out);
     p.drawImage(-crop.topLeft() + shadow_offset_px, tinted(mask, shadow_colour));
     p.drawImage(-crop.topLeft(), tinted(mask, ink_colour));
@@ -69,7 +68,12 @@ QString png_name(ImageId id) {
 
 SkinPart ink_segment(ImageId id, const DrawFn& draw) {
     const QImage mask = draw_mask(draw);
-    const QRect bounds = ink_bounds(mask);
+    // Cropped where the 1x drawing's ink ends at every scale, so that all drawings of a segment
+    // share one rectangle.
+    const QRect bounds = art_scale() == 1 ? ink_bounds(mask) : ink_bounds([&] {
+        const ArtScale unscaled(1);
+        return draw_mask(draw);
+    }());
     const QRect crop = bounds.adjusted(0, 0, shadow_offset_px.x(), shadow_offset_px.y());
     return {to_game_area(crop), compose(mask, crop), png_name(id)};
 }

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "art_scale.h"
 #include "backdrop_art.h"
 #include "config_writer.h"
 #include "documents.h"
@@ -52,8 +53,19 @@ bool write_dialog_pictures(const Skin& skin, const QDir& dir) {
            save(handheld, dir.filePath("about_handheld.png"));
 }
 
+// Drawn anew at each scale; the 1x skin stays the one everything else is made from.
+bool write_larger_skin_pictures(const QDir& skin_dir) {
+    constexpr int largest_factor = 4;
+    for (int factor = 2; factor <= largest_factor; ++factor) {
+        const ArtScale scale(factor);
+        if (!write_skin_pictures(draw_skin(), skin_dir, factor)) return false;
+    }
+    return true;
+}
+
 bool write_data(const Skin& skin, const QDir& bin) {
-    if (!write_skin_pictures(skin, QDir(bin.filePath("Graphics/Skin"))))
+    const QDir skin_dir(bin.filePath("Graphics/Skin"));
+    if (!write_skin_pictures(skin, skin_dir) || !write_larger_skin_pictures(skin_dir))
         return fail(QStringLiteral("the skin pictures"));
     const FullscreenFiles fullscreen{QStringLiteral("backdrop.jpg"), QStringLiteral("logo.png")};
     const QDir backdrops(bin.filePath("Graphics/Backdrops"));

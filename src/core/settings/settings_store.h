@@ -21,10 +21,15 @@ inline constexpr const char* sound_mode = "SoundMode";
 inline constexpr const char* hiscore_1 = "HiScore1";
 inline constexpr const char* hiscore_2 = "HiScore2";
 std::string key_slot(int slot);  // "Key1" .. "Key6"
+// How large the game area is drawn; see skin/view_scale.h for the ranges.
+inline constexpr const char* zoom = "Zoom";
+inline constexpr const char* fullscreen_scale = "FullscreenScale";
 
 inline constexpr bool fullscreen_mode_default = true;
 inline constexpr bool splash_screen_default = true;
 inline constexpr std::int32_t sound_mode_default = -1;
+inline constexpr std::int32_t zoom_default = 1;
+inline constexpr std::int32_t fullscreen_scale_default = 0;
 
 }  // namespace zuzazizo::settings
 

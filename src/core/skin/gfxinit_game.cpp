@@ -52,6 +52,8 @@ class GameLayout {
         skin_dir_ = read_dir_key(config_, keys::skin_dir);
         surface_.client_height_px = read_key(config_, keys::game_height);
         surface_.client_width_px = read_key(config_, keys::game_width);
+        surface_.game_width_px = surface_.client_width_px;
+        surface_.game_height_px = surface_.client_height_px;
         LayoutError error = surface_.fullscreen_mode ? lay_out_fullscreen() : lay_out_windowed();
         for (int n = 1; !error && n <= skin_image_count; ++n) error = lay_out_image(n);
         return error;

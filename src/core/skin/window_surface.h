@@ -29,6 +29,9 @@ struct GameSurface {
     // Where the game area's top-left corner lies in the client area (0, 0 in windowed mode).
     int game_offset_x_px = 0;
     int game_offset_y_px = 0;
+    // The game area's own size, which the client area keeps only in windowed mode.
+    int game_width_px = 0;
+    int game_height_px = 0;
 };
 
 inline constexpr int manual_page_count = 8;

@@ -54,8 +54,7 @@ TForm1::TForm1(FormOptions options)
                                  .arg(QString::fromStdString(name));
         QTimer::singleShot(0, this, [text] { show_error(text); });
     });
-    images_.set_observer(
-        [this](const Rect& r) { update(QRect(r.left, r.top, r.width, r.height)); });
+    images_.set_observer([this](const Rect& r) { update_game_rect(r); });
     build_menus();
     FormCreate();
 }
@@ -69,6 +68,7 @@ void TForm1::FormCreate() {
     fullscreen_mode_ =
         settings_.read_bool(settings::fullscreen_mode, settings::fullscreen_mode_default);
     set_fullscreen_check(fullscreen_mode_);
+    load_zoom();
     Gfx_Init_Game();
     game_menu_open_ = false;
     // The key bindings and high scores are set up even after a layout error: without them every
@@ -115,7 +115,7 @@ void TForm1::set_fullscreen_mode(bool fullscreen) {
 }
 
 void TForm1::apply_surface() {
-    setFixedSize(std::max(surface_.client_width_px, 1), std::max(surface_.client_height_px, 1));
+    apply_view();
     update_window_shape();
     update();
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/game_menu.h"
 #include "app/link_opener.h"
@@ -22,6 +23,7 @@
 #include "lcd/image_model.h"
 #include "lcd/lcd.h"
 #include "settings/settings_store.h"
+#include "skin/view_scale.h"
 #include "skin/window_surface.h"
 #include "sound/mixer_sound_sdl.h"
 #include "windows/splash_host.h"
@@ -93,6 +95,12 @@ class TForm1 final : public QWidget, public SplashHost {
     void Vid_Display_Game_Menu();
     // The one way the display mode changes: stored, laid out again, shaped and placed.
     void set_fullscreen_mode(bool fullscreen);
+    // Zoom of the windowed mode and scale of fullscreen (unit1_zoom.cpp); both are stored.
+    int zoom() const { return zoom_; }
+    FullscreenScale fullscreen_scale() const { return fullscreen_scale_; }
+    const ViewScale& view() const { return view_; }
+    void set_zoom(int zoom);
+    void set_fullscreen_scale(FullscreenScale scale);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -121,6 +129,13 @@ class TForm1 final : public QWidget, public SplashHost {
     void open_document(const char* file_name);
     void im_backgroundMouseDown(ImageId image, const QMouseEvent& event);
     void im_backgroundMouseMove(const QMouseEvent& event);
+    void load_zoom();
+    void apply_view();
+    void resize_about_centre();
+    bool handle_zoom_key(const QKeyEvent& event);
+    bool swallow_zoom_release(const QKeyEvent& event);
+    std::optional<ImageId> hit_at(const QPoint& window_pos) const;
+    void update_game_rect(const Rect& game);
 
     std::string base_dir_;
     std::unique_ptr<SettingsBackend> backend_;
@@ -151,6 +166,10 @@ class TForm1 final : public QWidget, public SplashHost {
     std::optional<ImageId> drag_surface_;
     std::int32_t drag_origin_x_ = 0;
     std::int32_t drag_origin_y_ = 0;
+    int zoom_ = zoom_min;
+    FullscreenScale fullscreen_scale_ = FullscreenScale::as_laid_out;
+    ViewScale view_;
+    std::vector<std::uint16_t> zoom_keys_down_;  // their releases are not the handheld's either
 };
 
 }  // namespace zuzazizo

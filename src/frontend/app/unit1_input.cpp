@@ -40,6 +40,7 @@ Qt::CursorShape cursor_shape(Cursor cursor) {
 }  // namespace
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
+    if (handle_zoom_key(*event)) return;
     const std::uint16_t key = virtual_key_of(*event);
     if (!event->isAutoRepeat() && handle_shortcut(key)) return;
     // Auto-repeated presses go through: the firmware's latches make one press of them.
@@ -48,14 +49,14 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {
     // X11 reports a held key as release/press pairs; only the real release counts.
-    if (event->isAutoRepeat()) return;
+    if (event->isAutoRepeat() || swallow_zoom_release(*event)) return;
     const std::uint16_t key = virtual_key_of(*event);
     if (key != 0) dispatch_.FormKeyUp(key);
 }
 
 void TForm1::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    const std::optional<ImageId> hit = images_.hit_test(pos.x(), pos.y());
+    const std::optional<ImageId> hit = hit_at(pos);
     dispatch_.mouse_down(hit, mouse_button_of(event->button()));
     if (hit && is_drag_surface(*hit)) im_backgroundMouseDown(*hit, *event);
     game_menu_button_pressed_ =
@@ -83,14 +84,14 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TForm1::update_cursor(const QPoint& pos) {
-    const std::optional<ImageId> hit = images_.hit_test(pos.x(), pos.y());
+    const std::optional<ImageId> hit = hit_at(pos);
     setCursor(cursor_shape(hit ? images_[*hit].cursor : Cursor::arrow));
 }
 
 bool TForm1::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const std::optional<ImageId> hit = images_.hit_test(help->pos().x(), help->pos().y());
+        const std::optional<ImageId> hit = hit_at(help->pos());
         const std::string hint = hit ? images_[*hit].hint : std::string{};
         if (hint.empty()) {
             QToolTip::hideText();

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QRegion>
 
+#include "app/game_painting.h"
 #include "app/unit1.h"
-#include "skin/picture_loader_qt.h"
 
 namespace zuzazizo {
 
@@ -17,46 +17,13 @@ QColor colour_of(std::uint32_t value) {
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
-QRect rect_of(const Rect& r) {
-    return QRect(r.left, r.top, r.width, r.height);
-}
-
-void draw_image(QPainter& painter, const Image& image, const QRect& dirty) {
-    if (!image.visible || !image.picture || image.bounds.empty()) return;
-    const QRect bounds = rect_of(image.bounds);
-    const QRect clip = bounds.intersected(dirty);
-    if (clip.isEmpty()) return;
-    const QImage* picture = qimage_of(image.picture);
-    if (!picture) return;
-    painter.setClipRect(clip);
-    switch (image.draw_rule) {
-        case DrawRule::at_own_size:
-            painter.drawImage(bounds.topLeft(), *picture);
-            break;
-        case DrawRule::stretched:
-            painter.drawImage(bounds, *picture);
-            break;
-        case DrawRule::centred: {
-            const QPoint corner =
-                bounds.center() - QPoint(picture->width() / 2, picture->height() / 2);
-            painter.drawImage(corner, *picture);
-            break;
-        }
-    }
-}
-
-void paint_model(QPainter& painter, const ImageModel& images, const QRect& dirty) {
-    for (std::size_t i = 0; i < image_count; ++i)
-        draw_image(painter, images[static_cast<ImageId>(i)], dirty);
-}
-
 }  // namespace
 
 void TForm1::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect dirty = event->rect();
     painter.fillRect(dirty, colour_of(surface_.colour));
-    paint_model(painter, images_, dirty);
+    paint_images(painter, images_, dirty, view_, devicePixelRatioF());
 }
 
 void TForm1::update_window_shape() {
@@ -71,7 +38,7 @@ void TForm1::update_window_shape() {
     frame.fill(key);
     {
         QPainter painter(&frame);
-        paint_model(painter, images_, frame.rect());
+        paint_images(painter, images_, frame.rect(), view_, 1.0);
     }
     const QImage mask = frame.createMaskFromColor(key.rgb(), Qt::MaskInColor);
     const QRegion shape(QBitmap::fromImage(mask));

@@ -121,7 +121,7 @@ LoadedPicture decode_picture(const std::string& path, Transparency transparency)
         key_out_bottom_left_colour(image);
     }
     image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    return {std::make_shared<QtPicture>(std::move(image)), {}};
+    return {std::make_shared<QtPicture>(std::move(image), path, transparency), {}};
 }
 
 PicturePtr QtPictureLoader::missing_image_marker() {

@@ -7,6 +7,8 @@
 #pragma once
 
 #include <QImage>
+#include <array>
+#include <string>
 
 #include "skin/picture_loader.h"
 
@@ -14,13 +16,26 @@ namespace zuzazizo {
 
 class QtPicture : public Picture {
   public:
-    explicit QtPicture(QImage image)
-        : Picture(image.width(), image.height()), image_(std::move(image)) {}
+    explicit QtPicture(QImage image, std::string source = {},
+                       Transparency transparency = Transparency::bottom_left_key)
+        : Picture(image.width(), image.height()),
+          image_(std::move(image)),
+          source_(std::move(source)),
+          transparency_(transparency) {}
 
     const QImage& image() const { return image_; }
+    // The file it was decoded from (empty for a picture made in memory) and its rule, for finding
+    // the larger drawings beside it.
+    const std::string& source() const { return source_; }
+    Transparency transparency() const { return transparency_; }
+    // The larger drawings (2 to 4 times), made when first asked for: see picture_scales_qt.h.
+    QImage& larger_slot(int factor) const { return larger_[static_cast<std::size_t>(factor - 2)]; }
 
   private:
     QImage image_;
+    std::string source_;
+    Transparency transparency_;
+    mutable std::array<QImage, 3> larger_;
 };
 
 // The decoded image behind a picture of this loader; null for any other kind of picture.

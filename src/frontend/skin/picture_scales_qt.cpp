@@ -1,0 +1,47 @@
+#include "skin/picture_scales_qt.h"
+
+#include <algorithm>
+
+namespace zuzazizo {
+
+namespace {
+
+QImage read_larger(const QtPicture& picture, int factor) {
+    if (picture.source().empty()) return {};
+    QtPictureLoader loader;
+    const std::string path = larger_file_name(picture.source(), factor);
+    if (!loader.exists(path)) return {};
+    const LoadedPicture loaded = loader.load(path, picture.transparency());
+    const QImage* image = loaded.ok() ? qimage_of(loaded.picture) : nullptr;
+    // A larger file of the wrong size belongs to other art: the rectangles would not match.
+    if (!image || image->size() != picture.image().size() * factor) return {};
+    return *image;
+}
+
+}  // namespace
+
+std::string larger_file_name(const std::string& path, int factor) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t dot = path.find_last_of('.');
+    const bool has_extension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const std::size_t stem_end = has_extension ? dot : path.size();
+    return path.substr(0, stem_end) + "@" + std::to_string(factor) + "x" +
+           (has_extension ? path.substr(dot) : std::string{});
+}
+
+const QImage& picture_at_factor(const QtPicture& picture, int factor) {
+    factor = std::clamp(factor, 1, largest_picture_factor);
+    if (factor == 1) return picture.image();
+    QImage& slot = picture.larger_slot(factor);
+    if (slot.isNull()) {
+        slot = read_larger(picture, factor);
+        if (slot.isNull()) {
+            slot = picture.image().scaled(picture.image().size() * factor, Qt::IgnoreAspectRatio,
+                                          Qt::SmoothTransformation);
+        }
+    }
+    return slot;
+}
+
+}  // namespace zuzazizo
