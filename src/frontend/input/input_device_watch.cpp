@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <utility>
 
 #ifdef __linux__
 #include <sys/inotify.h>
@@ -12,8 +13,6 @@ namespace zuzazizo {
 
 namespace {
 
-constexpr const char* dev_folder = "/dev";
-constexpr const char* input_folder = "/dev/input";
 // Attribute changes count: a node is created unreadable and made readable by udev a moment later.
 #ifdef __linux__
 constexpr std::uint32_t input_events = IN_CREATE | IN_DELETE | IN_MOVE | IN_ATTRIB;
@@ -22,11 +21,12 @@ constexpr std::size_t read_buffer_bytes = 4096;
 
 }  // namespace
 
-InputDeviceWatch::InputDeviceWatch() {
+InputDeviceWatch::InputDeviceWatch(std::string dev_folder, std::string input_folder)
+    : input_folder_(std::move(input_folder)) {
 #ifdef __linux__
     fd_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (fd_ < 0) return;
-    inotify_add_watch(fd_, dev_folder, IN_CREATE | IN_DELETE | IN_MOVE);
+    inotify_add_watch(fd_, dev_folder.c_str(), IN_CREATE | IN_DELETE | IN_MOVE);
     watch_input_folder();
     notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, [this] { read_events(); });
@@ -42,7 +42,7 @@ InputDeviceWatch::~InputDeviceWatch() {
 
 void InputDeviceWatch::watch_input_folder() {
 #ifdef __linux__
-    inotify_add_watch(fd_, input_folder, input_events);
+    inotify_add_watch(fd_, input_folder_.c_str(), input_events);
 #endif
 }
 

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QSocketNotifier>
 #include <memory>
+#include <string>
 
 namespace zuzazizo {
 
@@ -16,7 +17,9 @@ class InputDeviceWatch final : public QObject {
     Q_OBJECT
 
   public:
-    InputDeviceWatch();
+    // `dev_folder` holds `input_folder`; tests give folders of their own.
+    explicit InputDeviceWatch(std::string dev_folder = "/dev",
+                              std::string input_folder = "/dev/input");
     ~InputDeviceWatch() override;
     InputDeviceWatch(const InputDeviceWatch&) = delete;
     InputDeviceWatch& operator=(const InputDeviceWatch&) = delete;
@@ -31,6 +34,7 @@ class InputDeviceWatch final : public QObject {
     void read_events();
     void watch_input_folder();
 
+    std::string input_folder_;
     int fd_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
 };
