@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # CPU time and wake-ups per second of the real program while its clock runs for 60 s, with a real
 # sound output chosen (the first entry of the driver list). Wake-ups are the context switches of
-# all the process's threads.
-#   bench/idle_wakeups.sh [BIN_DIR] [SECONDS]
+# all the process's threads. PROGRAM gamepad_probe runs it with a virtual game controller plugged
+# in.
+#   bench/idle_wakeups.sh [BIN_DIR] [SECONDS] [PROGRAM]
 source "$(dirname "$0")/xvfb.sh" "${1:-build/bin}"
 seconds=${2:-60}
+program=${3:-zuzazizo}
 bench_settings FullscreenMode=0 SplashScreen=0 SoundMode=0
 
-"$BENCH_BIN/zuzazizo" >/dev/null 2>&1 &
+"$BENCH_BIN/$program" >/dev/null 2>&1 &
 pid=$!
 sleep 2
 xdotool key 3   # from the power-on display to the running time of day

@@ -9,5 +9,7 @@ build-release/bench/engine_bench --benchmark_repetitions=5 --benchmark_report_ag
 build-release/bench/paint_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 bash bench/startup_compare.sh "$bin" 15
 bash bench/idle_wakeups.sh "$bin" 60
+bash bench/idle_wakeups.sh "$bin" 60 gamepad_probe
+bash bench/gamepad_latency.sh "$bin" 50
 bash bench/tick_period.sh "$bin" 1000
 "$bin/sound_latency" 50

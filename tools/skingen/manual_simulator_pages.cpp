@@ -107,7 +107,8 @@ QImage keys_page() {
          QStringLiteral("These are the keys at first. Change them with <b>Key settings</b> "
                         "in the menu: any of 44 keys, one for each button. The buttons on "
                         "the case can also be clicked with the mouse; their hints name the "
-                        "keys."),
+                        "keys.<br><br>A <b>game controller</b> plays too: D-pad or left stick "
+                        "to move; bottom button GAME A, right GAME B, left TIME, top LIGHT."),
          10);
     text(p, QRectF(margin_px, 184, 362, 96),
          QStringLiteral("<b>Config.ini</b>, beside the program, says which picture of the "

@@ -7,6 +7,7 @@
 #include "app/program_shell.h"
 #include "app/settings_backend_qt.h"
 #include "app/unit1.h"
+#include "input/sdl_gamepads.h"
 #include "skin/picture_loader_qt.h"
 #include "skin/picture_prefetch.h"
 #include "windows/about.h"
@@ -64,6 +65,7 @@ int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop
     ProgramShell shell(about_form, keys_form, manual_form);
     form1.set_splash(&splash_form);
     form1.set_shell(&shell);
+    SdlGamepads gamepads(form1.engine(), form1);
 
     if (before_event_loop) before_event_loop(app, form1);
     // The main window becomes visible as the loop starts, still off-screen unless the splash

@@ -1,0 +1,147 @@
+#include "input/sdl_gamepads.h"
+
+#include <SDL.h>
+
+#include <QApplication>
+#include <QWidget>
+#include <optional>
+
+namespace zuzazizo {
+
+namespace {
+
+// 4 ms between looks: a press waits at most that long, well inside the 10 ms the game allows,
+// and the wake-ups last only while a controller is plugged in.
+constexpr int poll_interval_ms = 4;
+
+std::optional<PadControl> control_of(std::uint8_t button) {
+    switch (button) {
+        case SDL_CONTROLLER_BUTTON_A:
+            return PadControl::south;
+        case SDL_CONTROLLER_BUTTON_B:
+            return PadControl::east;
+        case SDL_CONTROLLER_BUTTON_X:
+            return PadControl::west;
+        case SDL_CONTROLLER_BUTTON_Y:
+            return PadControl::north;
+        case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+            return PadControl::dpad_left;
+        case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+            return PadControl::dpad_right;
+        default:
+            return std::nullopt;
+    }
+}
+
+bool is_device_arrival(const SDL_Event& event) {
+    return event.type == SDL_CONTROLLERDEVICEADDED || event.type == SDL_JOYDEVICEADDED;
+}
+
+// Sets SDL's hints for the controller subsystem and starts it. Hints are SDL's defaults, so an
+// SDL_... environment variable of the user's still wins over them.
+bool start_subsystem() {
+    // Positions, not labels: the south button is GAME A on every make of pad.
+    SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
+    SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI, "0");
+    SDL_SetHint("SDL_JOYSTICK_DISABLE_UDEV", "1");
+    // The program's Ctrl+C and SIGTERM stay the system's: SDL's handlers would only queue a quit
+    // event that nobody reads while no controller is plugged in.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    const bool started = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    SDL_ResetHint(SDL_HINT_NO_SIGNAL_HANDLERS);
+    return started;
+}
+
+}  // namespace
+
+SdlGamepads::SdlGamepads(Engine& engine, QWidget& main_window)
+    : map_(engine, [&main_window] {
+          const QWidget* active = QApplication::activeWindow();
+          return main_window.isEnabled() && (active == nullptr || active == &main_window);
+      }) {
+    poll_timer_.setTimerType(Qt::PreciseTimer);
+    poll_timer_.setInterval(poll_interval_ms);
+    connect(&poll_timer_, &QTimer::timeout, this, &SdlGamepads::pump);
+    started_ = start_subsystem();
+    if (!started_) return;
+    SDL_AddEventWatch(&SdlGamepads::watch_events, this);
+    connect(&devices_, &InputDeviceWatch::changed, this, &SdlGamepads::pump);
+    pump();  // the controllers plugged in before the start
+}
+
+SdlGamepads::~SdlGamepads() {
+    if (!started_) return;
+    SDL_DelEventWatch(&SdlGamepads::watch_events, this);
+    for (const auto& [instance, controller] : open_) SDL_GameControllerClose(controller);
+    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+int SdlGamepads::watch_events(void* self, SDL_Event* event) {
+    // Called by whoever queued the event, possibly off the GUI thread: only hand over.
+    if (is_device_arrival(*event)) static_cast<SdlGamepads*>(self)->queue_pump();
+    return 0;
+}
+
+void SdlGamepads::queue_pump() {
+    QMetaObject::invokeMethod(this, &SdlGamepads::pump, Qt::QueuedConnection);
+}
+
+void SdlGamepads::pump() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) handle(event);
+    update_polling();
+}
+
+void SdlGamepads::handle(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_CONTROLLERDEVICEADDED:
+            open(event.cdevice.which);
+            break;
+        case SDL_CONTROLLERDEVICEREMOVED:
+            close(event.cdevice.which);
+            break;
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+            if (const auto control = control_of(event.cbutton.button)) {
+                if (event.type == SDL_CONTROLLERBUTTONDOWN) {
+                    map_.control_down(event.cbutton.which, *control);
+                } else {
+                    map_.control_up(event.cbutton.which, *control);
+                }
+            }
+            break;
+        case SDL_CONTROLLERAXISMOTION:
+            if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) {
+                map_.stick_x(event.caxis.which, event.caxis.value);
+            }
+            break;
+        default:
+            break;  // joystick-level events, the audio layer's device events, SDL's quit
+    }
+}
+
+void SdlGamepads::open(int device_index) {
+    const SDL_JoystickID instance = SDL_JoystickGetDeviceInstanceID(device_index);
+    if (instance < 0 || open_.contains(instance)) return;
+    if (SDL_GameController* controller = SDL_GameControllerOpen(device_index)) {
+        open_[instance] = controller;
+    }
+}
+
+void SdlGamepads::close(std::int32_t instance) {
+    const auto found = open_.find(instance);
+    if (found == open_.end()) return;
+    map_.pad_removed(instance);
+    SDL_GameControllerClose(found->second);
+    open_.erase(found);
+}
+
+void SdlGamepads::update_polling() {
+    if (open_.empty()) {
+        poll_timer_.stop();
+    } else if (!poll_timer_.isActive()) {
+        poll_timer_.start();
+    }
+}
+
+}  // namespace zuzazizo
