@@ -1,6 +1,7 @@
 #include "windows/keys.h"
 
 #include <QComboBox>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -195,10 +196,15 @@ void TKeysForm::reject() {
 
 void TKeysForm::close_dialog() {
     hide();
-    if (!main_window_) return;
-    main_window_->setEnabled(true);
     // The keys go back to the handheld, as when a dialog closes over its owner.
-    if (main_window_->isVisible()) main_window_->activateWindow();
+    if (main_window_ && main_window_->isVisible()) main_window_->activateWindow();
+}
+
+void TKeysForm::hideEvent(QHideEvent* event) {
+    // Every way of closing ends in a hide, so this is the one place the main window comes back;
+    // a minimised dialog (a spontaneous hide) is still open.
+    if (main_window_ && !event->spontaneous()) main_window_->setEnabled(true);
+    QDialog::hideEvent(event);
 }
 
 bool TKeysForm::event(QEvent* event) {

@@ -58,6 +58,7 @@ class TKeysForm final : public QDialog {
 
   protected:
     bool event(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     // Key preview: the form sees a key before the focused list does.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
