@@ -87,9 +87,13 @@ ViewScale fullscreen_view(FullscreenScale scale, const GameSurface& surface) {
     const double across = static_cast<double>(surface.screen_width_px) / surface.game_width_px;
     const double down = static_cast<double>(surface.screen_height_px) / surface.game_height_px;
     double factor = std::min(across, down);
-    if (scale == FullscreenScale::whole_multiple) factor = std::floor(factor + whole_tolerance);
-    // A game area that fits only once (or not at all) stays where the layout put it.
-    if (scale == FullscreenScale::as_laid_out || factor <= 1.0) return as_laid_out;
+    if (scale == FullscreenScale::whole_multiple) {
+        // A game area that fits only once (or not at all) stays where the layout put it.
+        factor = std::floor(factor + whole_tolerance);
+        if (factor <= 1.0) return as_laid_out;
+    }
+    // Fitting may also shrink a game area larger than the screen.
+    if (scale == FullscreenScale::as_laid_out || exact_factor(factor, 1)) return as_laid_out;
     return {factor, surface.game_offset_x_px, surface.game_offset_y_px,
             centred(surface.screen_width_px, surface.game_width_px * factor),
             centred(surface.screen_height_px, surface.game_height_px * factor)};

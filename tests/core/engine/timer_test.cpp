@@ -114,16 +114,20 @@ TEST(VirtualClockGrowth, AHandlerMayCreateManyTimersAndGoOnRunning) {
     VirtualClock clock;
     Witness witness{&clock, {}};
     constexpr int timers_per_run = 200;
-    const TimerHost::Handle grower = clock.create([w = &witness] {
-        for (int i = 0; i < timers_per_run; ++i) w->created.push_back(w->clock->create([] {}));
-        ++w->finished_runs;
-    });
+    const TimerHost::Handle grower = clock.create(
+        [w = &witness] {
+            for (int i = 0; i < timers_per_run; ++i)
+                w->created.push_back(w->clock->create([] {}, TimerPrecision::exact));
+            ++w->finished_runs;
+        },
+        TimerPrecision::exact);
     clock.start(grower, 10);
     clock.advance(20);
     EXPECT_EQ(witness.finished_runs, 2);
     ASSERT_EQ(witness.created.size(), 2u * timers_per_run);
     bool late_timer_fired = false;
-    const TimerHost::Handle late = clock.create([&] { late_timer_fired = true; });
+    const TimerHost::Handle late =
+        clock.create([&] { late_timer_fired = true; }, TimerPrecision::exact);
     clock.stop(grower);
     clock.start(late, 5);
     clock.advance(5);

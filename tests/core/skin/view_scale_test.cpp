@@ -66,6 +66,13 @@ TEST(ViewScale, FullscreenScalesCentreTheGameArea) {
     surface.screen_width_px = 1024;
     surface.screen_height_px = 768;
     EXPECT_TRUE(fullscreen_view(FullscreenScale::whole_multiple, surface).identity());
+    // Fitting shrinks a game area larger than the screen into it.
+    surface.screen_width_px = 400;
+    surface.screen_height_px = 300;
+    const ViewScale shrunk = fullscreen_view(FullscreenScale::fit, surface);
+    EXPECT_DOUBLE_EQ(shrunk.factor, 400.0 / 609.0);
+    EXPECT_GE(shrunk.window_top, 0);
+    EXPECT_EQ(shrunk.window_left, 0);
 }
 
 TEST(ViewScale, PictureFactorIsTheNextDrawingNotCoarserThanTheDevice) {

@@ -46,7 +46,7 @@ TEST_F(QtTimers, EventsNeverComeEarlyAndStopWhenDisabled) {
 
 TEST_F(QtTimers, OrdinaryEventsNeverComeEarlyEitherAndStopWhenDisabled) {
     Timer timer(
-        host, "display", [&] { fired_ms.push_back(elapsed_ms()); }, TimerPrecision::ordinary);
+        host, [&] { fired_ms.push_back(elapsed_ms()); }, TimerPrecision::ordinary);
     timer.set_interval(40);
     clock.start();
     timer.enable();
