@@ -122,25 +122,25 @@ void ImageModel::set_bounds(ImageId id, const Rect& bounds) {
     apply_bounds(id, bounds);
 }
 
-void ImageModel::set_left(ImageId id, int left) {
+void ImageModel::set_left(ImageId id, int left_px) {
     Rect r = images_[index_of(id)].bounds;
-    r.left = left;
+    r.left = left_px;
     apply_bounds(id, r);
 }
 
-void ImageModel::set_top(ImageId id, int top) {
+void ImageModel::set_top(ImageId id, int top_px) {
     Rect r = images_[index_of(id)].bounds;
-    r.top = top;
+    r.top = top_px;
     apply_bounds(id, r);
 }
 
-void ImageModel::set_size(ImageId id, std::optional<int> width, std::optional<int> height) {
+void ImageModel::set_size(ImageId id, std::optional<int> width_px, std::optional<int> height_px) {
     const Image& image = images_[index_of(id)];
     // An autosized image keeps the size of its picture, as a window's auto-sizing image would.
     if (image.autosize && image.picture) return;
     Rect r = image.bounds;
-    r.width = width.value_or(r.width);
-    r.height = height.value_or(r.height);
+    r.width = width_px.value_or(r.width);
+    r.height = height_px.value_or(r.height);
     apply_bounds(id, r);
 }
 

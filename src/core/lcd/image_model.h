@@ -17,6 +17,7 @@
 
 namespace zuzazizo {
 
+// A rectangle in pixels of the window's client area, as an image's bounds are kept.
 struct Rect {
     int left = 0;
     int top = 0;
@@ -84,10 +85,10 @@ class ImageModel {
     void hide(ImageId id) { set_visible(id, false); }
     void set_picture(ImageId id, PicturePtr picture);
     void set_bounds(ImageId id, const Rect& bounds);
-    void set_left(ImageId id, int left);
-    void set_top(ImageId id, int top);
-    void set_width(ImageId id, int width) { set_size(id, width, std::nullopt); }
-    void set_height(ImageId id, int height) { set_size(id, std::nullopt, height); }
+    void set_left(ImageId id, int left_px);
+    void set_top(ImageId id, int top_px);
+    void set_width(ImageId id, int width_px) { set_size(id, width_px, std::nullopt); }
+    void set_height(ImageId id, int height_px) { set_size(id, std::nullopt, height_px); }
     void set_hint(ImageId id, std::string hint) { images_[index_of(id)].hint = std::move(hint); }
     void set_draw_rule(ImageId id, DrawRule rule);
 
@@ -97,7 +98,7 @@ class ImageModel {
   private:
     void report(const Image& image) const;
     void apply_bounds(ImageId id, const Rect& bounds);
-    void set_size(ImageId id, std::optional<int> width, std::optional<int> height);
+    void set_size(ImageId id, std::optional<int> width_px, std::optional<int> height_px);
 
     std::array<Image, image_count> images_{};
     Observer observer_;
