@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # CPU time and wake-ups per second of the real program while its clock runs for 60 s, with a real
 # sound output chosen (the first entry of the driver list). Wake-ups are the context switches of
-# all the process's threads. PROGRAM gamepad_probe runs it with a virtual game controller plugged
+# all the process's threads, counted by perf when it can. PROGRAM gamepad_probe runs it with a virtual game controller plugged
 # in.
 #   bench/idle_wakeups.sh [BIN_DIR] [SECONDS] [PROGRAM]
 source "$(dirname "$0")/xvfb.sh" "${1:-build/bin}"
@@ -15,11 +15,22 @@ sleep 2
 xdotool key 3   # from the power-on display to the running time of day
 sleep 3         # let the sound device's idle close happen
 
-switches() { cat /proc/$pid/task/*/status | awk '/ctxt_switches/ {n += $2} END {print n}'; }
 cpu_ticks() { awk '{print $14 + $15}' /proc/$pid/stat; }
-s0=$(switches); c0=$(cpu_ticks)
-sleep "$seconds"
-s1=$(switches); c1=$(cpu_ticks)
+c0=$(cpu_ticks)
+if perf stat -e context-switches true >/dev/null 2>&1; then
+  # The kernel's own count, which keeps the switches of threads that end during the run (Qt's
+  # pooled threads retire after 30 idle seconds).
+  s0=0
+  s1=$(perf stat -x, -e context-switches -p $pid -- sleep "$seconds" 2>&1 | awk -F, '/context-switches/ {print $1}')
+else
+  # Per thread, over the threads alive at both ends.
+  switches() { for t in /proc/$pid/task/*; do echo "${t##*/} $(awk '/ctxt_switches/ {n += $2} END {print n}' "$t/status")"; done; }
+  before=$(switches)
+  sleep "$seconds"
+  s0=0
+  s1=$(join <(sort <<<"$before") <(switches | sort) | awk '{n += $3 - $2} END {print n}')
+fi
+c1=$(cpu_ticks)
 kill $pid
 hz=$(getconf CLK_TCK)
 echo "over ${seconds} s of the running clock: $(awk -v a="$s0" -v b="$s1" -v t="$seconds" 'BEGIN{printf "%.2f", (b-a)/t}') wake-ups/s, CPU $(awk -v a="$c0" -v b="$c1" -v h="$hz" 'BEGIN{printf "%.0f", (b-a)*1000/h}') ms"

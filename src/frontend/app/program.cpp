@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <cfenv>
+#include <optional>
 
 #include "app/paths_qt.h"
 #include "app/program_shell.h"
@@ -55,7 +56,8 @@ int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop
     use_precise_event_dispatcher();
     QApplication app(argc, argv);
     use_metric_compatible_arial();
-    const PicturePrefetch prefetch(prefetched_pictures(), prefetch_worker_count());
+    std::optional<PicturePrefetch> prefetch(std::in_place, prefetched_pictures(),
+                                            prefetch_worker_count());
 
     TForm1 form1;
     TAboutForm about_form;
@@ -66,6 +68,8 @@ int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop
     form1.set_splash(&splash_form);
     form1.set_shell(&shell);
     SdlGamepads gamepads(form1.engine(), form1);
+    // Every layout has run: what no window took is dropped, and the workers end.
+    prefetch.reset();
 
     if (before_event_loop) before_event_loop(app, form1);
     // The main window becomes visible as the loop starts, still off-screen unless the splash

@@ -5,8 +5,9 @@
 #include <vector>
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <QMetaObject>
+
+#include "sound/mixer_library_sdl.h"
 
 namespace zuzazizo {
 namespace {
@@ -52,6 +53,8 @@ MixerSound::~MixerSound() {
 
 bool MixerSound::start(MixerOutput output) {
     shut_down();  // a second start-up begins afresh, with the driver of the new output type
+    mix_ = mixer_library();
+    if (!mix_) return false;
     MixerSound* expected = nullptr;
     if (!active_sound.compare_exchange_strong(expected, this)) return false;
     if (!open_first_driver(output)) {
@@ -100,20 +103,20 @@ bool MixerSound::reopen() {
 bool MixerSound::open_device() {
     // No format changes allowed: SDL converts for the hardware, and the loaded samples, which the
     // mixer converted to this exact format, stay valid across an idle close and reopen.
-    if (Mix_OpenAudioDevice(mixing_rate_hz, AUDIO_S16SYS, output_channels, buffer_frames, nullptr,
-                            0) != 0) {
+    if (mix_->open_audio_device(mixing_rate_hz, AUDIO_S16SYS, output_channels, buffer_frames,
+                                nullptr, 0) != 0) {
         return false;
     }
     // Opening resets the mixer to its default of 8 channels.
-    Mix_AllocateChannels(mixing_channels);
-    Mix_ChannelFinished(channel_finished);
+    mix_->allocate_channels(mixing_channels);
+    mix_->channel_finished(channel_finished);
     device_open_ = true;
     return true;
 }
 
 void MixerSound::close_device() {
     if (!device_open_) return;
-    Mix_CloseAudio();
+    mix_->close_audio();
     device_open_ = false;
 }
 
@@ -123,7 +126,8 @@ void MixerSound::load_samples() {
         Mix_Chunk*& slot = chunks_[static_cast<std::size_t>(sample)];
         if (slot) continue;
         const std::u8string path = (base_dir_ / sample_file(sample)).u8string();
-        slot = Mix_LoadWAV(reinterpret_cast<const char*>(path.c_str()));
+        slot =
+            mix_->load_wav_rw(SDL_RWFromFile(reinterpret_cast<const char*>(path.c_str()), "rb"), 1);
     }
 }
 
@@ -133,11 +137,11 @@ void MixerSound::play(Sample sample) {
     // Reopening before the channel starts means the sample is mixed from its first frame.
     if (!device_open_ && !reopen()) return;
     idle_timer_.stop();
-    Mix_PlayChannel(-1, sample_chunk, 0);
+    mix_->play_channel_timed(-1, sample_chunk, 0, -1);
 }
 
 bool MixerSound::is_playing() const {
-    return device_open_ && Mix_Playing(-1) > 0;
+    return device_open_ && mix_->playing(-1) > 0;
 }
 
 void MixerSound::note_channel_finished() {
@@ -169,7 +173,7 @@ void MixerSound::close_if_idle() {
 void MixerSound::free_samples() {
     for (const Sample sample : all_samples) {
         Mix_Chunk*& slot = chunks_[static_cast<std::size_t>(sample)];
-        if (slot) Mix_FreeChunk(slot);
+        if (slot) mix_->free_chunk(slot);
         slot = nullptr;
     }
 }
@@ -178,7 +182,7 @@ void MixerSound::shut_down() {
     idle_timer_.stop();
     if (active_sound.load() == this) {
         // Freeing a playing sample halts its channel, which would call the hook.
-        Mix_ChannelFinished(nullptr);
+        mix_->channel_finished(nullptr);
         active_sound = nullptr;
     }
     free_samples();

@@ -31,6 +31,8 @@ struct Mix_Chunk;
 
 namespace zuzazizo {
 
+struct MixerLibrary;
+
 class MixerSound final : public SoundOutput {
   public:
     // `sound_base_dir` holds the "Sound" folder; in the program that is the executable's
@@ -76,6 +78,7 @@ class MixerSound final : public SoundOutput {
     void close_if_idle();
 
     std::filesystem::path base_dir_;
+    const MixerLibrary* mix_ = nullptr;  // loaded by the first start-up
     std::array<Mix_Chunk*, all_samples.size()> chunks_{};
     std::string driver_;
     bool subsystem_open_ = false;
