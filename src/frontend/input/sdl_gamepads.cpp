@@ -58,8 +58,10 @@ bool start_subsystem() {
 
 SdlGamepads::SdlGamepads(Engine& engine, QWidget& main_window)
     : map_(engine, [&main_window] {
+          // Keys go to an open menu or to the window in front; the controller holds back alike.
           const QWidget* active = QApplication::activeWindow();
-          return main_window.isEnabled() && (active == nullptr || active == &main_window);
+          return main_window.isEnabled() && QApplication::activePopupWidget() == nullptr &&
+                 (active == nullptr || active == &main_window);
       }) {
     poll_timer_.setTimerType(Qt::PreciseTimer);
     poll_timer_.setInterval(poll_interval_ms);

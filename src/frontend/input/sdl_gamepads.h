@@ -33,8 +33,9 @@ class SdlGamepads final : public QObject {
     Q_OBJECT
 
   public:
-    // Presses go to `engine` while `main_window` is enabled and no other window of the program
-    // is the active one (the key dialog, the manual); the program may be in the background.
+    // Presses go to `engine` while `main_window` is enabled, no menu is open and no other window
+    // of the program is the active one (the key dialog, the manual); the program itself may be
+    // in the background, as on a television with the controller in hand.
     SdlGamepads(Engine& engine, QWidget& main_window);
     ~SdlGamepads() override;
     SdlGamepads(const SdlGamepads&) = delete;
