@@ -13,6 +13,8 @@ namespace {
 // 4 ms between looks: a press waits at most that long, well inside the 10 ms the game allows,
 // and the wake-ups last only while a controller is plugged in.
 constexpr int poll_interval_ms = 4;
+// Just past SDL's own interval between rescans of /dev/input when it has no inotify watch there.
+constexpr int second_look_ms = 3100;
 
 std::optional<PadControl> control_of(std::uint8_t button) {
     switch (button) {
@@ -56,16 +58,21 @@ bool start_subsystem() {
 
 SdlGamepads::SdlGamepads(Engine& engine, QWidget& main_window)
     : map_(engine, [&main_window] {
+          // Keys go to an open menu or to the window in front; the controller holds back alike.
           const QWidget* active = QApplication::activeWindow();
-          return main_window.isEnabled() && (active == nullptr || active == &main_window);
+          return main_window.isEnabled() && QApplication::activePopupWidget() == nullptr &&
+                 (active == nullptr || active == &main_window);
       }) {
     poll_timer_.setTimerType(Qt::PreciseTimer);
     poll_timer_.setInterval(poll_interval_ms);
     connect(&poll_timer_, &QTimer::timeout, this, &SdlGamepads::pump);
+    second_look_.setSingleShot(true);
+    second_look_.setInterval(second_look_ms);
+    connect(&second_look_, &QTimer::timeout, this, &SdlGamepads::pump);
     started_ = start_subsystem();
     if (!started_) return;
     SDL_AddEventWatch(&SdlGamepads::watch_events, this);
-    connect(&devices_, &InputDeviceWatch::changed, this, &SdlGamepads::pump);
+    connect(&devices_, &InputDeviceWatch::changed, this, &SdlGamepads::devices_changed);
     pump();  // the controllers plugged in before the start
 }
 
@@ -84,6 +91,11 @@ int SdlGamepads::watch_events(void* self, SDL_Event* event) {
 
 void SdlGamepads::queue_pump() {
     QMetaObject::invokeMethod(this, &SdlGamepads::pump, Qt::QueuedConnection);
+}
+
+void SdlGamepads::devices_changed() {
+    pump();
+    second_look_.start();
 }
 
 void SdlGamepads::pump() {

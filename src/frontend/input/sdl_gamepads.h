@@ -11,7 +11,9 @@
 // SDL is told to find devices through its own inotify scan of /dev/input rather than through
 // udev: then every change SDL can act on is also a change this class is woken by, and the two
 // cannot race. SDL's HIDAPI drivers stay off for the same reason (they watch /dev/hidraw*), and
-// the kernel's own drivers present the same controllers under /dev/input.
+// the kernel's own drivers present the same controllers under /dev/input. Where SDL cannot watch
+// (no /dev/input yet when it started) it rescans the folder at most every 3 s when asked, so each
+// notice is followed by one more look a little later.
 #pragma once
 
 #include <QObject>
@@ -31,8 +33,9 @@ class SdlGamepads final : public QObject {
     Q_OBJECT
 
   public:
-    // Presses go to `engine` while `main_window` is enabled and no other window of the program
-    // is the active one (the key dialog, the manual); the program may be in the background.
+    // Presses go to `engine` while `main_window` is enabled, no menu is open and no other window
+    // of the program is the active one (the key dialog, the manual); the program itself may be
+    // in the background, as on a television with the controller in hand.
     SdlGamepads(Engine& engine, QWidget& main_window);
     ~SdlGamepads() override;
     SdlGamepads(const SdlGamepads&) = delete;
@@ -52,6 +55,7 @@ class SdlGamepads final : public QObject {
     void open(int device_index);
     void close(std::int32_t instance);
     void update_polling();
+    void devices_changed();
     void queue_pump();
     static int watch_events(void* self, SDL_Event* event);
 
@@ -59,6 +63,7 @@ class SdlGamepads final : public QObject {
     bool started_ = false;
     std::map<std::int32_t, _SDL_GameController*> open_;
     QTimer poll_timer_;
+    QTimer second_look_;
     InputDeviceWatch devices_;
 };
 

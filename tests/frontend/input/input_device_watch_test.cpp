@@ -19,8 +19,6 @@ constexpr int notice_timeout_ms = 2000;
 constexpr int quiet_ms = 50;
 
 struct DeviceWatch : ::testing::Test {
-    DeviceWatch() { ensure_qapp(); }
-
     QString input() const { return dev.filePath("input"); }
     // Waits for the next notice and forgets it.
     bool noticed() {
@@ -29,6 +27,7 @@ struct DeviceWatch : ::testing::Test {
         return seen;
     }
 
+    QApplication& app = ensure_qapp();  // before the watch's socket notifier
     QTemporaryDir dev;
     InputDeviceWatch watch{dev.path().toStdString(), input().toStdString()};
     QSignalSpy spy{&watch, &InputDeviceWatch::changed};

@@ -137,5 +137,23 @@ TEST_F(Gamepads, DisabledMainWindowTakesNoPressesFromTheController) {
     EXPECT_EQ(state().game_mode, mode_time_1);
 }
 
+TEST_F(Gamepads, AnotherWindowOfTheProgramInFrontTakesThePressesAway) {
+    ASSERT_NO_FATAL_FAILURE(plug_in());
+    form->engine().set_mode(mode_time_1);
+    QWidget manual;  // stands for the manual viewer or the about box
+    manual.show();
+    manual.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&manual));
+    button(SDL_CONTROLLER_BUTTON_Y, true);
+    QTest::qWait(settle_ms);
+    EXPECT_FALSE(form->images()[ImageId::btn_light_down].visible);
+    button(SDL_CONTROLLER_BUTTON_Y, false);
+    QTest::qWait(settle_ms);  // SDL reports states, so the release must be seen before the press
+    manual.hide();
+    ASSERT_TRUE(wait_for([&] { return QApplication::activeWindow() != &manual; }));
+    button(SDL_CONTROLLER_BUTTON_Y, true);
+    EXPECT_TRUE(wait_for([&] { return form->images()[ImageId::btn_light_down].visible; }));
+}
+
 }  // namespace
 }  // namespace zuzazizo
