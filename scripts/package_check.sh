@@ -9,6 +9,8 @@ build=${1:-build-release}
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 bash scripts/deps.sh
+source scripts/lib/apt.sh
+ensure_packages desktop-file-utils appstream lintian
 
 echo "== Package"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -5,20 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-windows}
-packages=(g++-mingw-w64-x86-64-posix wine64 googletest)
-
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}" >/dev/null
-fi
+source scripts/lib/apt.sh
+ensure_packages g++-mingw-w64-x86-64-posix wine64 googletest
 
 # A wine prefix of the build's own, so that no earlier state of the user's is used or changed.
 mkdir -p "$build/wineprefix"
