@@ -9,7 +9,6 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xdotool imagemagick x11-utils sox
-  desktop-file-utils appstream lintian
 )
 
 missing=()

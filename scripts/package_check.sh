@@ -9,6 +9,8 @@ build=${1:-build-release}
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 bash scripts/deps.sh
+source scripts/lib/apt.sh
+ensure_packages desktop-file-utils appstream lintian
 
 echo "== Package"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -26,6 +28,10 @@ lintian --fail-on error "$deb" 2>&1 | grep -v "running with root privileges" || 
 lintian --fail-on error "$deb" >/dev/null 2>&1
 
 echo "== Install"
+# The package's own dependencies (fonts-liberation among them) come from the archive: make sure
+# the package lists are there when one of them is missing.
+apt-get install --simulate "$deb" 2>/dev/null | grep "^Inst " | grep -qv "^Inst zuzazizo " &&
+  $sudo apt-get update -qq
 $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" \
   >/dev/null
 [ "$(readlink -f /usr/bin/zuzazizo)" = /usr/lib/zuzazizo/zuzazizo ] ||

@@ -13,7 +13,8 @@ build="${ZUZAZIZO_FUZZ_BUILD:-$root/build-fuzz}"
 artifacts="${ZUZAZIZO_FUZZ_ARTIFACTS:-$build/fuzz-artifacts}"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DZUZAZIZO_FUZZ=ON -DZUZAZIZO_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    -DZUZAZIZO_FUZZ=ON -DZUZAZIZO_CORE_ONLY=ON -DZUZAZIZO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    >/dev/null
 ninja -C "$build" -j2 skin_fuzz
 
 corpus="$(mktemp -d)"

@@ -1,9 +1,9 @@
 // The layouts as the program runs them: Config.ini read from a real directory.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "skin/fake_picture_loader.h"
@@ -17,10 +17,17 @@ namespace fs = std::filesystem;
 
 class LayoutFileTest : public ::testing::Test {
   protected:
+    // A fresh directory of its own, made without POSIX's mkdtemp so that the Windows build of
+    // the tests runs it too: create_directory fails on a name that is taken.
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "zz_gfxinit_XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
+        constexpr int attempts = 100;
+        std::random_device random;
+        for (int i = 0; i < attempts && dir.empty(); ++i) {
+            const fs::path candidate =
+                fs::temp_directory_path() / ("zz_gfxinit_" + std::to_string(random()));
+            if (fs::create_directory(candidate)) dir = candidate;
+        }
+        ASSERT_FALSE(dir.empty());
     }
     void TearDown() override { fs::remove_all(dir); }
 
@@ -29,6 +36,7 @@ class LayoutFileTest : public ::testing::Test {
     }
     LayoutResult lay_out_game() { return Gfx_Init_Game(dir.string(), surface, model, loader); }
 
+    // The layout names its files with '/' on every platform, so the expected names do too.
     fs::path dir;
     GameSurface surface{.screen_width_px = 1024, .screen_height_px = 768};
     ImageModel model;
@@ -62,7 +70,7 @@ TEST_F(LayoutFileTest, EmptyConfigFileIsValid) {
 }
 
 TEST_F(LayoutFileTest, ReLayoutAfterAModeSwitchPicksUpAnEdit) {
-    const std::string skin_dir = (dir / "Graphics/Skin/").string();
+    const std::string skin_dir = (dir / "Graphics/Skin/").generic_string();
     loader.add(skin_dir + "one.bmp", 10, 10);
     loader.add(skin_dir + "two.bmp", 20, 20);
     write_config("[Image1]\r\nFilename=one.bmp\r\nLeft=5\r\n");
@@ -83,7 +91,7 @@ TEST_F(LayoutFileTest, ReLayoutAfterAModeSwitchPicksUpAnEdit) {
 }
 
 TEST_F(LayoutFileTest, ManualWithoutConfigTakesItsDefaults) {
-    loader.add((dir / "Graphics/Manual/1.bmp").string(), 390, 300);
+    loader.add((dir / "Graphics/Manual/1.bmp").generic_string(), 390, 300);
     ManualSurface manual;
     ASSERT_TRUE(Gfx_Init_Manual(dir.string(), manual, loader).ok());
     EXPECT_EQ(manual.client_width_px, 390);
@@ -91,7 +99,7 @@ TEST_F(LayoutFileTest, ManualWithoutConfigTakesItsDefaults) {
     EXPECT_EQ(manual.im_page_top, (Rect{0, 0, 390, 300}));
     EXPECT_EQ(manual.sh_page_top, (Rect{0, 0, 390, 300}));
     EXPECT_EQ(manual.page(1).picture->width_px(), 390);
-    EXPECT_EQ(loader.transparency_of((dir / "Graphics/Manual/1.bmp").string()),
+    EXPECT_EQ(loader.transparency_of((dir / "Graphics/Manual/1.bmp").generic_string()),
               Transparency::opaque);
     for (int n = 2; n <= manual_page_count; ++n) {
         SCOPED_TRACE(n);
@@ -103,7 +111,7 @@ TEST_F(LayoutFileTest, ManualWithoutConfigTakesItsDefaults) {
 TEST_F(LayoutFileTest, ManualSectionSetsSizeAndDirectory) {
     write_config("[Manual]\nManualDir=Pages\nManualHeight=200\nManualWidth=$100\n");
     for (int n = 1; n <= manual_page_count; ++n) {
-        loader.add((dir / ("Pages/" + std::to_string(n) + ".bmp")).string(), n, n);
+        loader.add((dir / ("Pages/" + std::to_string(n) + ".bmp")).generic_string(), n, n);
     }
     ManualSurface manual;
     ASSERT_TRUE(Gfx_Init_Manual(dir.string(), manual, loader).ok());
@@ -116,8 +124,8 @@ TEST_F(LayoutFileTest, ManualSectionSetsSizeAndDirectory) {
 
 TEST_F(LayoutFileTest, DamagedManualPageStopsTheManualLayout) {
     write_config("[Manual]\nManualDir=Pages\n");
-    loader.add((dir / "Pages/1.bmp").string(), 1, 1);
-    loader.add_damaged((dir / "Pages/2.bmp").string(), "the file is empty");
+    loader.add((dir / "Pages/1.bmp").generic_string(), 1, 1);
+    loader.add_damaged((dir / "Pages/2.bmp").generic_string(), "the file is empty");
     ManualSurface manual;
     const LayoutResult result = Gfx_Init_Manual(dir.string(), manual, loader);
     EXPECT_EQ(result.status, LayoutStatus::failed);
