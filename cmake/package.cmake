@@ -17,5 +17,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # Debian's "games" section means a program in /usr/games; ours is a command in /usr/bin.
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# The sound output loads SDL2_mixer when it first starts, so shlibdeps cannot see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libsdl2-mixer-2.0-0")
 include(CPack)
