@@ -5,20 +5,14 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "support/idle_splash_host.h"
 #include "support/qt_app.h"
 #include "windows/splash.h"
 
 namespace zuzazizo {
 namespace {
 
-struct IdleHost final : SplashHost {
-    void set_sound_enabled(bool) override {}
-    bool start_sound(SoundChoice) override { return true; }
-    void set_splash_menu_checked(bool) override {}
-    void power_on() override {}
-    void clear_first_activation() override {}
-    void terminate() override {}
-};
+using IdleHost = testing::IdleSplashHost;
 
 // The next widget that Tab moves to, skipping the parts of a compound control.
 QWidget* next_tab_stop(QWidget* from) {

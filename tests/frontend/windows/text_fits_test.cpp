@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "support/idle_splash_host.h"
 #include "support/qt_app.h"
 #include "windows/about.h"
 #include "windows/dialog_style.h"
@@ -17,14 +18,7 @@
 namespace zuzazizo {
 namespace {
 
-struct SilentHost final : SplashHost {
-    void set_sound_enabled(bool) override {}
-    bool start_sound(SoundChoice) override { return true; }
-    void set_splash_menu_checked(bool) override {}
-    void power_on() override {}
-    void clear_first_activation() override {}
-    void terminate() override {}
-};
+using SilentHost = testing::IdleSplashHost;
 
 int text_width(const QWidget& widget, const QString& text) {
     return QFontMetrics(widget.font()).horizontalAdvance(text);
