@@ -17,7 +17,7 @@ TEST(DialogPictures, AreLinkedInWithTheirSizes) {
         {pictures::play, {107, 30}},
         {pictures::play_disabled, {107, 30}},
         {pictures::donate, {107, 30}},
-        {pictures::about_handheld, {200, 124}},
+        {pictures::about_handheld, {116, 160}},
     };
     for (const auto& [path, size] : expected)
         EXPECT_EQ(QImage(QString::fromLatin1(path)).size(), size) << path;

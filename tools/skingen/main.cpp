@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "about_art.h"
 #include "art_scale.h"
 #include "backdrop_art.h"
 #include "config_writer.h"
@@ -41,7 +42,6 @@ bool save(const QImage& image, const QString& path, int quality = -1) {
 }
 
 bool write_dialog_pictures(const Skin& skin, const QDir& dir) {
-    const QImage handheld = manual::handheld(skin, 200);
     return save(splash_background(), dir.filePath("splash_background.png")) &&
            save(splash_box(manual::handheld(skin, 176)), dir.filePath("splash_box.jpg"), 90) &&
            save(dialog_button(QStringLiteral("PLAY \u25B6"), 0xff2e9a3e, true),
@@ -50,7 +50,7 @@ bool write_dialog_pictures(const Skin& skin, const QDir& dir) {
                 dir.filePath("play_disabled.png")) &&
            save(dialog_button(QStringLiteral("DONATE \u2665"), 0xffe0a020, true),
                 dir.filePath("donate.png")) &&
-           save(handheld, dir.filePath("about_handheld.png"));
+           save(about_picture(skin), dir.filePath("about_handheld.png"));
 }
 
 // Drawn anew at each scale; the 1x skin stays the one everything else is made from.

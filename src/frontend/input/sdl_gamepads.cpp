@@ -47,11 +47,10 @@ bool start_subsystem() {
     SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI, "0");
     SDL_SetHint("SDL_JOYSTICK_DISABLE_UDEV", "1");
     // The program's Ctrl+C and SIGTERM stay the system's: SDL's handlers would only queue a quit
-    // event that nobody reads while no controller is plugged in.
+    // event that nobody reads. Not reset afterwards: the sound output may start SDL's event loop
+    // again later, and the handlers come with it unless the hint is still set.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    const bool started = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
-    SDL_ResetHint(SDL_HINT_NO_SIGNAL_HANDLERS);
-    return started;
+    return SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
 }
 
 }  // namespace

@@ -77,15 +77,8 @@ void TAboutForm::build_components() {
     im_picture = new QLabel(this);
     im_picture->setGeometry(picture_bounds);
     im_picture->setAlignment(Qt::AlignCenter);
-    // The generated picture is a landscape view of the handheld, the place a portrait one: it
-    // is shown whole, scaled to the place's width, rather than cut off at the side.
-    const QPixmap picture(QStringLiteral(":/dialogs/about_handheld.png"));
-    if (!picture.isNull()) {
-        im_picture->setPixmap(
-            picture.width() > picture_bounds.width()
-                ? picture.scaledToWidth(picture_bounds.width(), Qt::SmoothTransformation)
-                : picture);
-    }
+    // The generated picture is drawn to the size of its place and shown as it is.
+    im_picture->setPixmap(QPixmap(QStringLiteral(":/dialogs/about_handheld.png")));
 
     const auto& rows = about::fact_rows;
     la_name_1 = caption_label(this, rows[0].caption, 0);

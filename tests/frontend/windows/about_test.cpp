@@ -30,6 +30,7 @@ TEST_F(About, TheDesignedRowsAtTheirPlaces) {
     EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_EQ(form.im_picture->geometry(), QRect(8, 8, 116, 160));
     EXPECT_FALSE(form.im_picture->pixmap().isNull()) << "the generated picture is linked in";
+    EXPECT_EQ(form.im_picture->pixmap().size(), QSize(116, 160)) << "shown at its own size";
     const std::vector<std::pair<QLabel*, const char*>> captions = {
         {form.la_name_1, "Name:"},
         {form.la_birthplace_1, "Birthplace:"},

@@ -10,7 +10,7 @@ inline constexpr const char* splash_box = ":/dialogs/splash_box.jpg";           
 inline constexpr const char* play = ":/dialogs/play.png";                            // 107x30
 inline constexpr const char* play_disabled = ":/dialogs/play_disabled.png";          // 107x30
 inline constexpr const char* donate = ":/dialogs/donate.png";                        // 107x30
-inline constexpr const char* about_handheld = ":/dialogs/about_handheld.png";        // 200x124
+inline constexpr const char* about_handheld = ":/dialogs/about_handheld.png";        // 116x160
 
 // True when every picture above is present: a check for start-up or tests that the resource
 // objects were linked in.
