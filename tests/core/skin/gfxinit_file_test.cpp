@@ -3,11 +3,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 
 #include "skin/fake_picture_loader.h"
 #include "skin/gfxinit.h"
+#include "support/temp_dir.h"
 
 namespace zuzazizo {
 namespace {
@@ -17,16 +17,8 @@ namespace fs = std::filesystem;
 
 class LayoutFileTest : public ::testing::Test {
   protected:
-    // A fresh directory of its own, made without POSIX's mkdtemp so that the Windows build of
-    // the tests runs it too: create_directory fails on a name that is taken.
     void SetUp() override {
-        constexpr int attempts = 100;
-        std::random_device random;
-        for (int i = 0; i < attempts && dir.empty(); ++i) {
-            const fs::path candidate =
-                fs::temp_directory_path() / ("zz_gfxinit_" + std::to_string(random()));
-            if (fs::create_directory(candidate)) dir = candidate;
-        }
+        dir = testing::make_temp_dir("zz_gfxinit_");
         ASSERT_FALSE(dir.empty());
     }
     void TearDown() override { fs::remove_all(dir); }

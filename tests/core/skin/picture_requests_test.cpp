@@ -2,13 +2,13 @@
 #include "skin/picture_requests.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "skin/fake_picture_loader.h"
 #include "skin/skin_images.h"
+#include "support/temp_dir.h"
 
 namespace zuzazizo {
 namespace {
@@ -18,9 +18,8 @@ namespace fs = std::filesystem;
 class PictureRequests : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "zz_requests_XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
+        dir = testing::make_temp_dir("zz_requests_");
+        ASSERT_FALSE(dir.empty());
         std::ofstream(dir / "Config.ini", std::ios::binary)
             << "[Common]\nSkinDir=Skin\\\n"
                "[Fullscreen]\nBackdropDir=Back\\\nBackdropFile=back.jpg\nLogoFile=logo.png\n"
@@ -34,7 +33,10 @@ class PictureRequests : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    std::string path(const std::string& relative) const { return dir.string() + "/" + relative; }
+    // The layout names its files with '/' on every platform, so the expected names do too.
+    std::string path(const std::string& relative) const {
+        return dir.generic_string() + "/" + relative;
+    }
     PictureRequest skin(int n, const std::string& file) const {
         return {path("Skin/" + file), ImageModel()[skin_image(n)].transparency};
     }
