@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QThreadPool>
 #include <cfenv>
 #include <optional>
 
@@ -34,6 +35,12 @@ class MaskedFloatingPoint {
     std::fenv_t saved_{};
 };
 
+// Qt converts and scales large pictures on its global thread pool, whose idle threads would
+// otherwise linger half a minute after the start and wake the process once more as they retire.
+// A short expiry still lets one burst of work reuse them, and leaves the running clock the only
+// thing that wakes the idle program.
+constexpr int pooled_thread_expiry_ms = 250;
+
 // The pictures of both layouts start decoding on the other cores before the first window is made;
 // the layouts take them as they go. A fault here can only cost time: the layouts load whatever
 // the prefetch does not hold.
@@ -55,6 +62,7 @@ int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop
     MaskedFloatingPoint floating_point;
     use_precise_event_dispatcher();
     QApplication app(argc, argv);
+    QThreadPool::globalInstance()->setExpiryTimeout(pooled_thread_expiry_ms);
     use_metric_compatible_arial();
     std::optional<PicturePrefetch> prefetch(std::in_place, prefetched_pictures(),
                                             prefetch_worker_count());

@@ -6,9 +6,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <future>
 
 #include "dialog_pictures.h"
 #include "windows/dialog_style.h"
@@ -67,9 +69,13 @@ QPixmap drawn_placeholder(Placeholder kind, QSize size) {
     return pixmap;
 }
 
-QPixmap dialog_picture(const char* resource, Placeholder kind, QSize size) {
-    QPixmap pixmap(QString::fromLatin1(resource));
-    return pixmap.isNull() ? drawn_placeholder(kind, size) : pixmap;
+// Decoding is the costly part and is safe on any thread; the pixmap is made on the GUI thread.
+QImage decoded(const char* resource) {
+    return QImage(QString::fromLatin1(resource));
+}
+
+QPixmap dialog_picture(const QImage& image, Placeholder kind, QSize size) {
+    return image.isNull() ? drawn_placeholder(kind, size) : QPixmap::fromImage(image);
 }
 
 // The pictures are decoded when the form is first shown (load_pictures): a quick start never
@@ -101,9 +107,9 @@ QLabel* link_label(QWidget* parent, const char* text, QRect bounds) {
     return label;
 }
 
-QPixmap box_picture() {
+QPixmap box_picture(const QImage& image) {
     const QSize size_px{box_width_px, box_height_px};
-    QPixmap pixmap = dialog_picture(dialog_pictures::splash_box, Placeholder::box, size_px);
+    QPixmap pixmap = dialog_picture(image, Placeholder::box, size_px);
     if (pixmap.height() != box_height_px) pixmap = pixmap.scaledToHeight(box_height_px);
     return pixmap;
 }
@@ -167,14 +173,18 @@ void add_choices(TSplashForm& form) {
 void TSplashForm::load_pictures() {
     if (pictures_loaded_) return;
     pictures_loaded_ = true;
-    im_background->setPixmap(dialog_picture(dialog_pictures::splash_background,
-                                            Placeholder::background, client_size_px));
-    im_box_picture->setPixmap(box_picture());
-    btn_play->setPixmap(dialog_picture(dialog_pictures::play, Placeholder::play, button_size_px));
+    // The first showing waits for these; the other cores decode the small ones meanwhile.
+    auto box = std::async(std::launch::async, decoded, dialog_pictures::splash_box);
+    auto play = std::async(std::launch::async, decoded, dialog_pictures::play);
+    const QImage background = decoded(dialog_pictures::splash_background);
+    const QImage play_disabled = decoded(dialog_pictures::play_disabled);
+    const QImage donate = decoded(dialog_pictures::donate);
+    im_background->setPixmap(dialog_picture(background, Placeholder::background, client_size_px));
+    im_box_picture->setPixmap(box_picture(box.get()));
+    btn_play->setPixmap(dialog_picture(play.get(), Placeholder::play, button_size_px));
     btn_play_disabled->setPixmap(
-        dialog_picture(dialog_pictures::play_disabled, Placeholder::play_disabled, button_size_px));
-    btn_paypal->setPixmap(
-        dialog_picture(dialog_pictures::donate, Placeholder::donation, button_size_px));
+        dialog_picture(play_disabled, Placeholder::play_disabled, button_size_px));
+    btn_paypal->setPixmap(dialog_picture(donate, Placeholder::donation, button_size_px));
 }
 
 void TSplashForm::build_components() {
