@@ -3,7 +3,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
 
@@ -30,11 +29,11 @@ inline QFont arial_font(int pixel_size, bool bold = false) {
 
 // The windows were laid out for Arial's metrics; a fallback with other widths overflows their
 // label rectangles. Where Arial is not installed, "Arial" resolves to Liberation Sans, which has
-// the same advance widths. Call it once the application object exists, before any window.
+// the same advance widths. Qt consults a substitution only for a family it cannot find, so this
+// needs no look at the font database, which would load every font at start-up. Call it once the
+// application object exists, before any window.
 inline void use_metric_compatible_arial() {
-    const QString arial = QStringLiteral("Arial");
-    if (QFontDatabase::families().contains(arial, Qt::CaseInsensitive)) return;
-    QFont::insertSubstitution(arial, QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }
 
 }  // namespace zuzazizo
