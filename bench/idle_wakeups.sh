@@ -19,7 +19,7 @@ cpu_ticks() { awk '{print $14 + $15}' /proc/$pid/stat; }
 c0=$(cpu_ticks)
 if perf stat -e context-switches true >/dev/null 2>&1; then
   # The kernel's own count, which keeps the switches of threads that end during the run (Qt's
-  # pooled threads retire after 30 idle seconds).
+  # pooled threads, which the program retires soon after the start).
   s0=0
   s1=$(perf stat -x, -e context-switches -p $pid -- sleep "$seconds" 2>&1 | awk -F, '/context-switches/ {print $1}')
 else
