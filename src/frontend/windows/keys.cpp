@@ -19,7 +19,7 @@ constexpr int label_font_px = 11;
 const QColor clean_colour = Qt::white;
 const QColor conflict_colour = Qt::red;
 
-struct LabelSpec {
+struct LabelPlace {
     const char* caption;
     QRect bounds;
     Qt::Alignment alignment;
@@ -28,7 +28,7 @@ constexpr Qt::Alignment left_aligned = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr Qt::Alignment right_aligned = Qt::AlignRight | Qt::AlignVCenter;
 
 // la_1 .. la_6, then the lists cb_1 .. cb_6 beside them; tab order is slot order.
-const std::array<LabelSpec, key_slot_count> button_labels = {{
+const std::array<LabelPlace, key_slot_count> button_labels = {{
     {"Game A", {136, 33, 72, 14}, left_aligned},
     {"Game B", {136, 65, 72, 14}, left_aligned},
     {"Time", {136, 97, 72, 14}, left_aligned},
@@ -55,10 +55,10 @@ void set_text_colour(QWidget& widget, const QColor& colour) {
     widget.setPalette(palette);
 }
 
-QLabel* white_label(QWidget* parent, const LabelSpec& spec, bool underline) {
-    auto* label = new QLabel(QString::fromLatin1(spec.caption), parent);
-    label->setGeometry(spec.bounds);
-    label->setAlignment(spec.alignment);
+QLabel* white_label(QWidget* parent, const LabelPlace& place, bool underline) {
+    auto* label = new QLabel(QString::fromLatin1(place.caption), parent);
+    label->setGeometry(place.bounds);
+    label->setAlignment(place.alignment);
     QFont font = arial_font(label_font_px, true);
     font.setUnderline(underline);
     label->setFont(font);
