@@ -28,14 +28,7 @@ int row_top(int row) {
 
 QLabel* text_label(QWidget* parent, const char* text, int left, int top, int width,
                    const QFont& font, const QColor& colour) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setGeometry(left, top, width, row_height_px);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    return label;
+    return dialog_label(parent, text, QRect(left, top, width, row_height_px), font, colour);
 }
 
 QLabel* caption_label(QWidget* parent, const char* text, int row) {

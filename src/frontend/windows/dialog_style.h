@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -25,6 +26,25 @@ inline QFont arial_font(int pixel_size, bool bold = false) {
     font.setPixelSize(pixel_size);
     font.setBold(bold);
     return font;
+}
+
+// The text colour of a label or check box.
+inline void set_text_colour(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget.setPalette(palette);
+}
+
+// A caption of a dialog at its designed place, font and colour.
+inline QLabel* dialog_label(QWidget* parent, const char* text, QRect bounds, const QFont& font,
+                            const QColor& colour,
+                            Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setGeometry(bounds);
+    label->setAlignment(alignment);
+    label->setFont(font);
+    set_text_colour(*label, colour);
+    return label;
 }
 
 // The windows were laid out for Arial's metrics; a fallback with other widths overflows their

@@ -49,21 +49,10 @@ std::size_t at(int slot) {
     return static_cast<std::size_t>(slot);
 }
 
-void set_text_colour(QWidget& widget, const QColor& colour) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget.setPalette(palette);
-}
-
 QLabel* white_label(QWidget* parent, const LabelPlace& place, bool underline) {
-    auto* label = new QLabel(QString::fromLatin1(place.caption), parent);
-    label->setGeometry(place.bounds);
-    label->setAlignment(place.alignment);
     QFont font = arial_font(label_font_px, true);
     font.setUnderline(underline);
-    label->setFont(font);
-    set_text_colour(*label, clean_colour);
-    return label;
+    return dialog_label(parent, place.caption, place.bounds, font, clean_colour, place.alignment);
 }
 
 QComboBox* key_list(QWidget* parent, QRect bounds) {

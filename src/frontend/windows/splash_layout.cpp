@@ -88,14 +88,7 @@ QLabel* picture(QWidget* parent, QRect bounds) {
 
 QLabel* text_label(QWidget* parent, const char* text, QRect bounds, const QColor& colour, bool bold,
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setGeometry(bounds);
-    label->setAlignment(alignment);
-    label->setFont(arial_font(12, bold));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    return label;
+    return dialog_label(parent, text, bounds, arial_font(12, bold), colour, alignment);
 }
 
 QLabel* link_label(QWidget* parent, const char* text, QRect bounds) {
