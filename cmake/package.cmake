@@ -17,6 +17,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # Debian's "games" section means a program in /usr/games; ours is a command in /usr/bin.
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The sound output loads SDL2_mixer when it first starts, so shlibdeps cannot see it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libsdl2-mixer-2.0-0")
+# SDL2 and SDL2_mixer are loaded when the sound output or a game controller first needs them, so
+# shlibdeps cannot see them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libsdl2-2.0-0, libsdl2-mixer-2.0-0")
 include(CPack)

@@ -5,6 +5,7 @@
 #include <cfenv>
 #include <optional>
 
+#include "app/first_paint.h"
 #include "app/paths_qt.h"
 #include "app/program_shell.h"
 #include "app/settings_backend_qt.h"
@@ -76,6 +77,8 @@ int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop
     form1.set_splash(&splash_form);
     form1.set_shell(&shell);
     SdlGamepads gamepads(form1.engine(), form1);
+    // Loading SDL and opening the controllers would only delay the first frame.
+    after_first_paint({&form1, &splash_form}, [&gamepads] { gamepads.start(); });
     // Every layout has run: what no window took is dropped, and the workers end.
     prefetch.reset();
 

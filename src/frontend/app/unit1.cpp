@@ -90,6 +90,7 @@ void TForm1::Gfx_Init_Game() {
     surface_.screen_height_px = screen.height();
     QtPictureLoader loader;
     const LayoutResult result = zuzazizo::Gfx_Init_Game(base_dir_, surface_, images_, loader);
+    if (fullscreen_mode_) draw_game_menu_picture();
     apply_surface();
     if (result.status == LayoutStatus::config_missing) {
         show_error(QString::fromUtf8(config_missing_message.data(),

@@ -125,6 +125,7 @@ class TForm1 final : public QWidget, public SplashHost {
     void update_cursor(const QPoint& pos);
     bool handle_shortcut(std::uint16_t key);
     void build_menus();
+    void draw_game_menu_picture();
     void set_fullscreen_check(bool checked);
     void open_document(const char* file_name);
     void im_backgroundMouseDown(ImageId image, const QMouseEvent& event);

@@ -28,9 +28,15 @@ void TForm1::build_menus() {
         this, [this](MenuCommand command) { run_command(command); },
         [this](std::uint16_t key) { handle_shortcut(key); });
     connect(pm_0_menu_, &QMenu::aboutToShow, this, [this] { pm_0_menuPopup(); });
+    set_splash_menu_checked(splash_menu_checked_);
+}
+
+// The game menu's picture is drawn with text, which loads the font database: a cost the windowed
+// mode, where the game menu is never shown, does not pay at all.
+void TForm1::draw_game_menu_picture() {
+    if (images_[ImageId::btn_game_menu_background].picture) return;
     images_.set_picture(ImageId::btn_game_menu_background,
                         std::make_shared<QtPicture>(game_menu_picture()));
-    set_splash_menu_checked(splash_menu_checked_);
 }
 
 // The check marks are kept beside their items: Qt flips a checkable item before its action

@@ -1,10 +1,10 @@
 #include "input/sdl_gamepads.h"
 
-#include <SDL.h>
-
 #include <QApplication>
 #include <QWidget>
 #include <optional>
+
+#include "sdl/sdl_library.h"
 
 namespace zuzazizo {
 
@@ -41,16 +41,16 @@ bool is_device_arrival(const SDL_Event& event) {
 
 // Sets SDL's hints for the controller subsystem and starts it. Hints are SDL's defaults, so an
 // SDL_... environment variable of the user's still wins over them.
-bool start_subsystem() {
+bool start_subsystem(const SdlLibrary& sdl) {
     // Positions, not labels: the south button is GAME A on every make of pad.
-    SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
-    SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI, "0");
-    SDL_SetHint("SDL_JOYSTICK_DISABLE_UDEV", "1");
+    sdl.set_hint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
+    sdl.set_hint(SDL_HINT_JOYSTICK_HIDAPI, "0");
+    sdl.set_hint("SDL_JOYSTICK_DISABLE_UDEV", "1");
     // The program's Ctrl+C and SIGTERM stay the system's: SDL's handlers would only queue a quit
     // event that nobody reads. Not reset afterwards: the sound output may start SDL's event loop
     // again later, and the handlers come with it unless the hint is still set.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    return SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    sdl.set_hint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    return sdl.init_subsystem(SDL_INIT_GAMECONTROLLER) == 0;
 }
 
 }  // namespace
@@ -68,18 +68,24 @@ SdlGamepads::SdlGamepads(Engine& engine, QWidget& main_window)
     second_look_.setSingleShot(true);
     second_look_.setInterval(second_look_ms);
     connect(&second_look_, &QTimer::timeout, this, &SdlGamepads::pump);
-    started_ = start_subsystem();
+}
+
+void SdlGamepads::start() {
+    if (started_) return;
+    sdl_ = sdl_library();
+    started_ = sdl_ && start_subsystem(*sdl_);
     if (!started_) return;
-    SDL_AddEventWatch(&SdlGamepads::watch_events, this);
-    connect(&devices_, &InputDeviceWatch::changed, this, &SdlGamepads::devices_changed);
+    sdl_->add_event_watch(&SdlGamepads::watch_events, this);
+    devices_.emplace();
+    connect(&*devices_, &InputDeviceWatch::changed, this, &SdlGamepads::devices_changed);
     pump();  // the controllers plugged in before the start
 }
 
 SdlGamepads::~SdlGamepads() {
     if (!started_) return;
-    SDL_DelEventWatch(&SdlGamepads::watch_events, this);
-    for (const auto& [instance, controller] : open_) SDL_GameControllerClose(controller);
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    sdl_->del_event_watch(&SdlGamepads::watch_events, this);
+    for (const auto& [instance, controller] : open_) sdl_->game_controller_close(controller);
+    sdl_->quit_subsystem(SDL_INIT_GAMECONTROLLER);
 }
 
 int SdlGamepads::watch_events(void* self, SDL_Event* event) {
@@ -98,8 +104,9 @@ void SdlGamepads::devices_changed() {
 }
 
 void SdlGamepads::pump() {
+    if (!started_) return;
     SDL_Event event;
-    while (SDL_PollEvent(&event) != 0) handle(event);
+    while (sdl_->poll_event(&event) != 0) handle(event);
     update_polling();
 }
 
@@ -132,9 +139,9 @@ void SdlGamepads::handle(const SDL_Event& event) {
 }
 
 void SdlGamepads::open(int device_index) {
-    const SDL_JoystickID instance = SDL_JoystickGetDeviceInstanceID(device_index);
+    const SDL_JoystickID instance = sdl_->joystick_get_device_instance_id(device_index);
     if (instance < 0 || open_.contains(instance)) return;
-    if (SDL_GameController* controller = SDL_GameControllerOpen(device_index)) {
+    if (SDL_GameController* controller = sdl_->game_controller_open(device_index)) {
         open_[instance] = controller;
     }
 }
@@ -143,7 +150,7 @@ void SdlGamepads::close(std::int32_t instance) {
     const auto found = open_.find(instance);
     if (found == open_.end()) return;
     map_.pad_removed(instance);
-    SDL_GameControllerClose(found->second);
+    sdl_->game_controller_close(found->second);
     open_.erase(found);
 }
 

@@ -19,6 +19,7 @@
 #include <QObject>
 #include <QTimer>
 #include <map>
+#include <optional>
 
 #include "input/gamepad_map.h"
 #include "input/input_device_watch.h"
@@ -29,6 +30,8 @@ union SDL_Event;
 
 namespace zuzazizo {
 
+struct SdlLibrary;
+
 class SdlGamepads final : public QObject {
     Q_OBJECT
 
@@ -36,12 +39,17 @@ class SdlGamepads final : public QObject {
     // Presses go to `engine` while `main_window` is enabled, no menu is open and no other window
     // of the program is the active one (the key dialog, the manual); the program itself may be
     // in the background, as on a television with the controller in hand.
+    // Nothing is looked at before start().
     SdlGamepads(Engine& engine, QWidget& main_window);
     ~SdlGamepads() override;
     SdlGamepads(const SdlGamepads&) = delete;
     SdlGamepads& operator=(const SdlGamepads&) = delete;
 
-    // False when SDL's game controller subsystem could not start; then there are no gamepads.
+    // Loads SDL and starts its game controller subsystem, opening the controllers already
+    // plugged in; the program calls it once its first window is on the screen.
+    void start();
+    // False before start() and when SDL's game controller subsystem could not start; then there
+    // are no gamepads.
     bool started() const { return started_; }
     int open_count() const { return static_cast<int>(open_.size()); }
     bool polling() const { return poll_timer_.isActive(); }
@@ -60,11 +68,12 @@ class SdlGamepads final : public QObject {
     static int watch_events(void* self, SDL_Event* event);
 
     GamepadMap map_;
+    const SdlLibrary* sdl_ = nullptr;
     bool started_ = false;
     std::map<std::int32_t, _SDL_GameController*> open_;
     QTimer poll_timer_;
     QTimer second_look_;
-    InputDeviceWatch devices_;
+    std::optional<InputDeviceWatch> devices_;  // from the start on
 };
 
 }  // namespace zuzazizo

@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include <SDL.h>
 #include <QMetaObject>
 
-#include "sound/mixer_library_sdl.h"
+#include "sdl/mixer_library.h"
+#include "sdl/sdl_library.h"
 
 namespace zuzazizo {
 namespace {
@@ -27,10 +27,10 @@ void channel_finished(int /*channel*/) {
     if (MixerSound* sound = active_sound.load()) sound->note_channel_finished();
 }
 
-std::vector<std::string> available_drivers() {
+std::vector<std::string> available_drivers(const SdlLibrary& sdl) {
     std::vector<std::string> names;
-    const int count = SDL_GetNumAudioDrivers();
-    for (int i = 0; i < count; ++i) names.emplace_back(SDL_GetAudioDriver(i));
+    const int count = sdl.get_num_audio_drivers();
+    for (int i = 0; i < count; ++i) names.emplace_back(sdl.get_audio_driver(i));
     return names;
 }
 
@@ -53,7 +53,8 @@ MixerSound::~MixerSound() {
 
 bool MixerSound::start(MixerOutput output) {
     shut_down();  // a second start-up begins afresh, with the driver of the new output type
-    mix_ = mixer_library();
+    sdl_ = sdl_library();
+    mix_ = sdl_ ? mixer_library() : nullptr;
     if (!mix_) return false;
     MixerSound* expected = nullptr;
     if (!active_sound.compare_exchange_strong(expected, this)) return false;
@@ -71,10 +72,11 @@ bool MixerSound::start(MixerOutput output) {
 bool MixerSound::open_first_driver(MixerOutput output) {
     // SDL reads its driver from a hint; an override is the only way to beat SDL_AUDIODRIVER, which
     // driver_candidates has already put first when it is set.
-    for (const std::string& name : driver_candidates(output, env_driver(), available_drivers())) {
+    for (const std::string& name :
+         driver_candidates(output, env_driver(), available_drivers(*sdl_))) {
         if (!open_subsystem(name)) continue;
         if (open_device()) {
-            driver_ = SDL_GetCurrentAudioDriver();
+            driver_ = sdl_->get_current_audio_driver();
             return true;
         }
         close_subsystem();
@@ -83,18 +85,18 @@ bool MixerSound::open_first_driver(MixerOutput output) {
 }
 
 bool MixerSound::open_subsystem(const std::string& driver) {
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver.c_str(), SDL_HINT_OVERRIDE);
+    sdl_->set_hint_with_priority(SDL_HINT_AUDIODRIVER, driver.c_str(), SDL_HINT_OVERRIDE);
     // SDL's SIGINT/SIGTERM handlers only queue a quit event that nobody reads, so a plain
     // `kill` or a logout would no longer end the program. Kept set: the audio and the controller
     // subsystems share SDL's event loop, and whichever starts it installs the handlers.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    subsystem_open_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    sdl_->set_hint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    subsystem_open_ = sdl_->init_subsystem(SDL_INIT_AUDIO) == 0;
+    sdl_->reset_hint(SDL_HINT_AUDIODRIVER);
     return subsystem_open_;
 }
 
 void MixerSound::close_subsystem() {
-    if (subsystem_open_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (subsystem_open_) sdl_->quit_subsystem(SDL_INIT_AUDIO);
     subsystem_open_ = false;
 }
 
@@ -130,8 +132,8 @@ void MixerSound::load_samples() {
         Mix_Chunk*& slot = chunks_[static_cast<std::size_t>(sample)];
         if (slot) continue;
         const std::u8string path = (base_dir_ / sample_file(sample)).u8string();
-        slot =
-            mix_->load_wav_rw(SDL_RWFromFile(reinterpret_cast<const char*>(path.c_str()), "rb"), 1);
+        slot = mix_->load_wav_rw(
+            sdl_->rw_from_file(reinterpret_cast<const char*>(path.c_str()), "rb"), 1);
     }
 }
 

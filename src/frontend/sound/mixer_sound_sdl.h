@@ -32,6 +32,7 @@ struct Mix_Chunk;
 namespace zuzazizo {
 
 struct MixerLibrary;
+struct SdlLibrary;
 
 class MixerSound final : public SoundOutput {
   public:
@@ -78,7 +79,8 @@ class MixerSound final : public SoundOutput {
     void close_if_idle();
 
     std::filesystem::path base_dir_;
-    const MixerLibrary* mix_ = nullptr;  // loaded by the first start-up
+    const SdlLibrary* sdl_ = nullptr;  // both loaded by the first start-up
+    const MixerLibrary* mix_ = nullptr;
     std::array<Mix_Chunk*, all_samples.size()> chunks_{};
     std::string driver_;
     bool subsystem_open_ = false;

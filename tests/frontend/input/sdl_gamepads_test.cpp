@@ -34,6 +34,7 @@ struct Gamepads : ::testing::Test {
         backend->values = {{"FullscreenMode", "0"}};
         form = std::make_unique<TForm1>(FormOptions{std::move(backend), ZUZAZIZO_BIN_DIR});
         pads = std::make_unique<SdlGamepads>(form->engine(), *form);
+        pads->start();
     }
     ~Gamepads() override {
         if (device >= 0) SDL_JoystickDetachVirtual(device);
@@ -76,6 +77,26 @@ TEST_F(Gamepads, NothingPollsUntilAControllerIsPluggedInAndAfterItIsPulledOut) {
     ASSERT_NO_FATAL_FAILURE(unplug());
     ASSERT_TRUE(wait_for([&] { return pads->open_count() == 0; }));
     EXPECT_FALSE(pads->polling());
+}
+
+TEST(GamepadStart, NothingIsOpenedBeforeTheStartWhichOpensWhatIsAlreadyPluggedIn) {
+    ensure_qapp();
+    auto backend = std::make_unique<MemorySettingsBackend>();
+    backend->values = {{"FullscreenMode", "0"}};
+    TForm1 form(FormOptions{std::move(backend), ZUZAZIZO_BIN_DIR});
+    SdlGamepads pads(form.engine(), form);
+    const int device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, virtual_axes,
+                                                 virtual_buttons, 0);
+    ASSERT_GE(device, 0) << SDL_GetError();
+    pads.pump();
+    QTest::qWait(settle_ms);
+    EXPECT_FALSE(pads.started());
+    EXPECT_EQ(pads.open_count(), 0);
+    pads.start();
+    ASSERT_TRUE(pads.started()) << SDL_GetError();
+    EXPECT_TRUE(wait_for([&] { return pads.open_count() == 1; }));
+    EXPECT_EQ(SDL_JoystickDetachVirtual(device), 0) << SDL_GetError();
+    EXPECT_TRUE(wait_for([&] { return pads.open_count() == 0; }));
 }
 
 TEST_F(Gamepads, SouthButtonStartsGameAOnReleaseAndTheDpadAndStickMoveTheBatter) {
