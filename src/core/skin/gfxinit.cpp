@@ -101,4 +101,10 @@ LayoutResult lay_out_manual(const IniFile& config, std::string_view exe_dir, Man
     return {};
 }
 
+std::string manual_page_error(std::string_view exe_dir, const std::string& path,
+                              const std::string& reason) {
+    return picture_error(path, resolve_skin_path(exe_dir, "", config_file_name),
+                         keys::manual_dir.section, reason);
+}
+
 }  // namespace zuzazizo

@@ -45,4 +45,9 @@ LayoutResult lay_out_game(const IniFile& config, std::string_view exe_dir, GameS
 LayoutResult lay_out_manual(const IniFile& config, std::string_view exe_dir, ManualSurface& surface,
                             PictureLoader& loader);
 
+// The message for a manual page that the layout accepted but whose pixels could not be decoded
+// when it was first shown (a loader may leave the decoding to the first use).
+std::string manual_page_error(std::string_view exe_dir, const std::string& path,
+                              const std::string& reason);
+
 }  // namespace zuzazizo

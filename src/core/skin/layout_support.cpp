@@ -31,9 +31,14 @@ LayoutError load_picture(PictureLoader& loader, const std::string& path, Transpa
         picture = std::move(loaded.picture);
         return std::nullopt;
     }
+    return picture_error(path, config_path, section, loaded.error);
+}
+
+std::string picture_error(const std::string& path, std::string_view config_path,
+                          std::string_view section, const std::string& reason) {
     return "The skin could not be laid out: the picture \"" + path + "\", named in section [" +
            std::string(section) + "] of " + std::string(config_path) +
-           ", could not be loaded: " + loaded.error;
+           ", could not be loaded: " + reason;
 }
 
 }  // namespace zuzazizo

@@ -33,6 +33,10 @@ inline std::optional<std::string> read_key(const IniFile& ini, const config_keys
 LayoutError read_colour_key(const IniFile& ini, std::string_view config_path,
                             const config_keys::TextKey& k, std::uint32_t& colour);
 
+// The message for a picture that exists but could not be decoded, for the `reason` the loader gave.
+std::string picture_error(const std::string& path, std::string_view config_path,
+                          std::string_view section, const std::string& reason);
+
 // Decodes an existing file into picture; a decoding failure stops the layout.
 LayoutError load_picture(PictureLoader& loader, const std::string& path, Transparency transparency,
                          std::string_view config_path, std::string_view section,

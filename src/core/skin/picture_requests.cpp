@@ -35,8 +35,6 @@ std::vector<PictureRequest> pictures_to_load(std::string_view exe_dir, bool full
     game.fullscreen_mode = fullscreen_mode;
     ImageModel model;
     Gfx_Init_Game(exe_dir, game, model, recorder);
-    ManualSurface manual;
-    Gfx_Init_Manual(exe_dir, manual, recorder);
     return requests;
 }
 

@@ -22,9 +22,9 @@ struct PictureRequest {
     bool operator==(const PictureRequest&) const = default;
 };
 
-// The pictures of the main window's layout (in the given display mode) and then of the manual
-// viewer's, in the order the layouts load them. `files` answers whether a file exists, as the
-// real loader would; nothing is decoded.
+// The pictures of the main window's layout (in the given display mode), in the order it loads
+// them. The manual viewer's pages are not among them: they are decoded when first shown. `files`
+// answers whether a file exists, as the real loader would; nothing is decoded.
 std::vector<PictureRequest> pictures_to_load(std::string_view exe_dir, bool fullscreen_mode,
                                              const PictureLoader& files);
 

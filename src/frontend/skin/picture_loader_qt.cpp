@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <array>
+#include <memory>
 #include <string_view>
 
 namespace zuzazizo {
@@ -85,43 +86,89 @@ LoadedPicture QtPictureLoader::load(const std::string& path, Transparency transp
     return decode_picture(path, transparency);
 }
 
-LoadedPicture decode_picture(const std::string& path, Transparency transparency) {
-    const QString file = QString::fromStdString(path);
-    const Format* format = format_of(file);
-    if (format == nullptr) {
-        return failure(QStringLiteral("its extension \"%1\" has no decoder here (PNG, BMP, JPEG "
-                                      "and ICO pictures can be read).")
-                           .arg(QFileInfo(file).suffix()));
-    }
-    if (format->kind == Kind::no_decoder) {
-        return failure(QStringLiteral("its extension \"%1\" has no decoder here; save the "
-                                      "picture as PNG or BMP instead.")
-                           .arg(QFileInfo(file).suffix()));
-    }
-    if (QFileInfo(file).size() == 0) return failure(QStringLiteral("the file is empty."));
+namespace {
 
-    QImageReader reader(file, format->reader_format);
-    reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
-    if (size.isValid() && too_large(size)) {
-        return failure(QStringLiteral("the picture claims %1 by %2 pixels, more than a skin "
-                                      "picture may have (%3 a side).")
-                           .arg(size.width())
-                           .arg(size.height())
-                           .arg(max_picture_side_px));
+// A file opened as far as its header: the checks a decode makes before the pixels.
+struct OpenedPicture {
+    const Format* format = nullptr;
+    std::unique_ptr<QImageReader> reader;  // null when `failed` says why
+    QSize size;                            // as the header claims; invalid where it cannot tell
+    LoadedPicture failed;
+};
+
+OpenedPicture open_picture(const QString& file) {
+    OpenedPicture opened;
+    opened.format = format_of(file);
+    if (opened.format == nullptr) {
+        opened.failed = failure(QStringLiteral("its extension \"%1\" has no decoder here (PNG, "
+                                               "BMP, JPEG and ICO pictures can be read).")
+                                    .arg(QFileInfo(file).suffix()));
+        return opened;
     }
-    QImage image = reader.read();
+    if (opened.format->kind == Kind::no_decoder) {
+        opened.failed = failure(QStringLiteral("its extension \"%1\" has no decoder here; save "
+                                               "the picture as PNG or BMP instead.")
+                                    .arg(QFileInfo(file).suffix()));
+        return opened;
+    }
+    if (QFileInfo(file).size() == 0) {
+        opened.failed = failure(QStringLiteral("the file is empty."));
+        return opened;
+    }
+    auto reader = std::make_unique<QImageReader>(file, opened.format->reader_format);
+    reader->setDecideFormatFromContent(false);
+    opened.size = reader->size();
+    if (opened.size.isValid() && too_large(opened.size)) {
+        opened.failed = failure(QStringLiteral("the picture claims %1 by %2 pixels, more than a "
+                                               "skin picture may have (%3 a side).")
+                                    .arg(opened.size.width())
+                                    .arg(opened.size.height())
+                                    .arg(max_picture_side_px));
+        return opened;
+    }
+    opened.reader = std::move(reader);
+    return opened;
+}
+
+LoadedPicture read_pixels(const OpenedPicture& opened, const std::string& path,
+                          Transparency transparency) {
+    QImage image = opened.reader->read();
     if (image.isNull() || too_large(image.size())) {
-        return failure(
-            QStringLiteral("the file is damaged or is not a %1 picture (%2).")
-                .arg(QString::fromLatin1(format->reader_format).toUpper(), reader.errorString()));
+        return failure(QStringLiteral("the file is damaged or is not a %1 picture (%2).")
+                           .arg(QString::fromLatin1(opened.format->reader_format).toUpper(),
+                                opened.reader->errorString()));
     }
     image = std::move(image).convertToFormat(QImage::Format_ARGB32);
-    if (format->kind == Kind::keyed_bitmap && transparency == Transparency::bottom_left_key) {
+    if (opened.format->kind == Kind::keyed_bitmap &&
+        transparency == Transparency::bottom_left_key) {
         key_out_bottom_left_colour(image);
     }
     image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     return {std::make_shared<QtPicture>(std::move(image), path, transparency), {}};
+}
+
+}  // namespace
+
+LoadedPicture decode_picture(const std::string& path, Transparency transparency) {
+    const OpenedPicture opened = open_picture(QString::fromStdString(path));
+    if (!opened.reader) return opened.failed;
+    return read_pixels(opened, path, transparency);
+}
+
+DeferredPicture::DeferredPicture(QSize size, std::string path, Transparency transparency)
+    : Picture(size.width(), size.height()), path_(std::move(path)), transparency_(transparency) {}
+
+const LoadedPicture& DeferredPicture::decoded() const {
+    if (!decoded_) decoded_ = decode_picture(path_, transparency_);
+    return *decoded_;
+}
+
+LoadedPicture DeferredPictureLoader::load(const std::string& path, Transparency transparency) {
+    const OpenedPicture opened = open_picture(QString::fromStdString(path));
+    if (!opened.reader) return opened.failed;
+    // A header that does not tell the size leaves only the decode to judge the file.
+    if (!opened.size.isValid()) return read_pixels(opened, path, transparency);
+    return {std::make_shared<DeferredPicture>(opened.size, path, transparency), {}};
 }
 
 PicturePtr QtPictureLoader::missing_image_marker() {

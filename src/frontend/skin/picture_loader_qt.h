@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "skin/picture_loader.h"
@@ -65,6 +66,30 @@ class QtPictureLoader : public PictureLoader {
 // The decoding behind load(), safe to call from any thread once a QtPictureLoader has been made
 // (which sets the readers' allocation limit).
 LoadedPicture decode_picture(const std::string& path, Transparency transparency);
+
+// A picture whose file has been checked as far as its header, and whose pixels are decoded when
+// they are first asked for. Its size is the one the header claims.
+class DeferredPicture final : public Picture {
+  public:
+    DeferredPicture(QSize size, std::string path, Transparency transparency);
+
+    // The decoded picture, or the reason its pixels could not be read after all. GUI thread only.
+    const LoadedPicture& decoded() const;
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+    Transparency transparency_;
+    mutable std::optional<LoadedPicture> decoded_;
+};
+
+// The loader for a window that may never be shown: it fails a file for every reason a decode
+// finds before the pixels (extension, empty file, unreadable header, size), so such errors come
+// at the same moment and in the same order, and leaves the pixels to the first use.
+class DeferredPictureLoader final : public QtPictureLoader {
+  public:
+    LoadedPicture load(const std::string& path, Transparency transparency) override;
+};
 
 // The marker's pixels, exposed so that tests can check them.
 QImage make_missing_image_marker();

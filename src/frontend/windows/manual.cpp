@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/error_report_qt.h"
 #include "app/key_codes_qt.h"
@@ -28,15 +29,12 @@ QLabel* button_picture(QWidget* parent, ManualGlyph glyph, bool pressed) {
     return label;
 }
 
-QPixmap pixmap_of(const PicturePtr& picture) {
-    const QImage* image = qimage_of(picture);
-    return image ? QPixmap::fromImage(*image) : QPixmap();
-}
 
 }  // namespace
 
 TManualForm::TManualForm(const std::string& base_dir, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      base_dir_(base_dir),
       held_keys_([this](std::uint16_t key) { FormKeyDown(key); },
                  [this](std::uint16_t key) { FormKeyUp(key); }, this) {
     // No caption bar is shown; the title names the window in task lists.
@@ -66,7 +64,8 @@ void TManualForm::build_components() {
 
 void TManualForm::FormCreate(const std::string& base_dir) {
     ManualSurface surface;
-    QtPictureLoader loader;
+    // The pages are checked now and decoded when each is first shown.
+    DeferredPictureLoader loader;
     const LayoutResult result = Gfx_Init_Manual(base_dir, surface, loader);
     if (!result.ok()) show_error(QString::fromStdString(result.message));
     resize(std::max(surface.client_width_px, 1), std::max(surface.client_height_px, 1));
@@ -74,9 +73,29 @@ void TManualForm::FormCreate(const std::string& base_dir) {
     im_page_top->setGeometry(to_qrect(surface.im_page_top));
     sh_page_top->setGeometry(to_qrect(surface.sh_page_top));
     for (int n = manual_first_page; n <= manual_last_page; ++n) {
-        manual_pages[static_cast<std::size_t>(n)] = pixmap_of(surface.page(n).picture);
+        page_pictures_[static_cast<std::size_t>(n)] = surface.page(n).picture;
     }
+    missing_page_ = loader.missing_image_marker();
     place_buttons();
+}
+
+const QPixmap& TManualForm::page_pixmap(int page) {
+    QPixmap& pixmap = manual_pages[static_cast<std::size_t>(page)];
+    PicturePtr& picture = page_pictures_[static_cast<std::size_t>(page)];
+    if (!picture) return pixmap;
+    if (const auto* deferred = dynamic_cast<const DeferredPicture*>(picture.get())) {
+        const LoadedPicture& decoded = deferred->decoded();
+        if (!decoded.ok()) {
+            // Not from inside the showing or the key press that asked for the page.
+            const QString text = QString::fromStdString(
+                manual_page_error(base_dir_, deferred->path(), decoded.error));
+            QTimer::singleShot(0, this, [text] { show_error(text); });
+        }
+        picture = decoded.ok() ? decoded.picture : missing_page_;
+    }
+    if (const QImage* image = qimage_of(picture)) pixmap = QPixmap::fromImage(*image);
+    picture.reset();  // the pixmap holds the page from now on
+    return pixmap;
 }
 
 void TManualForm::place_buttons() {
@@ -91,7 +110,7 @@ void TManualForm::place_buttons() {
 }
 
 void TManualForm::Vid_Show_Page() {
-    im_page_top->setPixmap(manual_pages[static_cast<std::size_t>(manual_page)]);
+    im_page_top->setPixmap(page_pixmap(manual_page));
     if (manual_page == manual_first_page) {
         btn_left_down->hide();
         btn_left_up->hide();

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "app/held_keys_qt.h"
+#include "lcd/picture.h"
 
 class QLabel;
 
@@ -43,8 +44,14 @@ class TManualForm final : public QWidget {
 
     // The page on view; kept while the window is closed, so it reopens where it was left.
     int manual_page = manual_first_page;
-    // `im_page_01` .. `im_page_08`, the stores of the page pictures; [0] is unused.
+    // `im_page_01` .. `im_page_08`, the stores of the page pictures; [0] is unused. Each is made
+    // when its page is first shown (see page_pixmap).
     std::array<QPixmap, manual_last_page + 1> manual_pages;
+
+    // The page's picture, decoded from its file when first asked for, so that the pages of a
+    // viewer nobody opens cost nothing. Pixels found damaged only then are reported, and the page
+    // shows the missing-image marker.
+    const QPixmap& page_pixmap(int page);
 
     QLabel* im_page_top = nullptr;
     QWidget* sh_page_top = nullptr;
@@ -73,6 +80,10 @@ class TManualForm final : public QWidget {
     void press(PageButton button);
     void release(PageButton button);
 
+    std::string base_dir_;
+    // What the layout gave each page, until its pixmap is made.
+    std::array<PicturePtr, manual_last_page + 1> page_pictures_;
+    PicturePtr missing_page_;
     HeldKeys held_keys_;
     std::optional<PageButton> captured_;
     std::optional<QPoint> drag_origin;

@@ -204,3 +204,62 @@ TEST(MissingImageMarkerTest, IsATenPixelRedSquareInABlackOutline) {
 
 }  // namespace
 }  // namespace zuzazizo
+
+namespace zuzazizo {
+namespace {
+
+// The deferred loader fails a file for everything found before the pixels, with the words of the
+// full decode, and decodes the rest only when asked.
+class DeferredLoaderTest : public QtPictureLoaderTest {
+  protected:
+    LoadedPicture deferred(const std::string& file) {
+        return deferred_loader.load(file, Transparency::bottom_left_key);
+    }
+    DeferredPictureLoader deferred_loader;
+};
+
+TEST_F(DeferredLoaderTest, FailsWhatTheDecodeFailsBeforeThePixelsWithTheSameWords) {
+    const std::string empty = write("empty.bmp", {});
+    const std::string metafile = write("page.wmf", "x");
+    const std::string header_only = write("header.png", png_header_claiming(100000, 10));
+    const std::string garbage = write("garbage.bmp", QByteArray(300, '\x11'));
+    for (const std::string& file : {empty, metafile, header_only, garbage}) {
+        SCOPED_TRACE(file);
+        const LoadedPicture checked = deferred(file);
+        EXPECT_FALSE(checked.ok());
+        EXPECT_EQ(checked.error, error_of(file));
+    }
+}
+
+TEST_F(DeferredLoaderTest, AGoodFileIsDecodedOnFirstUseToTheSamePixels) {
+    const std::string file = save("page.bmp", keyed_sample(), "BMP");
+    const LoadedPicture checked = deferred(file);
+    ASSERT_TRUE(checked.ok()) << checked.error;
+    const auto* page = dynamic_cast<const DeferredPicture*>(checked.picture.get());
+    ASSERT_NE(page, nullptr) << "nothing decoded yet";
+    EXPECT_EQ(page->width_px(), 4);
+    EXPECT_EQ(page->height_px(), 4);
+    const LoadedPicture& pixels = page->decoded();
+    ASSERT_TRUE(pixels.ok()) << pixels.error;
+    EXPECT_EQ(*qimage_of(pixels.picture), decoded(file, Transparency::bottom_left_key));
+    EXPECT_EQ(&page->decoded(), &pixels) << "decoded once";
+}
+
+TEST_F(DeferredLoaderTest, PixelsMissingBehindAGoodHeaderFailOnlyAtFirstUse) {
+    QByteArray bmp;
+    {
+        const std::string whole = save("whole.bmp", keyed_sample(), "BMP");
+        QFile file(QString::fromStdString(whole));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        bmp = file.readAll();
+    }
+    const std::string cut = write("cut.bmp", bmp.left(54));  // the headers and no pixel row
+    const LoadedPicture checked = deferred(cut);
+    ASSERT_TRUE(checked.ok()) << checked.error;
+    const auto& page = dynamic_cast<const DeferredPicture&>(*checked.picture);
+    EXPECT_FALSE(page.decoded().ok());
+    EXPECT_EQ(page.decoded().error, error_of(cut));
+}
+
+}  // namespace
+}  // namespace zuzazizo

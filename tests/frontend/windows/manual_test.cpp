@@ -183,12 +183,58 @@ TEST(ManualLayout, TheConfiguredSizeAndTheMarkerForAMissingPage) {
     QImage page(320, 200, QImage::Format_RGB32);
     page.fill(Qt::green);
     ASSERT_TRUE(page.save(dir.filePath("pages/1.bmp")));
-    const TManualForm form(dir.path().toStdString());
+    TManualForm form(dir.path().toStdString());
     EXPECT_EQ(form.size(), QSize(320, 200));
-    EXPECT_EQ(form.manual_pages[1].size(), QSize(320, 200));
-    EXPECT_EQ(form.manual_pages[2].size(), QSize(10, 10)) << "the missing-image marker";
-    EXPECT_EQ(form.manual_pages[2].toImage().pixelColor(5, 5), QColor(Qt::red));
+    EXPECT_EQ(form.page_pixmap(1).size(), QSize(320, 200));
+    EXPECT_EQ(form.page_pixmap(2).size(), QSize(10, 10)) << "the missing-image marker";
+    EXPECT_EQ(form.page_pixmap(2).toImage().pixelColor(5, 5), QColor(Qt::red));
     EXPECT_EQ(form.btn_right_up->geometry(), QRect(300, 182, 16, 14));
+}
+
+// Pages are checked when the viewer is made and decoded when first shown: a header that cannot be
+// read is reported at once and stops the layout; pixels missing behind a good header are found,
+// and reported, only when their page is shown.
+TEST(ManualLayout, PagesAreCheckedAtOnceAndDecodedWhenFirstShown) {
+    ensure_qapp();
+    std::vector<std::string> errors;
+    set_error_hook([&](const QString& text) { errors.push_back(text.toStdString()); });
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("Graphics/Manual");
+    QImage page(390, 300, QImage::Format_RGB32);
+    page.fill(Qt::green);
+    const QString pages = dir.filePath("Graphics/Manual/");
+    ASSERT_TRUE(page.save(pages + "1.bmp"));
+    QFile whole(pages + "1.bmp");
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    QFile cut(pages + "2.bmp");
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(whole.readAll().left(54));  // the headers and no pixel row
+    cut.close();
+
+    TManualForm form(dir.path().toStdString());
+    EXPECT_TRUE(errors.empty()) << errors.front();
+    EXPECT_EQ(form.page_pixmap(1).toImage().pixelColor(200, 150), QColor(Qt::green));
+    EXPECT_EQ(form.page_pixmap(2).size(), QSize(10, 10)) << "the missing-image marker";
+    EXPECT_TRUE(errors.empty()) << "reported from the event loop, not from the showing";
+    QTest::qWait(0);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("2.bmp"), std::string::npos) << errors[0];
+    EXPECT_NE(errors[0].find("[Manual]"), std::string::npos) << errors[0];
+    EXPECT_NE(errors[0].find("damaged"), std::string::npos) << errors[0];
+    form.page_pixmap(2);
+    QTest::qWait(0);
+    EXPECT_EQ(errors.size(), 1u) << "reported once";
+
+    QFile garbage(pages + "3.bmp");
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(300, '\x11'));
+    garbage.close();
+    errors.clear();
+    TManualForm broken(dir.path().toStdString());
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("3.bmp"), std::string::npos) << errors[0];
+    EXPECT_TRUE(broken.page_pixmap(4).isNull()) << "the layout stopped at page 3";
+    set_error_hook({});
 }
 
 TEST(ManualButtons, RaisedWhenReleasedSunkenWithTheGlyphMovedWhenPressed) {
