@@ -28,8 +28,8 @@ class FirstPaint final : public QObject {
             }
             // The frame is flushed to the screen once this paint returns to the loop.
             QMetaObject::invokeMethod(
-                QCoreApplication::instance(),
-                [then = std::move(then_)] { then(); }, Qt::QueuedConnection);
+                QCoreApplication::instance(), [then = std::move(then_)] { then(); },
+                Qt::QueuedConnection);
             deleteLater();
         }
         return QObject::eventFilter(watched, event);

@@ -29,7 +29,6 @@ QLabel* button_picture(QWidget* parent, ManualGlyph glyph, bool pressed) {
     return label;
 }
 
-
 }  // namespace
 
 TManualForm::TManualForm(const std::string& base_dir, QWidget* parent)

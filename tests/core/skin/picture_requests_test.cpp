@@ -48,9 +48,7 @@ class PictureRequests : public ::testing::Test {
 TEST_F(PictureRequests, ListTheFilesThatExistInTheLayoutsOrderAndDecodeNothing) {
     const std::vector<PictureRequest> windowed = pictures_to_load(dir.string(), false, files);
     const std::vector<PictureRequest> expected_windowed = {
-        skin(1, "first.bmp"),
-        skin(2, "second.png"),
-        skin(5, "fifth.png")};
+        skin(1, "first.bmp"), skin(2, "second.png"), skin(5, "fifth.png")};
     EXPECT_EQ(windowed, expected_windowed)
         << "no backdrop in a window, no absent file, no manual page";
     EXPECT_EQ(files.load_count(), 0);
