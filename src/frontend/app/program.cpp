@@ -18,6 +18,7 @@
 #include "windows/keys.h"
 #include "windows/manual.h"
 #include "windows/splash.h"
+#include "windows/splash_prefetch.h"
 
 namespace zuzazizo {
 
@@ -45,12 +46,16 @@ constexpr int pooled_thread_expiry_ms = 250;
 // The pictures of both layouts start decoding on the other cores before the first window is made;
 // the layouts take them as they go. A fault here can only cost time: the layouts load whatever
 // the prefetch does not hold.
-std::vector<PictureRequest> prefetched_pictures() {
-    QtSettingsBackend backend;
-    const SettingsStore settings(backend);
+std::vector<PictureRequest> prefetched_pictures(const SettingsStore& settings) {
     const bool fullscreen =
         settings.read_bool(settings::fullscreen_mode, settings::fullscreen_mode_default);
     return pictures_to_load(executable_dir(), fullscreen, QtPictureLoader());
+}
+
+bool splash_first(const SettingsStore& settings) {
+    return splash_shows_at_start(
+        settings.read_integer(settings::sound_mode, settings::sound_mode_default),
+        settings.read_bool(settings::splash_screen, settings::splash_screen_default));
 }
 
 }  // namespace
@@ -65,8 +70,13 @@ int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop
     QApplication app(argc, argv);
     QThreadPool::globalInstance()->setExpiryTimeout(pooled_thread_expiry_ms);
     use_metric_compatible_arial();
-    std::optional<PicturePrefetch> prefetch(std::in_place, prefetched_pictures(),
+    QtSettingsBackend backend;
+    const SettingsStore settings(backend);
+    std::optional<PicturePrefetch> prefetch(std::in_place, prefetched_pictures(settings),
                                             prefetch_worker_count());
+    // Kept through the first frames: its thread goes on to set up the fonts the splash paints.
+    std::optional<SplashPrefetch> splash_prefetch;
+    if (splash_first(settings)) splash_prefetch.emplace();
 
     TForm1 form1;
     TAboutForm about_form;

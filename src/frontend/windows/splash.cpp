@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "app/key_codes_qt.h"
+#include "windows/splash_prefetch.h"
 #include "windows/splash_texts.h"
 
 namespace zuzazizo {
@@ -49,7 +50,7 @@ void TSplashForm::FormCreate() {
     chb_splashscreen->setChecked(
         settings_.read_bool(settings::splash_screen, settings::splash_screen_default));
 
-    if (cb_sound->currentIndex() >= 0 && !chb_splashscreen->isChecked()) {
+    if (!splash_shows_at_start(sound_mode, chb_splashscreen->isChecked())) {
         move(-width(), -height());
         host_.clear_first_activation();
         btn_playClick();

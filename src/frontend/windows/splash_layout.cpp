@@ -10,11 +10,11 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <future>
 
 #include "dialog_pictures.h"
 #include "windows/dialog_style.h"
 #include "windows/splash.h"
+#include "windows/splash_prefetch.h"
 #include "windows/splash_texts.h"
 
 namespace zuzazizo {
@@ -69,11 +69,7 @@ QPixmap drawn_placeholder(Placeholder kind, QSize size) {
     return pixmap;
 }
 
-// Decoding is the costly part and is safe on any thread; the pixmap is made on the GUI thread.
-QImage decoded(const char* resource) {
-    return QImage(QString::fromLatin1(resource));
-}
-
+// The pixmaps are made on the GUI thread, from pictures decoded on any (splash_prefetch.h).
 QPixmap dialog_picture(const QImage& image, Placeholder kind, QSize size) {
     return image.isNull() ? drawn_placeholder(kind, size) : QPixmap::fromImage(image);
 }
@@ -167,17 +163,17 @@ void TSplashForm::load_pictures() {
     if (pictures_loaded_) return;
     pictures_loaded_ = true;
     // The first showing waits for these; the other cores decode the small ones meanwhile.
-    auto box = std::async(std::launch::async, decoded, dialog_pictures::splash_box);
-    auto play = std::async(std::launch::async, decoded, dialog_pictures::play);
-    const QImage background = decoded(dialog_pictures::splash_background);
-    const QImage play_disabled = decoded(dialog_pictures::play_disabled);
-    const QImage donate = decoded(dialog_pictures::donate);
-    im_background->setPixmap(dialog_picture(background, Placeholder::background, client_size_px));
-    im_box_picture->setPixmap(box_picture(box.get()));
-    btn_play->setPixmap(dialog_picture(play.get(), Placeholder::play, button_size_px));
+    // Decoded ahead of time when the start-up knew it would show this form.
+    std::optional<SplashImages> ready;
+    if (SplashPrefetch* prefetch = SplashPrefetch::active()) ready = prefetch->take();
+    const SplashImages images = ready ? std::move(*ready) : decode_splash_images();
+    im_background->setPixmap(
+        dialog_picture(images.background, Placeholder::background, client_size_px));
+    im_box_picture->setPixmap(box_picture(images.box));
+    btn_play->setPixmap(dialog_picture(images.play, Placeholder::play, button_size_px));
     btn_play_disabled->setPixmap(
-        dialog_picture(play_disabled, Placeholder::play_disabled, button_size_px));
-    btn_paypal->setPixmap(dialog_picture(donate, Placeholder::donation, button_size_px));
+        dialog_picture(images.play_disabled, Placeholder::play_disabled, button_size_px));
+    btn_paypal->setPixmap(dialog_picture(images.donate, Placeholder::donation, button_size_px));
 }
 
 void TSplashForm::build_components() {

@@ -1,0 +1,51 @@
+// The splash screen's pictures and fonts, made ready on another core while the windows are built.
+//
+// A start that shows the splash screen first waits for its pictures when the form is first shown
+// and for the font database when its texts are first painted. Started before the main window is
+// made, the decoding and the font set-up overlap with the main window's layout and with the
+// moments the GUI thread waits on the display server.
+#pragma once
+
+#include <QImage>
+#include <future>
+#include <optional>
+#include <thread>
+
+namespace zuzazizo {
+
+struct SplashImages {
+    QImage background;
+    QImage box;
+    QImage play;
+    QImage play_disabled;
+    QImage donate;
+};
+
+// Decodes them on the calling thread and the other cores; a picture that fails stays null.
+SplashImages decode_splash_images();
+
+// Whether the start-up shows the splash screen, by the same rule as the form's creation: unless
+// a sound output was chosen before and the splash screen is switched off.
+bool splash_shows_at_start(int sound_mode, bool splash_screen);
+
+class SplashPrefetch {
+  public:
+    // Becomes the active prefetch until destroyed. Create and destroy it on the GUI thread, after
+    // the application object and before the splash screen.
+    SplashPrefetch();
+    ~SplashPrefetch();
+    SplashPrefetch(const SplashPrefetch&) = delete;
+    SplashPrefetch& operator=(const SplashPrefetch&) = delete;
+
+    static SplashPrefetch* active();
+
+    // The pictures, waiting for them if need be; only once, then empty.
+    std::optional<SplashImages> take();
+
+  private:
+    std::promise<SplashImages> promised_;
+    std::future<SplashImages> images_;
+    std::thread worker_;
+};
+
+}  // namespace zuzazizo

@@ -1,0 +1,50 @@
+// The splash screen's pictures made ready ahead: who gets them, and when the start-up expects the
+// splash screen at all.
+#include "windows/splash_prefetch.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+
+#include "support/idle_splash_host.h"
+#include "support/qt_app.h"
+#include "windows/splash.h"
+
+namespace zuzazizo {
+namespace {
+
+TEST(SplashPrefetch, TheFirstShowingTakesThePicturesAheadAndTheyMatchADecodeInPlace) {
+    ensure_qapp();
+    const SplashImages in_place = decode_splash_images();
+    ASSERT_FALSE(in_place.background.isNull());
+    SplashPrefetch prefetch;
+    EXPECT_EQ(SplashPrefetch::active(), &prefetch);
+    {
+        testing::IdleSplashHost host;
+        MemorySettingsBackend backend;
+        SettingsStore settings(backend);
+        TSplashForm splash(host, settings);  // shown by its creation: no output chosen yet
+        ASSERT_TRUE(splash.isVisible());
+        EXPECT_FALSE(prefetch.take()) << "the form has taken them";
+        EXPECT_EQ(splash.im_background->pixmap().toImage(),
+                  QPixmap::fromImage(in_place.background).toImage());
+        EXPECT_EQ(splash.btn_play->pixmap().toImage(), QPixmap::fromImage(in_place.play).toImage());
+    }
+}
+
+TEST(SplashPrefetch, OnlyAStoredOutputWithTheSplashSwitchedOffSkipsTheSplashScreen) {
+    struct Case {
+        int sound_mode;
+        bool splash_screen;
+        bool shows;
+    };
+    const Case cases[] = {{-1, false, true}, {-1, true, true}, {0, false, false}, {2, false, false},
+                          {2, true, true},   {3, false, true}, {99, false, true}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(splash_shows_at_start(c.sound_mode, c.splash_screen), c.shows)
+            << c.sound_mode << " " << c.splash_screen;
+    }
+}
+
+}  // namespace
+}  // namespace zuzazizo
