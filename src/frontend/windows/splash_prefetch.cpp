@@ -1,6 +1,7 @@
 #include "windows/splash_prefetch.h"
 
 #include <QFontMetrics>
+#include <array>
 #include <atomic>
 #include <iterator>
 
@@ -14,9 +15,18 @@ namespace {
 
 std::atomic<SplashPrefetch*> active_prefetch{nullptr};
 
-QImage decoded(const char* resource) {
-    return QImage(QString::fromLatin1(resource));
-}
+struct SplashPicture {
+    QImage SplashImages::*image;
+    const char* resource;
+};
+
+const std::array<SplashPicture, 5> splash_pictures = {{
+    {&SplashImages::background, dialog_pictures::splash_background},
+    {&SplashImages::box, dialog_pictures::splash_box},
+    {&SplashImages::play, dialog_pictures::play},
+    {&SplashImages::play_disabled, dialog_pictures::play_disabled},
+    {&SplashImages::donate, dialog_pictures::donate},
+}};
 
 // Fills the font database, which every text of the program shares, and finds the texts' face.
 void set_up_fonts() {
@@ -26,14 +36,10 @@ void set_up_fonts() {
 }  // namespace
 
 SplashImages decode_splash_images() {
-    auto box = std::async(std::launch::async, decoded, dialog_pictures::splash_box);
-    auto play = std::async(std::launch::async, decoded, dialog_pictures::play);
     SplashImages images;
-    images.background = decoded(dialog_pictures::splash_background);
-    images.play_disabled = decoded(dialog_pictures::play_disabled);
-    images.donate = decoded(dialog_pictures::donate);
-    images.box = box.get();
-    images.play = play.get();
+    for (const SplashPicture& picture : splash_pictures) {
+        images.*picture.image = QImage(QString::fromLatin1(picture.resource));
+    }
     return images;
 }
 
@@ -46,13 +52,7 @@ bool splash_shows_at_start(int sound_mode, bool splash_screen) {
 SplashPrefetch::SplashPrefetch() : images_(promised_.get_future()) {
     active_prefetch = this;
     worker_ = std::thread([this] {
-        SplashImages images;
-        images.background = decoded(dialog_pictures::splash_background);
-        images.box = decoded(dialog_pictures::splash_box);
-        images.play = decoded(dialog_pictures::play);
-        images.play_disabled = decoded(dialog_pictures::play_disabled);
-        images.donate = decoded(dialog_pictures::donate);
-        promised_.set_value(std::move(images));
+        promised_.set_value(decode_splash_images());
         set_up_fonts();
     });
 }

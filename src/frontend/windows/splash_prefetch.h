@@ -21,7 +21,7 @@ struct SplashImages {
     QImage donate;
 };
 
-// Decodes them on the calling thread and the other cores; a picture that fails stays null.
+// Decodes them on the calling thread; a picture that fails to load stays null.
 SplashImages decode_splash_images();
 
 // Whether the start-up shows the splash screen, by the same rule as the form's creation: unless
