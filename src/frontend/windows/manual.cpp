@@ -39,7 +39,7 @@ TManualForm::TManualForm(const std::string& base_dir, QWidget* parent)
     // No caption bar is shown; the title names the window in task lists.
     setWindowTitle(QStringLiteral("Manual"));
     build_components();
-    FormCreate(base_dir);
+    FormCreate();
 }
 
 void TManualForm::build_components() {
@@ -61,11 +61,11 @@ void TManualForm::build_components() {
     btn_left_up->hide();
 }
 
-void TManualForm::FormCreate(const std::string& base_dir) {
+void TManualForm::FormCreate() {
     ManualSurface surface;
     // The pages are checked now and decoded when each is first shown.
     DeferredPictureLoader loader;
-    const LayoutResult result = Gfx_Init_Manual(base_dir, surface, loader);
+    const LayoutResult result = Gfx_Init_Manual(base_dir_, surface, loader);
     if (!result.ok()) show_error(QString::fromStdString(result.message));
     resize(std::max(surface.client_width_px, 1), std::max(surface.client_height_px, 1));
     const auto to_qrect = [](const Rect& r) { return QRect(r.left, r.top, r.width, r.height); };

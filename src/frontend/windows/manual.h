@@ -74,7 +74,7 @@ class TManualForm final : public QWidget {
     enum class PageButton { close, left, right };
 
     void build_components();
-    void FormCreate(const std::string& base_dir);
+    void FormCreate();
     void place_buttons();
     std::optional<PageButton> button_at(QPoint pos) const;
     void press(PageButton button);
