@@ -19,8 +19,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/program.h"
-#include "app/unit1.h"
+#include "frontend/app/program.h"
+#include "frontend/app/unit1.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QRegion>
 
-#include "app/error_report_qt.h"
-#include "app/unit1.h"
+#include "frontend/app/error_report_qt.h"
+#include "frontend/app/unit1.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include <thread>
 #include <vector>
 
-#include "sound/mixer_sound_sdl.h"
+#include "frontend/sound/mixer_sound_sdl.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The program as shipped, reporting its first painted frame (see first_frame.h): the main
 // window's, or with --splash the splash screen's, for a start-up that shows the splash first.
-#include "app/program.h"
-#include "app/unit1.h"
 #include "first_frame.h"
+#include "frontend/app/program.h"
+#include "frontend/app/unit1.h"
 
 #include <QApplication>
 #include <chrono>

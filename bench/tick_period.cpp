@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/error_report_qt.h"
-#include "app/program.h"
-#include "app/unit1.h"
+#include "frontend/app/error_report_qt.h"
+#include "frontend/app/program.h"
+#include "frontend/app/unit1.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/program.h"
+#include "frontend/app/program.h"
 
 int main(int argc, char* argv[]) {
     return zuzazizo::run_program(argc, argv);

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "lcd/image_model.h"
-#include "skin/gfxinit.h"
-#include "skin/ini_file.h"
+#include "core/lcd/image_model.h"
+#include "core/skin/gfxinit.h"
+#include "core/skin/ini_file.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QRectF>
 #include <array>
 
-#include "lcd/image_id.h"
+#include "core/lcd/image_id.h"
 
 namespace skingen {
 

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTextStream>
 
-#include "skin/skin_images.h"
+#include "core/skin/skin_images.h"
 
 namespace skingen {
 

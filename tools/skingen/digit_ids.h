@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "lcd/image_id.h"
+#include "core/lcd/image_id.h"
 
 namespace skingen {
 

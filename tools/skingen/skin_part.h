@@ -7,7 +7,7 @@
 #include <QString>
 #include <map>
 
-#include "lcd/image_id.h"
+#include "core/lcd/image_id.h"
 
 namespace skingen {
 

@@ -1,5 +1,5 @@
 // The handheld as a clock: the running time and date displays, TIME and LIGHT.
-#include "engine/engine.h"
+#include "core/engine/engine.h"
 
 namespace zuzazizo {
 

@@ -1,4 +1,4 @@
-#include "engine/engine.h"
+#include "core/engine/engine.h"
 
 #include <chrono>
 #include <random>

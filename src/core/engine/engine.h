@@ -8,12 +8,12 @@
 #include <cstdint>
 #include <functional>
 
-#include "engine/game_state.h"
-#include "engine/timer.h"
-#include "engine/wall_clock.h"
-#include "lcd/lcd.h"
-#include "settings/settings_store.h"
-#include "sound/sound_output.h"
+#include "core/engine/game_state.h"
+#include "core/engine/timer.h"
+#include "core/engine/wall_clock.h"
+#include "core/lcd/lcd.h"
+#include "core/settings/settings_store.h"
+#include "core/sound/sound_output.h"
 
 namespace zuzazizo {
 

@@ -1,5 +1,5 @@
 // Mode changes and the start of a game: GAME A, GAME B and the start delay.
-#include "engine/engine.h"
+#include "core/engine/engine.h"
 
 namespace zuzazizo {
 

@@ -1,6 +1,6 @@
 // What follows a strike or a miss: the strike, bonus, after-miss and game-over sequences.
 // Each is a step machine on its own timer that sets the wait until its next step.
-#include "engine/engine.h"
+#include "core/engine/engine.h"
 
 namespace zuzazizo {
 

@@ -1,5 +1,5 @@
 // The play tick and the batter's LEFT and RIGHT.
-#include "engine/engine.h"
+#include "core/engine/engine.h"
 
 namespace zuzazizo {
 

@@ -1,4 +1,4 @@
-#include "engine/timer.h"
+#include "core/engine/timer.h"
 
 namespace zuzazizo {
 

@@ -10,7 +10,7 @@
 
 #include <functional>
 
-#include "engine/timer_host.h"
+#include "core/engine/timer_host.h"
 
 namespace zuzazizo {
 

@@ -1,4 +1,4 @@
-#include "engine/virtual_clock.h"
+#include "core/engine/virtual_clock.h"
 
 #include <algorithm>
 

@@ -11,7 +11,7 @@
 #include <queue>
 #include <vector>
 
-#include "engine/timer_host.h"
+#include "core/engine/timer_host.h"
 
 namespace zuzazizo {
 

@@ -1,4 +1,4 @@
-#include "engine/wall_clock.h"
+#include "core/engine/wall_clock.h"
 
 #include <ctime>
 

@@ -1,4 +1,4 @@
-#include "input/dispatch.h"
+#include "core/input/dispatch.h"
 
 #include <array>
 

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "engine/engine.h"
-#include "input/key_bindings.h"
-#include "lcd/image_id.h"
+#include "core/engine/engine.h"
+#include "core/input/key_bindings.h"
+#include "core/lcd/image_id.h"
 
 namespace zuzazizo {
 

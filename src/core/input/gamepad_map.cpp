@@ -1,4 +1,4 @@
-#include "input/gamepad_map.h"
+#include "core/input/gamepad_map.h"
 
 #include <utility>
 

@@ -14,7 +14,7 @@
 #include <functional>
 #include <map>
 
-#include "engine/engine.h"
+#include "core/engine/engine.h"
 
 namespace zuzazizo {
 

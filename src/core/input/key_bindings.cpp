@@ -1,4 +1,4 @@
-#include "input/key_bindings.h"
+#include "core/input/key_bindings.h"
 
 namespace zuzazizo {
 

@@ -8,9 +8,9 @@
 #include <array>
 #include <cstdint>
 
-#include "input/key_table.h"
-#include "lcd/image_model.h"
-#include "settings/settings_store.h"
+#include "core/input/key_table.h"
+#include "core/lcd/image_model.h"
+#include "core/settings/settings_store.h"
 
 namespace zuzazizo {
 

@@ -1,4 +1,4 @@
-#include "input/key_conflicts.h"
+#include "core/input/key_conflicts.h"
 
 namespace zuzazizo {
 

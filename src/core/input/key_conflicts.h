@@ -9,7 +9,7 @@
 #include <array>
 #include <string>
 
-#include "input/key_bindings.h"
+#include "core/input/key_bindings.h"
 
 namespace zuzazizo {
 

@@ -1,6 +1,6 @@
-#include "input/key_table.h"
+#include "core/input/key_table.h"
 
-#include "input/virtual_keys.h"
+#include "core/input/virtual_keys.h"
 
 namespace zuzazizo {
 

@@ -1,10 +1,10 @@
-#include "lcd/image_model.h"
+#include "core/lcd/image_model.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 
-#include "lcd/game_menu_sizes.h"
+#include "core/lcd/game_menu_sizes.h"
 
 namespace zuzazizo {
 

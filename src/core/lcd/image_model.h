@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "lcd/image_id.h"
-#include "lcd/picture.h"
+#include "core/lcd/image_id.h"
+#include "core/lcd/picture.h"
 
 namespace zuzazizo {
 

@@ -1,4 +1,4 @@
-#include "lcd/lcd.h"
+#include "core/lcd/lcd.h"
 
 #include <string>
 

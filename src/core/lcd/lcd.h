@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "lcd/image_model.h"
+#include "core/lcd/image_model.h"
 
 namespace zuzazizo {
 

@@ -1,5 +1,5 @@
 // The five-place number panel and the miss marks.
-#include "lcd/lcd.h"
+#include "core/lcd/lcd.h"
 
 namespace zuzazizo {
 

@@ -1,6 +1,6 @@
-#include "settings/settings_store.h"
+#include "core/settings/settings_store.h"
 
-#include "skin/int_text.h"
+#include "core/skin/int_text.h"
 
 namespace zuzazizo {
 

@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "settings/settings_backend.h"
+#include "core/settings/settings_backend.h"
 
 namespace zuzazizo::settings {
 

@@ -1,11 +1,11 @@
-#include "skin/gfxinit.h"
+#include "core/skin/gfxinit.h"
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "skin/layout_support.h"
-#include "skin/skin_paths.h"
+#include "core/skin/layout_support.h"
+#include "core/skin/skin_paths.h"
 
 namespace zuzazizo {
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "lcd/image_model.h"
-#include "skin/ini_file.h"
-#include "skin/picture_loader.h"
-#include "skin/window_surface.h"
+#include "core/lcd/image_model.h"
+#include "core/skin/ini_file.h"
+#include "core/skin/picture_loader.h"
+#include "core/skin/window_surface.h"
 
 namespace zuzazizo {
 

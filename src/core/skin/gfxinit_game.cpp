@@ -2,11 +2,11 @@
 #include <cmath>
 #include <string>
 
-#include "skin/gfxinit.h"
-#include "skin/int_text.h"
-#include "skin/layout_support.h"
-#include "skin/skin_images.h"
-#include "skin/skin_paths.h"
+#include "core/skin/gfxinit.h"
+#include "core/skin/int_text.h"
+#include "core/skin/layout_support.h"
+#include "core/skin/skin_images.h"
+#include "core/skin/skin_paths.h"
 
 namespace zuzazizo {
 

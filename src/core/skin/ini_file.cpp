@@ -1,6 +1,6 @@
-#include "skin/ini_file.h"
+#include "core/skin/ini_file.h"
 
-#include "skin/int_text.h"
+#include "core/skin/int_text.h"
 
 namespace zuzazizo {
 

@@ -1,4 +1,4 @@
-#include "skin/int_text.h"
+#include "core/skin/int_text.h"
 
 #include <cstdint>
 

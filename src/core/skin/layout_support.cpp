@@ -1,6 +1,6 @@
-#include "skin/layout_support.h"
+#include "core/skin/layout_support.h"
 
-#include "lcd/game_menu_sizes.h"
+#include "core/lcd/game_menu_sizes.h"
 
 namespace zuzazizo {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "skin/config_keys.h"
-#include "skin/ini_file.h"
-#include "skin/picture_loader.h"
+#include "core/skin/config_keys.h"
+#include "core/skin/ini_file.h"
+#include "core/skin/picture_loader.h"
 
 namespace zuzazizo {
 

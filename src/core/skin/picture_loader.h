@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "lcd/image_model.h"
-#include "lcd/picture.h"
+#include "core/lcd/image_model.h"
+#include "core/lcd/picture.h"
 
 namespace zuzazizo {
 

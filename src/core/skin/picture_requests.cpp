@@ -1,6 +1,6 @@
-#include "skin/picture_requests.h"
+#include "core/skin/picture_requests.h"
 
-#include "skin/gfxinit.h"
+#include "core/skin/gfxinit.h"
 
 namespace zuzazizo {
 

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "lcd/image_model.h"
-#include "skin/picture_loader.h"
+#include "core/lcd/image_model.h"
+#include "core/skin/picture_loader.h"
 
 namespace zuzazizo {
 

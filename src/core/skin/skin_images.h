@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "lcd/image_id.h"
+#include "core/lcd/image_id.h"
 
 namespace zuzazizo {
 

@@ -1,4 +1,4 @@
-#include "skin/skin_paths.h"
+#include "core/skin/skin_paths.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "skin/view_scale.h"
+#include "core/skin/view_scale.h"
 
 #include <algorithm>
 #include <cmath>

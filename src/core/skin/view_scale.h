@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-#include "lcd/image_model.h"
-#include "skin/window_surface.h"
+#include "core/lcd/image_model.h"
+#include "core/skin/window_surface.h"
 
 namespace zuzazizo {
 

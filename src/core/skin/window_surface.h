@@ -9,8 +9,8 @@
 #include <array>
 #include <cstdint>
 
-#include "lcd/image_model.h"
-#include "lcd/picture.h"
+#include "core/lcd/image_model.h"
+#include "core/lcd/picture.h"
 
 namespace zuzazizo {
 

@@ -1,4 +1,4 @@
-#include "app/error_report_qt.h"
+#include "frontend/app/error_report_qt.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "app/first_paint.h"
+#include "frontend/app/first_paint.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,11 +1,11 @@
-#include "app/game_menu.h"
+#include "frontend/app/game_menu.h"
 
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "lcd/game_menu_sizes.h"
+#include "core/lcd/game_menu_sizes.h"
 
 namespace zuzazizo {
 

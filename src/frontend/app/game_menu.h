@@ -14,7 +14,7 @@
 #include <functional>
 #include <vector>
 
-#include "lcd/image_model.h"
+#include "core/lcd/image_model.h"
 
 namespace zuzazizo {
 

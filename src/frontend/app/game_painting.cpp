@@ -1,7 +1,7 @@
-#include "app/game_painting.h"
+#include "frontend/app/game_painting.h"
 
-#include "skin/picture_loader_qt.h"
-#include "skin/picture_scales_qt.h"
+#include "frontend/skin/picture_loader_qt.h"
+#include "frontend/skin/picture_scales_qt.h"
 
 namespace zuzazizo {
 

@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QRect>
 
-#include "lcd/image_model.h"
-#include "skin/view_scale.h"
+#include "core/lcd/image_model.h"
+#include "core/skin/view_scale.h"
 
 namespace zuzazizo {
 

@@ -1,8 +1,8 @@
-#include "app/held_keys_qt.h"
+#include "frontend/app/held_keys_qt.h"
 
 #include <QKeyEvent>
 
-#include "app/key_codes_qt.h"
+#include "frontend/app/key_codes_qt.h"
 
 namespace zuzazizo {
 

@@ -8,7 +8,7 @@
 #include <QKeyEvent>
 #include <cstdint>
 
-#include "input/virtual_keys.h"
+#include "core/input/virtual_keys.h"
 
 namespace zuzazizo {
 

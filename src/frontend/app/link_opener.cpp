@@ -1,4 +1,4 @@
-#include "app/link_opener.h"
+#include "frontend/app/link_opener.h"
 
 #include <QDesktopServices>
 

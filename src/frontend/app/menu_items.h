@@ -7,8 +7,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/key_codes_qt.h"
-#include "lcd/game_menu_sizes.h"
+#include "core/lcd/game_menu_sizes.h"
+#include "frontend/app/key_codes_qt.h"
 
 namespace zuzazizo {
 

@@ -1,4 +1,4 @@
-#include "app/paths_qt.h"
+#include "frontend/app/paths_qt.h"
 
 #include <QCoreApplication>
 

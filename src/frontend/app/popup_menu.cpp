@@ -1,4 +1,4 @@
-#include "app/popup_menu.h"
+#include "frontend/app/popup_menu.h"
 
 #include <QKeyEvent>
 

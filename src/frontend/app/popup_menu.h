@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/menu_items.h"
+#include "frontend/app/menu_items.h"
 
 namespace zuzazizo {
 

@@ -1,24 +1,24 @@
-#include "app/program.h"
+#include "frontend/app/program.h"
 
 #include <QApplication>
 #include <QThreadPool>
 #include <cfenv>
 #include <optional>
 
-#include "app/first_paint.h"
-#include "app/paths_qt.h"
-#include "app/program_shell.h"
-#include "app/settings_backend_qt.h"
-#include "app/unit1.h"
-#include "input/sdl_gamepads.h"
-#include "skin/picture_loader_qt.h"
-#include "skin/picture_prefetch.h"
-#include "windows/about.h"
-#include "windows/dialog_style.h"
-#include "windows/keys.h"
-#include "windows/manual.h"
-#include "windows/splash.h"
-#include "windows/splash_prefetch.h"
+#include "frontend/app/first_paint.h"
+#include "frontend/app/paths_qt.h"
+#include "frontend/app/program_shell.h"
+#include "frontend/app/settings_backend_qt.h"
+#include "frontend/app/unit1.h"
+#include "frontend/input/sdl_gamepads.h"
+#include "frontend/skin/picture_loader_qt.h"
+#include "frontend/skin/picture_prefetch.h"
+#include "frontend/windows/about.h"
+#include "frontend/windows/dialog_style.h"
+#include "frontend/windows/keys.h"
+#include "frontend/windows/manual.h"
+#include "frontend/windows/splash.h"
+#include "frontend/windows/splash_prefetch.h"
 
 namespace zuzazizo {
 

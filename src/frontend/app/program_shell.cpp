@@ -1,11 +1,11 @@
-#include "app/program_shell.h"
+#include "frontend/app/program_shell.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "windows/about.h"
-#include "windows/keys.h"
-#include "windows/manual.h"
+#include "frontend/windows/about.h"
+#include "frontend/windows/keys.h"
+#include "frontend/windows/manual.h"
 
 namespace zuzazizo {
 

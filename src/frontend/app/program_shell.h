@@ -2,7 +2,7 @@
 // main window's commands open.
 #pragma once
 
-#include "app/shell_host.h"
+#include "frontend/app/shell_host.h"
 
 namespace zuzazizo {
 

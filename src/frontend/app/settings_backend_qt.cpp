@@ -1,4 +1,4 @@
-#include "app/settings_backend_qt.h"
+#include "frontend/app/settings_backend_qt.h"
 
 namespace zuzazizo {
 

@@ -9,7 +9,7 @@
 #include <QSettings>
 #include <memory>
 
-#include "settings/settings_backend.h"
+#include "core/settings/settings_backend.h"
 
 namespace zuzazizo {
 

@@ -1,8 +1,8 @@
-#include "app/sound_startup.h"
+#include "frontend/app/sound_startup.h"
 
 #include <QString>
 
-#include "app/error_report_qt.h"
+#include "frontend/app/error_report_qt.h"
 
 namespace zuzazizo {
 

@@ -8,9 +8,9 @@
 
 #include <optional>
 
-#include "settings/settings_store.h"
-#include "sound/mixer_sound_sdl.h"
-#include "windows/splash_host.h"
+#include "core/settings/settings_store.h"
+#include "frontend/sound/mixer_sound_sdl.h"
+#include "frontend/windows/splash_host.h"
 
 namespace zuzazizo {
 

@@ -1,4 +1,4 @@
-#include "app/timer_host_qt.h"
+#include "frontend/app/timer_host_qt.h"
 
 #include <algorithm>
 #include <thread>

@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/timer_host.h"
+#include "core/engine/timer_host.h"
 
 namespace zuzazizo {
 

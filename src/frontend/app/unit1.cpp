@@ -1,4 +1,4 @@
-#include "app/unit1.h"
+#include "frontend/app/unit1.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,13 +7,13 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/error_report_qt.h"
-#include "app/paths_qt.h"
-#include "app/program_title.h"
-#include "app/sound_startup.h"
-#include "skin/gfxinit.h"
-#include "skin/picture_loader_qt.h"
-#include "windows/splash.h"
+#include "core/skin/gfxinit.h"
+#include "frontend/app/error_report_qt.h"
+#include "frontend/app/paths_qt.h"
+#include "frontend/app/program_title.h"
+#include "frontend/app/sound_startup.h"
+#include "frontend/skin/picture_loader_qt.h"
+#include "frontend/windows/splash.h"
 
 namespace zuzazizo {
 

@@ -11,22 +11,22 @@
 #include <optional>
 #include <vector>
 
-#include "app/game_menu.h"
-#include "app/link_opener.h"
-#include "app/menu_items.h"
-#include "app/settings_backend_qt.h"
-#include "app/shell_host.h"
-#include "app/timer_host_qt.h"
-#include "engine/engine.h"
-#include "input/dispatch.h"
-#include "input/key_bindings.h"
-#include "lcd/image_model.h"
-#include "lcd/lcd.h"
-#include "settings/settings_store.h"
-#include "skin/view_scale.h"
-#include "skin/window_surface.h"
-#include "sound/mixer_sound_sdl.h"
-#include "windows/splash_host.h"
+#include "core/engine/engine.h"
+#include "core/input/dispatch.h"
+#include "core/input/key_bindings.h"
+#include "core/lcd/image_model.h"
+#include "core/lcd/lcd.h"
+#include "core/settings/settings_store.h"
+#include "core/skin/view_scale.h"
+#include "core/skin/window_surface.h"
+#include "frontend/app/game_menu.h"
+#include "frontend/app/link_opener.h"
+#include "frontend/app/menu_items.h"
+#include "frontend/app/settings_backend_qt.h"
+#include "frontend/app/shell_host.h"
+#include "frontend/app/timer_host_qt.h"
+#include "frontend/sound/mixer_sound_sdl.h"
+#include "frontend/windows/splash_host.h"
 
 namespace zuzazizo {
 

@@ -1,7 +1,7 @@
 // Dragging the borderless window by its case in windowed mode.
 #include <QMouseEvent>
 
-#include "app/unit1.h"
+#include "frontend/app/unit1.h"
 
 namespace zuzazizo {
 

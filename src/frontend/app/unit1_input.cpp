@@ -5,8 +5,8 @@
 #include <QToolTip>
 #include <utility>
 
-#include "app/key_codes_qt.h"
-#include "app/unit1.h"
+#include "frontend/app/key_codes_qt.h"
+#include "frontend/app/unit1.h"
 
 namespace zuzazizo {
 

@@ -6,10 +6,10 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/popup_menu.h"
-#include "app/unit1.h"
-#include "skin/picture_loader_qt.h"
-#include "windows/splash.h"
+#include "frontend/app/popup_menu.h"
+#include "frontend/app/unit1.h"
+#include "frontend/skin/picture_loader_qt.h"
+#include "frontend/windows/splash.h"
 
 namespace zuzazizo {
 

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QRegion>
 
-#include "app/game_painting.h"
-#include "app/unit1.h"
+#include "frontend/app/game_painting.h"
+#include "frontend/app/unit1.h"
 
 namespace zuzazizo {
 

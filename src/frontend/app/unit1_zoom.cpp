@@ -4,8 +4,8 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "app/key_codes_qt.h"
-#include "app/unit1.h"
+#include "frontend/app/key_codes_qt.h"
+#include "frontend/app/unit1.h"
 
 namespace zuzazizo {
 

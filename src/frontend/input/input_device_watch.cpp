@@ -1,4 +1,4 @@
-#include "input/input_device_watch.h"
+#include "frontend/input/input_device_watch.h"
 
 #include <array>
 #include <cstring>

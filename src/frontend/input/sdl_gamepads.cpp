@@ -1,10 +1,10 @@
-#include "input/sdl_gamepads.h"
+#include "frontend/input/sdl_gamepads.h"
 
 #include <QApplication>
 #include <QWidget>
 #include <optional>
 
-#include "sdl/sdl_library.h"
+#include "frontend/sdl/sdl_library.h"
 
 namespace zuzazizo {
 

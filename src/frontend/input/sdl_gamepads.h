@@ -21,8 +21,8 @@
 #include <map>
 #include <optional>
 
-#include "input/gamepad_map.h"
-#include "input/input_device_watch.h"
+#include "core/input/gamepad_map.h"
+#include "frontend/input/input_device_watch.h"
 
 class QWidget;
 struct _SDL_GameController;

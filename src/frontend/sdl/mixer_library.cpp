@@ -1,8 +1,8 @@
-#include "sdl/mixer_library.h"
+#include "frontend/sdl/mixer_library.h"
 
 #include <optional>
 
-#include "sdl/library_functions.h"
+#include "frontend/sdl/library_functions.h"
 
 namespace zuzazizo {
 

@@ -1,8 +1,8 @@
-#include "sdl/sdl_library.h"
+#include "frontend/sdl/sdl_library.h"
 
 #include <optional>
 
-#include "sdl/library_functions.h"
+#include "frontend/sdl/library_functions.h"
 
 namespace zuzazizo {
 

@@ -1,6 +1,6 @@
-#include "skin/picture_loader_qt.h"
+#include "frontend/skin/picture_loader_qt.h"
 
-#include "skin/picture_prefetch.h"
+#include "frontend/skin/picture_prefetch.h"
 
 #include <QFileInfo>
 #include <QImageReader>

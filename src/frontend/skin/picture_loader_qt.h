@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "skin/picture_loader.h"
+#include "core/skin/picture_loader.h"
 
 namespace zuzazizo {
 

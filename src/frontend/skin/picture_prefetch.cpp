@@ -1,9 +1,9 @@
-#include "skin/picture_prefetch.h"
+#include "frontend/skin/picture_prefetch.h"
 
 #include <algorithm>
 #include <atomic>
 
-#include "skin/picture_loader_qt.h"
+#include "frontend/skin/picture_loader_qt.h"
 
 namespace zuzazizo {
 

@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "skin/picture_requests.h"
+#include "core/skin/picture_requests.h"
 
 namespace zuzazizo {
 

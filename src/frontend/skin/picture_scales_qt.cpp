@@ -1,4 +1,4 @@
-#include "skin/picture_scales_qt.h"
+#include "frontend/skin/picture_scales_qt.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 
 #include <QImage>
 
-#include "skin/picture_loader_qt.h"
+#include "frontend/skin/picture_loader_qt.h"
 
 namespace zuzazizo {
 

@@ -1,4 +1,4 @@
-#include "sound/mixer_drivers_sdl.h"
+#include "frontend/sound/mixer_drivers_sdl.h"
 
 #include <algorithm>
 #include <array>

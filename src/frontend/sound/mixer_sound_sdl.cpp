@@ -1,4 +1,4 @@
-#include "sound/mixer_sound_sdl.h"
+#include "frontend/sound/mixer_sound_sdl.h"
 
 #include <cstdlib>
 #include <utility>
@@ -6,8 +6,8 @@
 
 #include <QMetaObject>
 
-#include "sdl/mixer_library.h"
-#include "sdl/sdl_library.h"
+#include "frontend/sdl/mixer_library.h"
+#include "frontend/sdl/sdl_library.h"
 
 namespace zuzazizo {
 namespace {

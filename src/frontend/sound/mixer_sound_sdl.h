@@ -24,8 +24,8 @@
 
 #include <QTimer>
 
-#include "sound/mixer_drivers_sdl.h"
-#include "sound/sound_output.h"
+#include "core/sound/sound_output.h"
+#include "frontend/sound/mixer_drivers_sdl.h"
 
 struct Mix_Chunk;
 

@@ -1,12 +1,12 @@
-#include "windows/about.h"
+#include "frontend/windows/about.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "app/key_codes_qt.h"
-#include "windows/about_texts.h"
-#include "windows/dialog_style.h"
+#include "frontend/app/key_codes_qt.h"
+#include "frontend/windows/about_texts.h"
+#include "frontend/windows/dialog_style.h"
 
 namespace zuzazizo {
 namespace {

@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <cstdint>
 
-#include "app/link_opener.h"
+#include "frontend/app/link_opener.h"
 
 class QLabel;
 

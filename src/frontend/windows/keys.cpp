@@ -1,4 +1,4 @@
-#include "windows/keys.h"
+#include "frontend/windows/keys.h"
 
 #include <QComboBox>
 #include <QHideEvent>
@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/key_codes_qt.h"
-#include "input/key_conflicts.h"
-#include "windows/dialog_style.h"
+#include "core/input/key_conflicts.h"
+#include "frontend/app/key_codes_qt.h"
+#include "frontend/windows/dialog_style.h"
 
 namespace zuzazizo {
 namespace {

@@ -12,8 +12,8 @@
 #include <array>
 #include <cstdint>
 
-#include "input/key_bindings.h"
-#include "lcd/image_model.h"
+#include "core/input/key_bindings.h"
+#include "core/lcd/image_model.h"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "windows/manual.h"
+#include "frontend/windows/manual.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -7,11 +7,11 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/error_report_qt.h"
-#include "app/key_codes_qt.h"
-#include "skin/gfxinit.h"
-#include "skin/picture_loader_qt.h"
-#include "windows/manual_buttons.h"
+#include "core/skin/gfxinit.h"
+#include "frontend/app/error_report_qt.h"
+#include "frontend/app/key_codes_qt.h"
+#include "frontend/skin/picture_loader_qt.h"
+#include "frontend/windows/manual_buttons.h"
 
 namespace zuzazizo {
 namespace {

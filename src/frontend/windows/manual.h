@@ -14,8 +14,8 @@
 #include <optional>
 #include <string>
 
-#include "app/held_keys_qt.h"
-#include "lcd/picture.h"
+#include "core/lcd/picture.h"
+#include "frontend/app/held_keys_qt.h"
 
 class QLabel;
 

@@ -1,4 +1,4 @@
-#include "windows/manual_buttons.h"
+#include "frontend/windows/manual_buttons.h"
 
 namespace zuzazizo {
 namespace {

@@ -1,4 +1,4 @@
-#include "windows/splash.h"
+#include "frontend/windows/splash.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,9 +8,9 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-#include "app/key_codes_qt.h"
-#include "windows/splash_prefetch.h"
-#include "windows/splash_texts.h"
+#include "frontend/app/key_codes_qt.h"
+#include "frontend/windows/splash_prefetch.h"
+#include "frontend/windows/splash_texts.h"
 
 namespace zuzazizo {
 namespace {

@@ -9,9 +9,9 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "app/link_opener.h"
-#include "settings/settings_store.h"
-#include "windows/splash_host.h"
+#include "core/settings/settings_store.h"
+#include "frontend/app/link_opener.h"
+#include "frontend/windows/splash_host.h"
 
 class QCheckBox;
 class QComboBox;

@@ -12,10 +12,10 @@
 #include <QPixmap>
 
 #include "dialog_pictures.h"
-#include "windows/dialog_style.h"
-#include "windows/splash.h"
-#include "windows/splash_prefetch.h"
-#include "windows/splash_texts.h"
+#include "frontend/windows/dialog_style.h"
+#include "frontend/windows/splash.h"
+#include "frontend/windows/splash_prefetch.h"
+#include "frontend/windows/splash_texts.h"
 
 namespace zuzazizo {
 namespace {

@@ -1,4 +1,4 @@
-#include "windows/splash_prefetch.h"
+#include "frontend/windows/splash_prefetch.h"
 
 #include <QFontMetrics>
 #include <array>
@@ -6,8 +6,8 @@
 #include <iterator>
 
 #include "dialog_pictures.h"
-#include "windows/dialog_style.h"
-#include "windows/splash_texts.h"
+#include "frontend/windows/dialog_style.h"
+#include "frontend/windows/splash_texts.h"
 
 namespace zuzazizo {
 

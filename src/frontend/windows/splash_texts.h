@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "app/program_title.h"
-#include "windows/splash_host.h"
+#include "frontend/app/program_title.h"
+#include "frontend/windows/splash_host.h"
 
 namespace zuzazizo::splash {
 

@@ -1,10 +1,10 @@
-#include "engine/timer.h"
+#include "core/engine/timer.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "engine/virtual_clock.h"
+#include "core/engine/virtual_clock.h"
 #include "support/handheld.h"
 
 namespace zuzazizo {

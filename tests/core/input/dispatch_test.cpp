@@ -1,12 +1,12 @@
 // Keys and clicks reaching the buttons: slot order, unbound keys, the shared latch and the mouse
 // capture, on a whole handheld.
-#include "input/dispatch.h"
+#include "core/input/dispatch.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "input/virtual_keys.h"
+#include "core/input/virtual_keys.h"
 #include "support/handheld.h"
 
 namespace zuzazizo {

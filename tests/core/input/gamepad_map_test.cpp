@@ -1,7 +1,7 @@
 // Game controllers reaching the buttons: the face buttons and the D-pad, the stick's dead zone
 // and hysteresis, several controls and controllers on one button, refused presses and a
 // controller that goes away, on a whole handheld.
-#include "input/gamepad_map.h"
+#include "core/input/gamepad_map.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The key table, the six bindings kept as Key1..Key6 and the hints that name them.
-#include "input/key_bindings.h"
+#include "core/input/key_bindings.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "input/virtual_keys.h"
-#include "settings/settings_backend.h"
+#include "core/input/virtual_keys.h"
+#include "core/settings/settings_backend.h"
 
 namespace zuzazizo {
 namespace {

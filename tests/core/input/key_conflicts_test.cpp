@@ -1,5 +1,5 @@
 // The key dialog's conflict rule: which slots share a key, and whether accepting is allowed.
-#include "input/key_conflicts.h"
+#include "core/input/key_conflicts.h"
 
 #include <gtest/gtest.h>
 

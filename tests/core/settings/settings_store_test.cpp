@@ -1,8 +1,8 @@
-#include "settings/settings_store.h"
+#include "core/settings/settings_store.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/int_text.h"
+#include "core/skin/int_text.h"
 
 namespace zuzazizo {
 namespace {

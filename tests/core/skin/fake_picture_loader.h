@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "skin/picture_loader.h"
+#include "core/skin/picture_loader.h"
 
 namespace zuzazizo::testing {
 

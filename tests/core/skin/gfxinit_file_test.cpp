@@ -5,8 +5,8 @@
 #include <fstream>
 #include <string>
 
+#include "core/skin/gfxinit.h"
 #include "skin/fake_picture_loader.h"
-#include "skin/gfxinit.h"
 #include "support/temp_dir.h"
 
 namespace zuzazizo {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "core/skin/gfxinit.h"
+#include "core/skin/skin_images.h"
 #include "skin/fake_picture_loader.h"
-#include "skin/gfxinit.h"
-#include "skin/skin_images.h"
 
 namespace zuzazizo {
 namespace {

@@ -1,10 +1,10 @@
-#include "skin/ini_file.h"
+#include "core/skin/ini_file.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "skin/skin_paths.h"
+#include "core/skin/skin_paths.h"
 
 namespace zuzazizo {
 namespace {

@@ -1,13 +1,13 @@
 // The list of pictures to decode ahead of the layouts: the layouts' own files, in their order.
-#include "skin/picture_requests.h"
+#include "core/skin/picture_requests.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "core/skin/skin_images.h"
 #include "skin/fake_picture_loader.h"
-#include "skin/skin_images.h"
 #include "support/temp_dir.h"
 
 namespace zuzazizo {

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <random>
 
-#include "engine/engine.h"
+#include "core/engine/engine.h"
 
 namespace zuzazizo::testing {
 

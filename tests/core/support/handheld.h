@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/engine.h"
-#include "engine/virtual_clock.h"
-#include "lcd/image_model.h"
-#include "lcd/lcd.h"
-#include "settings/settings_store.h"
+#include "core/engine/engine.h"
+#include "core/engine/virtual_clock.h"
+#include "core/lcd/image_model.h"
+#include "core/lcd/lcd.h"
+#include "core/settings/settings_store.h"
 
 namespace zuzazizo::testing {
 

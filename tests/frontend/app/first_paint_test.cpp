@@ -1,6 +1,6 @@
 // The start-up work held back until the first frame: run once, after the first of several
 // windows paints, and not at all while none of them is shown.
-#include "app/first_paint.h"
+#include "frontend/app/first_paint.h"
 
 #include <gtest/gtest.h>
 

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "app/error_report_qt.h"
-#include "app/popup_menu.h"
-#include "app/unit1.h"
+#include "frontend/app/error_report_qt.h"
+#include "frontend/app/popup_menu.h"
+#include "frontend/app/unit1.h"
 #include "support/qt_app.h"
 
 namespace zuzazizo {

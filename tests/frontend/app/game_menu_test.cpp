@@ -2,8 +2,8 @@
 #include <QEnterEvent>
 #include <QLabel>
 
-#include "app/game_menu.h"
 #include "form_fixture.h"
+#include "frontend/app/game_menu.h"
 
 namespace zuzazizo {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/key_codes_qt.h"
+#include "frontend/app/key_codes_qt.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QToolTip>
 
-#include "app/error_report_qt.h"
-#include "app/unit1.h"
+#include "frontend/app/error_report_qt.h"
+#include "frontend/app/unit1.h"
 #include "support/qt_app.h"
 
 namespace zuzazizo {

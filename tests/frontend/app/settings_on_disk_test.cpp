@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/settings_backend_qt.h"
-#include "settings/settings_store.h"
+#include "core/settings/settings_store.h"
+#include "frontend/app/settings_backend_qt.h"
 
 namespace zuzazizo {
 namespace {

@@ -1,11 +1,11 @@
 // The sound start-up as the play action runs it, with its failure path.
-#include "app/sound_startup.h"
+#include "frontend/app/sound_startup.h"
 
 #include <gtest/gtest.h>
 
 #include <QStringList>
 
-#include "app/error_report_qt.h"
+#include "frontend/app/error_report_qt.h"
 #include "sound/disk_audio.h"
 #include "support/qt_app.h"
 

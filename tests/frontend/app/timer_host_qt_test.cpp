@@ -1,11 +1,11 @@
-#include "app/timer_host_qt.h"
+#include "frontend/app/timer_host_qt.h"
 
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
 #include <QTest>
 
-#include "engine/timer.h"
+#include "core/engine/timer.h"
 #include "support/qt_app.h"
 
 namespace zuzazizo {

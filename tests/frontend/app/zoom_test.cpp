@@ -6,9 +6,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "app/error_report_qt.h"
-#include "app/unit1.h"
-#include "input/key_table.h"
+#include "core/input/key_table.h"
+#include "frontend/app/error_report_qt.h"
+#include "frontend/app/unit1.h"
 #include "support/qt_app.h"
 
 namespace zuzazizo {

@@ -1,6 +1,6 @@
 // The watch on the device folders: quiet while nothing changes, and woken by an input folder
 // that appears later, by device nodes coming and going and by a change of their permissions.
-#include "input/input_device_watch.h"
+#include "frontend/input/input_device_watch.h"
 
 #include <gtest/gtest.h>
 

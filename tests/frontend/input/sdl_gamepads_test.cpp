@@ -1,14 +1,14 @@
 // A controller driven through SDL's virtual joystick on the real main window: found without a
 // poll while none is plugged in, GAME A pressed and released, the batter moved, and the
 // controller pulled out in the middle of a game.
-#include "input/sdl_gamepads.h"
+#include "frontend/input/sdl_gamepads.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <QTest>
 
-#include "app/unit1.h"
+#include "frontend/app/unit1.h"
 #include "support/qt_app.h"
 
 namespace zuzazizo {

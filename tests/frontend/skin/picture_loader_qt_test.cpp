@@ -1,5 +1,5 @@
 // Decoding of real files, good and damaged, written by the tests into a temporary directory.
-#include "skin/picture_loader_qt.h"
+#include "frontend/skin/picture_loader_qt.h"
 
 #include <gtest/gtest.h>
 

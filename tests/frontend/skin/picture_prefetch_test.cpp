@@ -1,5 +1,5 @@
 // Pictures decoded ahead of time must be exactly what the loader would have decoded itself.
-#include "skin/picture_prefetch.h"
+#include "frontend/skin/picture_prefetch.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "skin/picture_loader_qt.h"
+#include "frontend/skin/picture_loader_qt.h"
 
 namespace zuzazizo {
 namespace {

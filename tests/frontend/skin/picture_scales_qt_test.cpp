@@ -1,6 +1,6 @@
 // The larger drawings of a picture: read from the skin's @Nx files when a scale needs them, and
 // made by smooth enlargement when the skin has none.
-#include "skin/picture_scales_qt.h"
+#include "frontend/skin/picture_scales_qt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The order in which the sound start-up tries SDL's audio drivers.
-#include "sound/mixer_drivers_sdl.h"
+#include "frontend/sound/mixer_drivers_sdl.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The mixer binding on SDL's disk driver, which writes the mixed output to a file we can read.
-#include "sound/mixer_sound_sdl.h"
+#include "frontend/sound/mixer_sound_sdl.h"
 
 #include <gtest/gtest.h>
 

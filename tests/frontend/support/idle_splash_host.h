@@ -1,7 +1,7 @@
 // A splash host that does nothing, for tests of the splash screen's looks.
 #pragma once
 
-#include "windows/splash_host.h"
+#include "frontend/windows/splash_host.h"
 
 namespace zuzazizo::testing {
 

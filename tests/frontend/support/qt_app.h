@@ -7,7 +7,7 @@
 
 #include <QApplication>
 
-#include "windows/dialog_style.h"
+#include "frontend/windows/dialog_style.h"
 
 namespace zuzazizo {
 

@@ -1,5 +1,5 @@
 // The about box: its rows and links, Escape, and the links that open and then close it.
-#include "windows/about.h"
+#include "frontend/windows/about.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The key settings dialog against the real main window: conflicts, accept, Escape, the keys it
 // binds, and the main window enabled again however the dialog closes.
-#include "windows/keys.h"
+#include "frontend/windows/keys.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/error_report_qt.h"
-#include "app/unit1.h"
+#include "frontend/app/error_report_qt.h"
+#include "frontend/app/unit1.h"
 #include "support/qt_app.h"
 
 namespace zuzazizo {

@@ -1,6 +1,6 @@
 // The manual viewer: its layout from Config.ini, page turning by buttons and keys, held keys,
 // closing and reopening, and the window dragged by its page.
-#include "windows/manual.h"
+#include "frontend/windows/manual.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/error_report_qt.h"
+#include "frontend/app/error_report_qt.h"
+#include "frontend/windows/manual_buttons.h"
 #include "support/qt_app.h"
-#include "windows/manual_buttons.h"
 
 namespace zuzazizo {
 namespace {

@@ -5,9 +5,9 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "frontend/windows/splash.h"
 #include "support/idle_splash_host.h"
 #include "support/qt_app.h"
-#include "windows/splash.h"
 
 namespace zuzazizo {
 namespace {

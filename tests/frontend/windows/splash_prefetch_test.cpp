@@ -1,14 +1,14 @@
 // The splash screen's pictures made ready ahead: who gets them, and when the start-up expects the
 // splash screen at all.
-#include "windows/splash_prefetch.h"
+#include "frontend/windows/splash_prefetch.h"
 
 #include <gtest/gtest.h>
 
 #include <QLabel>
 
+#include "frontend/windows/splash.h"
 #include "support/idle_splash_host.h"
 #include "support/qt_app.h"
-#include "windows/splash.h"
 
 namespace zuzazizo {
 namespace {

@@ -1,5 +1,5 @@
 // The splash screen's creation, play action, keys and links, against a recording host.
-#include "windows/splash.h"
+#include "frontend/windows/splash.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "input/virtual_keys.h"
+#include "core/input/virtual_keys.h"
 #include "support/qt_app.h"
 
 namespace zuzazizo {

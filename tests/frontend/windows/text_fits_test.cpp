@@ -8,12 +8,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "frontend/windows/about.h"
+#include "frontend/windows/dialog_style.h"
+#include "frontend/windows/keys.h"
+#include "frontend/windows/splash.h"
 #include "support/idle_splash_host.h"
 #include "support/qt_app.h"
-#include "windows/about.h"
-#include "windows/dialog_style.h"
-#include "windows/keys.h"
-#include "windows/splash.h"
 
 namespace zuzazizo {
 namespace {
