@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QRegion>
 
-#include "frontend/app/error_report_qt.h"
 #include "frontend/app/unit1.h"
+#include "frontend/common/error_report_qt.h"
 
 namespace {
 

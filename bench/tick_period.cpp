@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "frontend/app/error_report_qt.h"
 #include "frontend/app/program.h"
 #include "frontend/app/unit1.h"
+#include "frontend/common/error_report_qt.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "core/lcd/game_menu_sizes.h"
-#include "frontend/app/key_codes_qt.h"
+#include "frontend/common/key_codes_qt.h"
 
 namespace zuzazizo {
 

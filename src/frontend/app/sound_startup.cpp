@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "frontend/app/error_report_qt.h"
+#include "frontend/common/error_report_qt.h"
 
 namespace zuzazizo {
 

@@ -8,10 +8,10 @@
 #include <QTimer>
 
 #include "core/skin/gfxinit.h"
-#include "frontend/app/error_report_qt.h"
 #include "frontend/app/paths_qt.h"
-#include "frontend/app/program_title.h"
 #include "frontend/app/sound_startup.h"
+#include "frontend/common/error_report_qt.h"
+#include "frontend/common/program_title.h"
 #include "frontend/skin/picture_loader_qt.h"
 #include "frontend/windows/splash.h"
 

@@ -20,11 +20,11 @@
 #include "core/skin/view_scale.h"
 #include "core/skin/window_surface.h"
 #include "frontend/app/game_menu.h"
-#include "frontend/app/link_opener.h"
 #include "frontend/app/menu_items.h"
 #include "frontend/app/settings_backend_qt.h"
 #include "frontend/app/shell_host.h"
 #include "frontend/app/timer_host_qt.h"
+#include "frontend/common/link_opener.h"
 #include "frontend/sound/mixer_sound_sdl.h"
 #include "frontend/windows/splash_host.h"
 

@@ -5,8 +5,8 @@
 #include <QToolTip>
 #include <utility>
 
-#include "frontend/app/key_codes_qt.h"
 #include "frontend/app/unit1.h"
+#include "frontend/common/key_codes_qt.h"
 
 namespace zuzazizo {
 

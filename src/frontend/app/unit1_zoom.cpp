@@ -4,8 +4,8 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "frontend/app/key_codes_qt.h"
 #include "frontend/app/unit1.h"
+#include "frontend/common/key_codes_qt.h"
 
 namespace zuzazizo {
 

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "frontend/app/key_codes_qt.h"
+#include "frontend/common/key_codes_qt.h"
 #include "frontend/windows/about_texts.h"
 #include "frontend/windows/dialog_style.h"
 

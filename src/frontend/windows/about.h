@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <cstdint>
 
-#include "frontend/app/link_opener.h"
+#include "frontend/common/link_opener.h"
 
 class QLabel;
 

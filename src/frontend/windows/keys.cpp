@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "core/input/key_conflicts.h"
-#include "frontend/app/key_codes_qt.h"
+#include "frontend/common/key_codes_qt.h"
 #include "frontend/windows/dialog_style.h"
 
 namespace zuzazizo {

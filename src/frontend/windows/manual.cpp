@@ -8,8 +8,8 @@
 #include <QTimer>
 
 #include "core/skin/gfxinit.h"
-#include "frontend/app/error_report_qt.h"
-#include "frontend/app/key_codes_qt.h"
+#include "frontend/common/error_report_qt.h"
+#include "frontend/common/key_codes_qt.h"
 #include "frontend/skin/picture_loader_qt.h"
 #include "frontend/windows/manual_buttons.h"
 

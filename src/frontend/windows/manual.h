@@ -15,7 +15,7 @@
 #include <string>
 
 #include "core/lcd/picture.h"
-#include "frontend/app/held_keys_qt.h"
+#include "frontend/common/held_keys_qt.h"
 
 class QLabel;
 

@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-#include "frontend/app/key_codes_qt.h"
+#include "frontend/common/key_codes_qt.h"
 #include "frontend/windows/splash_prefetch.h"
 #include "frontend/windows/splash_texts.h"
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "core/settings/settings_store.h"
-#include "frontend/app/link_opener.h"
+#include "frontend/common/link_opener.h"
 #include "frontend/windows/splash_host.h"
 
 class QCheckBox;

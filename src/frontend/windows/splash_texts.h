@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "frontend/app/program_title.h"
+#include "frontend/common/program_title.h"
 #include "frontend/windows/splash_host.h"
 
 namespace zuzazizo::splash {

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "frontend/app/error_report_qt.h"
 #include "frontend/app/popup_menu.h"
 #include "frontend/app/unit1.h"
+#include "frontend/common/error_report_qt.h"
 #include "support/qt_app.h"
 
 namespace zuzazizo {

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QToolTip>
 
-#include "frontend/app/error_report_qt.h"
 #include "frontend/app/unit1.h"
+#include "frontend/common/error_report_qt.h"
 #include "support/qt_app.h"
 
 namespace zuzazizo {

@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-#include "frontend/app/error_report_qt.h"
+#include "frontend/common/error_report_qt.h"
 #include "sound/disk_audio.h"
 #include "support/qt_app.h"
 

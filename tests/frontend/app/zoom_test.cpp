@@ -7,8 +7,8 @@
 #include <QMouseEvent>
 
 #include "core/input/key_table.h"
-#include "frontend/app/error_report_qt.h"
 #include "frontend/app/unit1.h"
+#include "frontend/common/error_report_qt.h"
 #include "support/qt_app.h"
 
 namespace zuzazizo {

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "frontend/app/error_report_qt.h"
 #include "frontend/app/unit1.h"
+#include "frontend/common/error_report_qt.h"
 #include "support/qt_app.h"
 
 namespace zuzazizo {

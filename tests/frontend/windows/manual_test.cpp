@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "frontend/app/error_report_qt.h"
+#include "frontend/common/error_report_qt.h"
 #include "frontend/windows/manual_buttons.h"
 #include "support/qt_app.h"
 

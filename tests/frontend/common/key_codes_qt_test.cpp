@@ -1,4 +1,4 @@
-#include "frontend/app/key_codes_qt.h"
+#include "frontend/common/key_codes_qt.h"
 
 #include <gtest/gtest.h>
 

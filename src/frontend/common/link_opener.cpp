@@ -1,4 +1,4 @@
-#include "frontend/app/link_opener.h"
+#include "frontend/common/link_opener.h"
 
 #include <QDesktopServices>
 

@@ -1,4 +1,4 @@
-#include "frontend/app/error_report_qt.h"
+#include "frontend/common/error_report_qt.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
-#include "frontend/app/held_keys_qt.h"
+#include "frontend/common/held_keys_qt.h"
 
 #include <QKeyEvent>
 
-#include "frontend/app/key_codes_qt.h"
+#include "frontend/common/key_codes_qt.h"
 
 namespace zuzazizo {
 

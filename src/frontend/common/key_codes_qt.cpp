@@ -1,4 +1,4 @@
-#include "frontend/app/key_codes_qt.h"
+#include "frontend/common/key_codes_qt.h"
 
 #include <xkbcommon/xkbcommon-x11.h>
 #include <xkbcommon/xkbcommon.h>
