@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # CPU time and wake-ups per second of the real program while its clock runs for 60 s, with a real
-# sound output chosen (the first entry of the driver list). Wake-ups are the context switches of
+# sound output chosen (the first entry of the driver list) on a running sound server. Wake-ups are the context switches of
 # all the process's threads, counted by perf when it can. PROGRAM gamepad_probe runs it with a virtual game controller plugged
 # in.
 #   bench/idle_wakeups.sh [BIN_DIR] [SECONDS] [PROGRAM]
 source "$(dirname "$0")/xvfb.sh" "${1:-build/bin}"
+# The sound output is a real sound server's client, as on a desktop: a private PulseAudio with a
+# null sink, found the usual way and chosen by SDL itself.
+unset SDL_AUDIODRIVER PULSE_SERVER
+source "$(dirname "$0")/../tests/e2e/pulse_server.sh"
+pulse_start
 seconds=${2:-60}
 program=${3:-zuzazizo}
 bench_settings FullscreenMode=0 SplashScreen=0 SoundMode=0

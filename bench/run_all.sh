@@ -12,4 +12,4 @@ bash bench/idle_wakeups.sh "$bin" 60
 bash bench/idle_wakeups.sh "$bin" 60 gamepad_probe
 bash bench/gamepad_latency.sh "$bin" 50
 bash bench/tick_period.sh "$bin" 1000
-"$bin/sound_latency" 50
+bash bench/sound_latency.sh "$bin" 30
