@@ -6,6 +6,8 @@
 # every desktop puts it, $XDG_RUNTIME_DIR/pulse/native, with no PULSE_SERVER. Works as root too,
 # as CI runs: the daemon only warns there, and real-time scheduling is left off so that a root
 # daemon does not take a shared machine's cores from everything else.
+#   pulse_available   whether the daemon is installed (scripts/deps.sh leaves it out on a
+#                     PipeWire desktop)
 #   pulse_start       starts the daemon and waits until it answers
 #   pulse_sink        the null sink's name; its monitor source is "$(pulse_sink).monitor"
 #   pulse_stop        stops it (also done at exit)
@@ -14,6 +16,8 @@ PULSE_SINK_NAME=zuzazizo_null
 PULSE_PID=""
 
 pulse_sink() { echo "$PULSE_SINK_NAME"; }
+
+pulse_available() { command -v pulseaudio >/dev/null && command -v pactl >/dev/null; }
 
 pulse_stop() {
   [ -n "$PULSE_PID" ] || return 0
@@ -24,7 +28,7 @@ pulse_stop() {
 
 pulse_start() {
   : "${XDG_RUNTIME_DIR:?pulse_start needs a private XDG_RUNTIME_DIR}"
-  command -v pulseaudio >/dev/null || { echo "pulseaudio is not installed (scripts/deps.sh)" >&2; return 1; }
+  pulse_available || { echo "pulseaudio is not installed (scripts/deps.sh)" >&2; return 1; }
   local log=$XDG_RUNTIME_DIR/pulseaudio.log
   # Clients must never start a server of their own (with the user's default set-up) behind ours.
   export PULSE_CLIENTCONFIG=$XDG_RUNTIME_DIR/pulse-client.conf

@@ -5,6 +5,10 @@
 source "$(dirname "$0")/lib.sh"
 unset SDL_AUDIODRIVER PULSE_SERVER
 source "$E2E_DIR/pulse_server.sh"
+if ! pulse_available; then
+  echo "skipped: no PulseAudio daemon here (see scripts/deps.sh)"
+  exit 77
+fi
 pulse_start
 
 recording=$E2E_HOME/sink.raw
@@ -41,3 +45,13 @@ read -r name at score < <(python3 "$E2E_DIR/sample_probe.py" "$recording" "$E2E_
 expect_eq "the sample heard after the release" "Start.wav" "$name"
 awk -v s="$score" 'BEGIN { exit !(s >= 0.9) }' || fail "Start.wav matched only $score"
 pass "Start.wav heard after the release (match $score)"
+
+# Leaving with the sound thread and the server's stream live must not hang on either.
+xdotool key Escape
+deadline=$((SECONDS + 5))
+while running; do
+  [ "$SECONDS" -lt "$deadline" ] || fail "the program was still running 5 s after Escape"
+  sleep 0.1
+done
+E2E_PID=""
+pass "Escape ended the program with its sound output open"
