@@ -94,7 +94,11 @@ void MixerSound::play_queued(const std::vector<QueuedPlay>& plays) {
 bool MixerSound::reopen() {
     // The driver that opened at start-up opens again: its name is still SDL's hint.
     if (!subsystem_open_) subsystem_open_ = sdl_->init_subsystem(SDL_INIT_AUDIO) == 0;
-    return subsystem_open_ && open_device();
+    if (subsystem_open_ && open_device()) return true;
+    // No sound this time (the server went away, say); the next play tries again. Meanwhile the
+    // silence must stay free of the driver's own threads, as after an idle close.
+    close_subsystem();
+    return false;
 }
 
 void MixerSound::close_if_still_idle() {
