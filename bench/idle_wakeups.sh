@@ -21,21 +21,28 @@ xdotool key 3   # from the power-on display to the running time of day
 sleep 3         # let the sound device's idle close happen
 
 cpu_ticks() { awk '{print $14 + $15}' /proc/$pid/stat; }
+# Per thread, over the threads alive at both ends: the switches each thread made by going to
+# sleep (its wake-ups) apart from those forced on it by other programs wanting its core, which a
+# busy machine adds.
+switches() {
+  for t in /proc/$pid/task/*; do
+    echo "${t##*/} $(awk '/^voluntary_ctxt_switches/ {v = $2} /^nonvoluntary_ctxt_switches/ {n = $2} END {print v, n}' "$t/status")"
+  done
+}
 c0=$(cpu_ticks)
+before=$(switches)
 if perf stat -e context-switches true >/dev/null 2>&1; then
   # The kernel's own count, which keeps the switches of threads that end during the run (Qt's
   # pooled threads, which the program retires soon after the start).
-  s0=0
-  s1=$(perf stat -x, -e context-switches -p $pid -- sleep "$seconds" 2>&1 | awk -F, '/context-switches/ {print $1}')
+  total=$(perf stat -x, -e context-switches -p $pid -- sleep "$seconds" 2>&1 | awk -F, '/context-switches/ {print $1}')
 else
-  # Per thread, over the threads alive at both ends.
-  switches() { for t in /proc/$pid/task/*; do echo "${t##*/} $(awk '/ctxt_switches/ {n += $2} END {print n}' "$t/status")"; done; }
-  before=$(switches)
   sleep "$seconds"
-  s0=0
-  s1=$(join <(sort <<<"$before") <(switches | sort) | awk '{n += $3 - $2} END {print n}')
+  total=""
 fi
+read -r voluntary forced < <(join <(sort <<<"$before") <(switches | sort) | awk '{v += $4 - $2; n += $5 - $3} END {print v, n}')
+[ -n "$total" ] || total=$((voluntary + forced))
 c1=$(cpu_ticks)
 kill $pid
 hz=$(getconf CLK_TCK)
-echo "over ${seconds} s of the running clock: $(awk -v a="$s0" -v b="$s1" -v t="$seconds" 'BEGIN{printf "%.2f", (b-a)/t}') wake-ups/s, CPU $(awk -v a="$c0" -v b="$c1" -v h="$hz" 'BEGIN{printf "%.0f", (b-a)*1000/h}') ms"
+per_s() { awk -v n="$1" -v t="$seconds" 'BEGIN{printf "%.2f", n/t}'; }
+echo "over ${seconds} s of the running clock: $(per_s "$total") wake-ups/s ($(per_s "$voluntary") going to sleep, $(per_s "$forced") preempted, in threads alive throughout), CPU $(awk -v a="$c0" -v b="$c1" -v h="$hz" 'BEGIN{printf "%.0f", (b-a)*1000/h}') ms"
