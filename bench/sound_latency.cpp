@@ -25,6 +25,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <string>
 #include <thread>
@@ -132,11 +133,18 @@ struct Trial {
     double starved_ms = 0;      // of the window, ready to run but waiting for a core
 };
 
-// The calling thread's time on a core and time ready but waiting for one, in nanoseconds.
+// The calling thread's time on a core and time ready but waiting for one, in nanoseconds. The
+// first comes from the thread's CPU clock, which counts the running slice up to now; the kernel's
+// scheduling account adds a wait to its total as the thread gets its core, so it is up to date
+// whenever the thread itself reads it.
 std::array<double, 2> thread_times_ns() {
     std::array<double, 2> times{};
+    timespec cpu{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu);
+    times[0] = static_cast<double>(cpu.tv_sec) * 1e9 + static_cast<double>(cpu.tv_nsec);
     if (FILE* stat = std::fopen("/proc/thread-self/schedstat", "r")) {
-        if (std::fscanf(stat, "%lf %lf", &times[0], &times[1]) != 2) times = {};
+        double on_core_ns = 0;
+        if (std::fscanf(stat, "%lf %lf", &on_core_ns, &times[1]) != 2) times[1] = 0;
         std::fclose(stat);
     }
     return times;

@@ -6,8 +6,8 @@
 RECORDING is raw signed 16-bit little-endian mono at 22050 Hz (parecord --raw). Prints
 "silent" when nothing is heard from frame N on; otherwise "NAME FRAME SCORE" for the sample
 that matches best at the first sound: its file name, the frame where it begins and the
-normalised correlation (1.0 is a perfect copy). The server resamples on the way, so a true
-match scores a little under 1.
+median over 10 ms windows of the normalised correlation (1.0 is a perfect copy). The server
+resamples on the way, so a true match scores a little under 1.
 """
 import argparse
 import array
@@ -17,12 +17,15 @@ import sys
 import wave
 
 RATE_HZ = 22050
-# Frames of each sample compared: 0.1 s, past the attack of every one of them.
-COMPARED_FRAMES = 2205
+# Compared in windows of 10 ms over the first half second of each sample. A fresh stream on a busy
+# machine may stumble in its first milliseconds (a dropped or repeated buffer), so each window
+# finds its own best alignment near where it should be, and the score is the median window's.
+WINDOW_FRAMES = 220
+COMPARED_FRAMES = 11025
+# How far a window may have slipped from its place: two mixing buffers either way.
+SLIP_FRAMES = 512
 # Where a sound counts as begun: a tenth of its own loudest frame.
 ONSET_SHARE = 0.1
-# The recording's onset is found to within this many frames either way.
-SEARCH_FRAMES = 48
 
 
 def read_raw(path):
@@ -65,16 +68,27 @@ def correlation(a, a_start, b, length):
     return dot / math.sqrt(energy_a * energy_b)
 
 
-def best_match(recording, heard_at, sample):
-    sample_start = onset(sample, 0, ONSET_SHARE * max(abs(v) for v in sample))
-    template = sample[sample_start:sample_start + COMPARED_FRAMES]
-    best = (0.0, heard_at)
-    for shift in range(-SEARCH_FRAMES, SEARCH_FRAMES + 1):
-        at = heard_at + shift
-        if at < 0 or at + len(template) > len(recording):
-            continue
-        best = max(best, (correlation(recording, at, template, len(template)), at))
+def window_score(recording, at, window):
+    best = 0.0
+    for slip in range(-SLIP_FRAMES, SLIP_FRAMES + 1):
+        start = at + slip
+        if 0 <= start and start + len(window) <= len(recording):
+            best = max(best, correlation(recording, start, window, len(window)))
     return best
+
+
+def best_match(recording, heard_at, sample):
+    """The median over the sample's windows of how well each is found near its place."""
+    sample_start = onset(sample, 0, ONSET_SHARE * max(abs(v) for v in sample))
+    length = min(COMPARED_FRAMES, len(sample) - sample_start)
+    scores = []
+    for offset in range(0, length - WINDOW_FRAMES + 1, WINDOW_FRAMES):
+        window = sample[sample_start + offset:sample_start + offset + WINDOW_FRAMES]
+        if max(abs(v) for v in window) == 0:
+            continue  # a pause between notes tells nothing
+        scores.append(window_score(recording, heard_at + offset, window))
+    scores.sort()
+    return (scores[len(scores) // 2] if scores else 0.0), heard_at
 
 
 def main():

@@ -2,6 +2,10 @@
 // the next sample, so that neither ever holds up the GUI thread.
 #include <utility>
 
+#if defined(__linux__)
+#include <sched.h>
+#endif
+
 #include "frontend/sdl/mixer_library.h"
 #include "frontend/sdl/sdl_library.h"
 #include "frontend/sound/mixer_sound_sdl.h"
@@ -12,6 +16,21 @@ namespace {
 // A sample asked for this long before the device could open again (a stalled sound server)
 // belongs to an event long past: played now, it would sound out of step with the game.
 constexpr auto stale_after = std::chrono::milliseconds(500);
+
+// Whether the sound thread, once woken, may push the waker off its core. A play wakes the sound
+// thread from the GUI thread, and the scheduler likes to run the woken thread on the waker's
+// core at once: the GUI thread would then wait through the reopening. Asleep, the thread is
+// therefore a batch thread, which the scheduler never lets preempt anyone on waking; it runs on
+// a free core, or on the GUI thread's own as soon as that goes back to waiting for events.
+// Awake it is an ordinary thread again, as are the threads SDL starts from it.
+void let_waking_preempt(bool preempt) {
+#if defined(__linux__)
+    const sched_param normal{};
+    sched_setscheduler(0, preempt ? SCHED_OTHER : SCHED_BATCH, &normal);
+#else
+    (void)preempt;
+#endif
+}
 
 }  // namespace
 
@@ -49,12 +68,14 @@ void MixerSound::run_sound_thread() {
     std::unique_lock queue(queue_mutex_);
     const auto has_work = [this] { return stopping_ || !queued_.empty() || channel_ended_; };
     for (;;) {
+        let_waking_preempt(false);
         // With the device closed there is no deadline: the thread sleeps until the next play.
         if (idle_deadline_) {
             queue_changed_.wait_until(queue, *idle_deadline_, has_work);
         } else {
             queue_changed_.wait(queue, has_work);
         }
+        let_waking_preempt(true);
         if (stopping_) return;
         const std::vector<QueuedPlay> plays = std::exchange(queued_, {});
         const bool channel_ended = std::exchange(channel_ended_, false);
