@@ -12,14 +12,14 @@
 // is initialised at all (ALSA's looks for new sound cards ten times a second). So once no channel
 // has played for a while the device is closed and SDL's audio shut down.
 //
-// Opening them again is not free: with a sound server it means connecting to the server and
-// setting up a stream, tens of milliseconds on a busy machine, far too long to hold up the GUI
-// thread. So the closing and the reopening are the work of a sound thread of our own: a play
-// while the device is closed only queues the sample and wakes that thread, which reopens the
-// device and starts the sample the moment it can (bench/sound_latency measures both delays). A
-// play while the device is open starts the sample at once, on the caller's thread. The loaded
-// samples outlive the device: it is always reopened with the same fixed format, so they stay
-// valid.
+// Opening them again is not free: with a sound server it means loading its client library,
+// connecting to the server and setting up a stream, milliseconds at best and ten or more on a
+// busy machine, too long to hold up the GUI thread. So the closing and the reopening are the work
+// of a sound thread of our own: a play while the device is closed only queues the sample and wakes
+// that thread, which reopens the device and starts the sample the moment it can
+// (bench/sound_latency measures both delays). A play while the device is open starts the sample at
+// once, on the caller's thread. The loaded samples outlive the device: it is always reopened with
+// the same fixed format, so they stay valid.
 //
 // One instance may hold the audio device at a time (SDL_mixer is a process-wide singleton).
 // Create, start, play and destroy it on one thread, the GUI thread in the program.
