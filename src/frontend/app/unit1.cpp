@@ -1,30 +1,23 @@
 #include "frontend/app/unit1.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QScreen>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTimer>
 
 #include "core/skin/gfxinit.h"
+#include "frontend/app/game_painting.h"
 #include "frontend/app/paths_qt.h"
 #include "frontend/app/sound_startup.h"
 #include "frontend/common/error_report_qt.h"
 #include "frontend/common/program_title.h"
+#include "frontend/common/window_centring_qt.h"
 #include "frontend/skin/picture_loader_qt.h"
 #include "frontend/windows/splash.h"
 
 namespace zuzazizo {
-
-namespace {
-
-QRect primary_screen_rect() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-}
-
-}  // namespace
 
 TForm1::TForm1(FormOptions options)
     : QWidget(nullptr, Qt::FramelessWindowHint),
@@ -34,14 +27,12 @@ TForm1::TForm1(FormOptions options)
       settings_(*backend_),
       sound_(base_dir_),
       engine_(EngineDeps{timer_host_, lcd_, sound_, settings_, wall_clock_, {}}),
-      game_menu_(
-          *this, images_, [this](std::size_t row) { run_command(menu_item_table[row].command); },
-          [this] {
-              game_menu_open_ = false;
-              Vid_Display_Game_Menu();
-          }),
-      open_link_(desktop_link_opener()),
-      beep_([] { QApplication::beep(); }) {
+      commands_(*this, engine_, base_dir_,
+                {[this] { pm_10_fullscreenClick(); }, [this] { pm_11_splashscreenClick(); },
+                 [this] { pm_14_exitClick(); }, [this] { pm_0_menuPopup(); }}),
+      game_menu_(*this, images_,
+                 [this](std::size_t row) { commands_.run(menu_item_table[row].command); }),
+      zoom_(*this, settings_, surface_, images_, [this] { apply_surface(); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -54,33 +45,28 @@ TForm1::TForm1(FormOptions options)
                                  .arg(QString::fromStdString(name));
         QTimer::singleShot(0, this, [text] { show_error(text); });
     });
-    images_.set_observer([this](const Rect& r) { update_game_rect(r); });
-    build_menus();
+    images_.set_observer([this](const Rect& r) { zoom_.update_game_rect(r); });
     FormCreate();
 }
 
 TForm1::~TForm1() = default;
 
+// The engine starts with its latches released and no hero; the game menu starts closed.
 void TForm1::FormCreate() {
     QGuiApplication::setApplicationDisplayName(program_title);
     setWindowTitle(program_title);
     move_off_screen();
     fullscreen_mode_ =
         settings_.read_bool(settings::fullscreen_mode, settings::fullscreen_mode_default);
-    set_fullscreen_check(fullscreen_mode_);
-    load_zoom();
+    commands_.set_check(MenuCommand::fullscreen, fullscreen_mode_);
+    zoom_.load();
     Gfx_Init_Game();
-    game_menu_open_ = false;
     // The key bindings and high scores are set up even after a layout error: without them every
     // key would stay unbound and the next game over could overwrite a better stored score.
     keys_.Key_Build_Names();
     keys_.Key_Load_Bindings();
     keys_.Key_Build_Hints(images_);
     engine_.read_hiscores();
-    engine_.state.key_latch = false;
-    engine_.state.game_a_latch = false;
-    engine_.state.game_b_latch = false;
-    engine_.state.hero_active = false;
 }
 
 void TForm1::Gfx_Init_Game() {
@@ -90,7 +76,7 @@ void TForm1::Gfx_Init_Game() {
     surface_.screen_height_px = screen.height();
     QtPictureLoader loader;
     const LayoutResult result = zuzazizo::Gfx_Init_Game(base_dir_, surface_, images_, loader);
-    if (fullscreen_mode_) draw_game_menu_picture();
+    if (fullscreen_mode_) game_menu_.draw_picture();
     apply_surface();
     if (result.status == LayoutStatus::config_missing) {
         show_error(QString::fromUtf8(config_missing_message.data(),
@@ -103,21 +89,20 @@ void TForm1::Gfx_Init_Game() {
 
 void TForm1::set_fullscreen_mode(bool fullscreen) {
     fullscreen_mode_ = fullscreen;
-    set_fullscreen_check(fullscreen);
-    game_menu_open_ = false;
-    Vid_Display_Game_Menu();
-    drag_surface_.reset();  // a drag begun in the other mode must not jump the window
+    commands_.set_check(MenuCommand::fullscreen, fullscreen);
+    game_menu_.fold();
+    drag_.end();
     settings_.write_bool(settings::fullscreen_mode, fullscreen);
     move_off_screen();
     Gfx_Init_Game();
     // Also after a layout error: the window must not stay off-screen, where the user could no
     // longer reach its menu. When Config.ini is gone the program is ending anyway.
-    if (!terminating_) centre_on_screen();
+    if (!terminating_) centre_on_primary_screen(*this);
 }
 
 void TForm1::apply_surface() {
-    apply_view();
-    update_window_shape();
+    zoom_.apply();
+    shape_.apply(zoom_.view());
     update();
 }
 
@@ -126,11 +111,15 @@ void TForm1::move_off_screen() {
     move(-screen.width(), -screen.height());
 }
 
-void TForm1::centre_on_screen() {
-    const QRect screen = primary_screen_rect();
-    const int left = std::max((screen.width() - width()) / 2, 0);
-    const int top = std::max((screen.height() - height()) / 2, 0);
-    move(screen.left() + left, screen.top() + top);
+void TForm1::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), shape_.background());
+    paint_images(painter, images_, event->rect(), zoom_.view(), devicePixelRatioF());
+}
+
+void TForm1::set_splash(TSplashForm* splash) {
+    splash_ = splash;
+    splash_check_.set_splash(splash);
 }
 
 bool TForm1::start_sound(SoundChoice choice) {
@@ -138,7 +127,7 @@ bool TForm1::start_sound(SoundChoice choice) {
 }
 
 void TForm1::power_on() {
-    centre_on_screen();
+    centre_on_primary_screen(*this);
     raise();
     activateWindow();
     setFocus();
@@ -161,6 +150,17 @@ void TForm1::FormActivate() {
         splash_->raise();
         splash_->activateWindow();
     }
+}
+
+void TForm1::pm_0_menuPopup() {
+    splash_check_.refresh();
+    // A right-click in fullscreen folds the in-window menu away before the popup shows.
+    if (fullscreen_mode_ && game_menu_.is_open()) game_menu_.fold();
+}
+
+void TForm1::btn_game_menu_topClick() {
+    game_menu_.set_open(!game_menu_.is_open());
+    Vid_Display_Game_Menu();
 }
 
 void TForm1::changeEvent(QEvent* event) {

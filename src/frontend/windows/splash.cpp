@@ -119,6 +119,10 @@ bool TSplashForm::FormKeyDown(std::uint16_t key) {
     }
 }
 
+bool TSplashForm::show_at_startup_checked() const {
+    return chb_splashscreen->isChecked();
+}
+
 void TSplashForm::btn_paypalClick() {
     open_link_(QUrl(QString::fromLatin1(splash::donation_address)));
 }

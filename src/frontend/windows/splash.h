@@ -41,6 +41,8 @@ class TSplashForm final : public QWidget {
     void la_email_2Click();
 
     bool has_played() const { return played_; }
+    // The state of "Display this splash screen at startup", as the player left it.
+    bool show_at_startup_checked() const;
 
     QLabel* im_background = nullptr;
     QLabel* im_box_picture = nullptr;

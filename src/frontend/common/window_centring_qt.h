@@ -1,0 +1,14 @@
+// Centring a window on the primary screen by the one rule every window follows (centred_on).
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+namespace zuzazizo {
+
+// The primary screen's area; 1024 by 768 at 0, 0 should the platform report no screen at all.
+QRect primary_screen_rect();
+
+void centre_on_primary_screen(QWidget& window);
+
+}  // namespace zuzazizo
