@@ -116,6 +116,11 @@ void GameMenu::display(const MenuChecks& checks) {
     }
 }
 
+void GameMenu::toggle(const MenuChecks& checks) {
+    open_ = !open_;
+    display(checks);
+}
+
 void GameMenu::fold() {
     open_ = false;
     close_rows();

@@ -34,6 +34,8 @@ class GameMenu {
     void set_open(bool open) { open_ = open; }
     // `Vid_Display_Game_Menu`: builds the rows with these marks when open, removes them when not.
     void display(const MenuChecks& checks);
+    // `btn_game_menu_topClick`: opens a closed menu with these marks, closes an open one.
+    void toggle(const MenuChecks& checks);
     // Closes the menu, as a mode switch or the popup menu does; a closed menu only sets its size.
     void fold();
 

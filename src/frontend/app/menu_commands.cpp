@@ -27,6 +27,10 @@ MenuCommands::MenuCommands(QWidget& window, Engine& engine, std::string base_dir
       open_link_(desktop_link_opener()),
       beep_([] { QApplication::beep(); }) {
     if (own_.popup_opening) QObject::connect(popup_, &QMenu::aboutToShow, own_.popup_opening);
+    // A right-click anywhere on the window (or the keyboard's menu key) opens the popup.
+    window_.setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(&window_, &QWidget::customContextMenuRequested, popup_,
+                     [this](const QPoint& pos) { popup_->popup(window_.mapToGlobal(pos)); });
     popup_->show_checks(checks_);
 }
 

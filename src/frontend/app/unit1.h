@@ -10,27 +10,25 @@
 #include <QWidget>
 #include <memory>
 
-#include "core/engine/engine.h"
 #include "core/input/dispatch.h"
 #include "core/input/key_bindings.h"
-#include "core/lcd/image_model.h"
 #include "core/lcd/lcd.h"
-#include "core/settings/settings_store.h"
-#include "core/skin/window_surface.h"
 #include "frontend/app/game_menu.h"
 #include "frontend/app/menu_commands.h"
-#include "frontend/app/settings_backend_qt.h"
 #include "frontend/app/splash_check.h"
 #include "frontend/app/timer_host_qt.h"
 #include "frontend/app/window_drag.h"
 #include "frontend/app/window_shape.h"
 #include "frontend/app/window_zoom.h"
+#include "frontend/common/error_report_qt.h"
 #include "frontend/sound/mixer_sound_sdl.h"
 #include "frontend/windows/splash_host.h"
 
 namespace zuzazizo {
 
 class TSplashForm;
+
+class PicturePrefetch;
 
 // What tests may replace: the settings store and the folder the program's files are found in.
 struct FormOptions {
@@ -42,10 +40,11 @@ class TForm1 final : public QWidget, public SplashHost {
     Q_OBJECT
 
   public:
-    explicit TForm1(FormOptions options = {});
-    ~TForm1() override;
+    // Failures go to `errors`; the first layout takes what it can from `prefetch`.
+    explicit TForm1(FormOptions options = {}, ErrorReport errors = {},
+                    PicturePrefetch* prefetch = nullptr);
 
-    void set_splash(TSplashForm* splash);
+    void set_splash(TSplashForm* splash) { splash_ = splash, splash_check_.set_splash(splash); }
     void set_shell(ShellHost* shell) { commands_.set_shell(shell); }
     // Documents open through the desktop and "Reset Hiscores" beeps unless a test records them.
     void set_link_opener(LinkOpener opener) { commands_.set_link_opener(std::move(opener)); }
@@ -54,7 +53,6 @@ class TForm1 final : public QWidget, public SplashHost {
     const ImageModel& images() const { return images_; }
     SettingsStore& settings() { return settings_; }
     bool fullscreen_mode() const { return fullscreen_mode_; }
-    bool first_activation() const { return first_activation_; }
     bool splash_menu_checked() const { return splash_check_.checked(); }
     bool game_menu_open() const { return game_menu_.is_open(); }
     // True once the layout found no Config.ini and asked the program to end.
@@ -67,8 +65,6 @@ class TForm1 final : public QWidget, public SplashHost {
     int zoom() const { return zoom_.zoom(); }
     FullscreenScale fullscreen_scale() const { return zoom_.fullscreen_scale(); }
     const ViewScale& view() const { return zoom_.view(); }
-    void set_zoom(int zoom) { zoom_.set_zoom(zoom); }
-    void set_fullscreen_scale(FullscreenScale scale) { zoom_.set_fullscreen_scale(scale); }
 
     // SplashHost.
     void set_sound_enabled(bool enabled) override { engine_.state.sound_enabled = enabled; }
@@ -90,7 +86,7 @@ class TForm1 final : public QWidget, public SplashHost {
     void pm_10_fullscreenClick() { set_fullscreen_mode(!fullscreen_mode_); }
     void pm_11_splashscreenClick() { splash_check_.toggle(); }
     void pm_14_exitClick() { terminate(); }
-    void btn_game_menu_topClick();
+    void btn_game_menu_topClick() { game_menu_.toggle(commands_.checks()); }
     void Vid_Display_Game_Menu() { game_menu_.display(commands_.checks()); }
     // The one way the display mode changes: stored, laid out again, shaped and placed.
     void set_fullscreen_mode(bool fullscreen);
@@ -105,22 +101,15 @@ class TForm1 final : public QWidget, public SplashHost {
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
     bool event(QEvent* event) override;
 
   private:
-    void FormCreate();
-    void Gfx_Init_Game();
+    void FormCreate(PicturePrefetch* prefetch);
+    void Gfx_Init_Game(PicturePrefetch* prefetch);
     void apply_surface();
-    void move_off_screen();
-    void im_backgroundMouseDown(ImageId image, const QMouseEvent& event) {
-        drag_.press(image, event, fullscreen_mode_);
-    }
-    bool im_backgroundMouseMove(const QMouseEvent& event) {
-        return drag_.move(event, fullscreen_mode_);
-    }
 
     std::string base_dir_;
+    ErrorReport errors_;
     std::unique_ptr<SettingsBackend> backend_;
     SettingsStore settings_;
     QtTimerHost timer_host_;

@@ -4,7 +4,7 @@
 
 namespace zuzazizo {
 
-void WindowDrag::press(ImageId image, const QMouseEvent& event, bool fullscreen) {
+void WindowDrag::im_backgroundMouseDown(ImageId image, const QMouseEvent& event, bool fullscreen) {
     if (!is_drag_surface(image) || fullscreen || event.button() != Qt::LeftButton) return;
     const QPoint pos = event.position().toPoint();
     surface_ = image;
@@ -12,7 +12,7 @@ void WindowDrag::press(ImageId image, const QMouseEvent& event, bool fullscreen)
     drag_origin_y_ = pos.y();
 }
 
-bool WindowDrag::move(const QMouseEvent& event, bool fullscreen) {
+bool WindowDrag::im_backgroundMouseMove(const QMouseEvent& event, bool fullscreen) {
     if (!surface_ || !(event.buttons() & Qt::LeftButton)) return false;
     if (fullscreen) return true;
     const QPoint pointer = event.globalPosition().toPoint();

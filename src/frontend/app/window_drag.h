@@ -19,10 +19,11 @@ class WindowDrag {
   public:
     explicit WindowDrag(QWidget& window) : window_(window) {}
 
-    // `im_backgroundMouseDown`: a left press on a drag surface in windowed mode begins a drag.
-    void press(ImageId image, const QMouseEvent& event, bool fullscreen);
-    // `im_backgroundMouseMove`: true when the move belongs to a drag (and so to nothing else).
-    bool move(const QMouseEvent& event, bool fullscreen);
+    // The main window's handlers of its drag surfaces (the case, the screen overlay, the light
+    // image, the SET button). A left press on one in windowed mode begins a drag; a move is true
+    // when it belongs to a drag (and so to nothing else).
+    void im_backgroundMouseDown(ImageId image, const QMouseEvent& event, bool fullscreen);
+    bool im_backgroundMouseMove(const QMouseEvent& event, bool fullscreen);
     // The left button's release, or a mode switch: a drag begun in the other mode must not jump
     // the window.
     void end() { surface_.reset(); }

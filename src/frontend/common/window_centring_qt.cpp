@@ -19,4 +19,15 @@ void centre_on_primary_screen(QWidget& window) {
     window.move(place.left, place.top);
 }
 
+void bring_to_front(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void move_off_primary_screen(QWidget& window) {
+    const QRect screen = primary_screen_rect();
+    window.move(-screen.width(), -screen.height());
+}
+
 }  // namespace zuzazizo

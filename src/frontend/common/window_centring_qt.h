@@ -10,5 +10,10 @@ namespace zuzazizo {
 QRect primary_screen_rect();
 
 void centre_on_primary_screen(QWidget& window);
+// Shows the window, above the others and active.
+void bring_to_front(QWidget& window);
+// Out of sight beyond the primary screen's top-left corner: by the screen's own size, so that no
+// window of any size reaches into it.
+void move_off_primary_screen(QWidget& window);
 
 }  // namespace zuzazizo

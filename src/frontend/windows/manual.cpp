@@ -1,15 +1,12 @@
 #include "frontend/windows/manual.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
-#include <QTimer>
 
 #include "core/skin/gfxinit.h"
-#include "frontend/common/error_report_qt.h"
 #include "frontend/common/key_codes_qt.h"
+#include "frontend/common/window_centring_qt.h"
 #include "frontend/skin/picture_loader_qt.h"
 #include "frontend/windows/manual_buttons.h"
 
@@ -31,9 +28,10 @@ QLabel* button_picture(QWidget* parent, ManualGlyph glyph, bool pressed) {
 
 }  // namespace
 
-TManualForm::TManualForm(const std::string& base_dir, QWidget* parent)
+TManualForm::TManualForm(const std::string& base_dir, ErrorReport errors, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       base_dir_(base_dir),
+      errors_(std::move(errors)),
       held_keys_([this](std::uint16_t key) { FormKeyDown(key); },
                  [this](std::uint16_t key) { FormKeyUp(key); }, this) {
     // No caption bar is shown; the title names the window in task lists.
@@ -66,7 +64,7 @@ void TManualForm::FormCreate() {
     // The pages are checked now and decoded when each is first shown.
     DeferredPictureLoader loader;
     const LayoutResult result = Gfx_Init_Manual(base_dir_, surface, loader);
-    if (!result.ok()) show_error(QString::fromStdString(result.message));
+    if (!result.ok()) errors_.show(result.message);
     resize(std::max(surface.client_width_px, 1), std::max(surface.client_height_px, 1));
     const auto to_qrect = [](const Rect& r) { return QRect(r.left, r.top, r.width, r.height); };
     im_page_top->setGeometry(to_qrect(surface.im_page_top));
@@ -88,7 +86,7 @@ const QPixmap& TManualForm::page_pixmap(int page) {
             // Not from inside the showing or the key press that asked for the page.
             const QString text = QString::fromStdString(
                 manual_page_error(base_dir_, deferred->path(), decoded.error));
-            QTimer::singleShot(0, this, [text] { show_error(text); });
+            errors_.show_later(this, text);
         }
         picture = decoded.ok() ? decoded.picture : missing_page_;
     }
@@ -175,11 +173,7 @@ void TManualForm::FormKeyUp(std::uint16_t key) {
 void TManualForm::showEvent(QShowEvent* event) {
     if (!shown_before_) {
         shown_before_ = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->geometry();
-            move(area.x() + (area.width() - width()) / 2,
-                 area.y() + (area.height() - height()) / 2);
-        }
+        centre_on_primary_screen(*this);
     }
     Vid_Show_Page();
     QWidget::showEvent(event);

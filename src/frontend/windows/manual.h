@@ -15,6 +15,7 @@
 #include <string>
 
 #include "core/lcd/picture.h"
+#include "frontend/common/error_report_qt.h"
 #include "frontend/common/held_keys_qt.h"
 
 class QLabel;
@@ -28,8 +29,9 @@ class TManualForm final : public QWidget {
     Q_OBJECT
 
   public:
-    // Lays the viewer out from the Config.ini in `base_dir` (the executable's folder).
-    explicit TManualForm(const std::string& base_dir, QWidget* parent = nullptr);
+    // Lays the viewer out from the Config.ini in `base_dir` (the executable's folder); a broken
+    // layout or page goes to `errors`.
+    TManualForm(const std::string& base_dir, ErrorReport errors, QWidget* parent = nullptr);
 
     void Vid_Show_Page();
     void Inp_left_down();
@@ -81,6 +83,7 @@ class TManualForm final : public QWidget {
     void release(PageButton button);
 
     std::string base_dir_;
+    ErrorReport errors_;
     // What the layout gave each page, until its pixmap is made.
     std::array<PicturePtr, manual_last_page + 1> page_pictures_;
     PicturePtr missing_page_;

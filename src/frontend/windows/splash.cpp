@@ -2,13 +2,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 
 #include "frontend/common/key_codes_qt.h"
+#include "frontend/common/window_centring_qt.h"
 #include "frontend/windows/splash_prefetch.h"
 #include "frontend/windows/splash_texts.h"
 
@@ -26,10 +25,12 @@ std::uint16_t splash_key_code(const QKeyEvent& event) {
 
 }  // namespace
 
-TSplashForm::TSplashForm(SplashHost& host, SettingsStore& settings, QWidget* parent)
+TSplashForm::TSplashForm(SplashHost& host, SettingsStore& settings, SplashPrefetch* prefetch,
+                         QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       host_(host),
       settings_(settings),
+      prefetch_(prefetch),
       open_link_(desktop_link_opener()) {
     build_components();
     // Key preview: the form sees a key before the focused control does.
@@ -56,18 +57,11 @@ void TSplashForm::FormCreate() {
         btn_playClick();
         return;
     }
-    move_to_screen_centre();
+    centre_on_primary_screen(*this);
     cb_soundChange();
     // Connected only now, so that reading the stored choice above is not taken for a change.
     connect(cb_sound, &QComboBox::currentIndexChanged, this, [this] { cb_soundChange(); });
     show();
-}
-
-void TSplashForm::move_to_screen_centre() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
 void TSplashForm::FormActivate() {

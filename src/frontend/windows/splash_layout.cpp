@@ -165,7 +165,7 @@ void TSplashForm::load_pictures() {
     // The first showing waits for these; the other cores decode the small ones meanwhile.
     // Decoded ahead of time when the start-up knew it would show this form.
     std::optional<SplashImages> ready;
-    if (SplashPrefetch* prefetch = SplashPrefetch::active()) ready = prefetch->take();
+    if (prefetch_) ready = prefetch_->take();
     const SplashImages images = ready ? std::move(*ready) : decode_splash_images();
     im_background->setPixmap(
         dialog_picture(images.background, Placeholder::background, client_size_px));

@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <array>
-#include <atomic>
 #include <iterator>
 
 #include "dialog_pictures.h"
@@ -12,8 +11,6 @@
 namespace zuzazizo {
 
 namespace {
-
-std::atomic<SplashPrefetch*> active_prefetch{nullptr};
 
 struct SplashPicture {
     QImage SplashImages::*image;
@@ -50,7 +47,6 @@ bool splash_shows_at_start(int sound_mode, bool splash_screen) {
 }
 
 SplashPrefetch::SplashPrefetch() : images_(promised_.get_future()) {
-    active_prefetch = this;
     worker_ = std::thread([this] {
         promised_.set_value(decode_splash_images());
         set_up_fonts();
@@ -59,11 +55,6 @@ SplashPrefetch::SplashPrefetch() : images_(promised_.get_future()) {
 
 SplashPrefetch::~SplashPrefetch() {
     worker_.join();
-    active_prefetch = nullptr;
-}
-
-SplashPrefetch* SplashPrefetch::active() {
-    return active_prefetch.load();
 }
 
 std::optional<SplashImages> SplashPrefetch::take() {

@@ -30,14 +30,12 @@ bool splash_shows_at_start(int sound_mode, bool splash_screen);
 
 class SplashPrefetch {
   public:
-    // Becomes the active prefetch until destroyed. Create and destroy it on the GUI thread, after
-    // the application object and before the splash screen.
+    // Hand it to the splash screen, which takes the pictures at its first showing. Create and
+    // destroy it on the GUI thread, after the application object and before the splash screen.
     SplashPrefetch();
     ~SplashPrefetch();
     SplashPrefetch(const SplashPrefetch&) = delete;
     SplashPrefetch& operator=(const SplashPrefetch&) = delete;
-
-    static SplashPrefetch* active();
 
     // The pictures, waiting for them if need be; only once, then empty.
     std::optional<SplashImages> take();

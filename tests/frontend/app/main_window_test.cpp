@@ -17,17 +17,15 @@ namespace {
 using enum ImageId;
 
 struct MainWindow : ::testing::Test {
-    MainWindow() {
-        ensure_qapp();
-        set_error_hook([this](const QString& text) { errors.push_back(text.toStdString()); });
-    }
-    ~MainWindow() override { set_error_hook({}); }
+    MainWindow() { ensure_qapp(); }
 
     std::unique_ptr<TForm1> make_form(std::string base_dir = ZUZAZIZO_BIN_DIR) {
         auto backend = std::make_unique<MemorySettingsBackend>();
         backend->values = initial;
         settings = backend.get();
-        return std::make_unique<TForm1>(FormOptions{std::move(backend), std::move(base_dir)});
+        return std::make_unique<TForm1>(
+            FormOptions{std::move(backend), std::move(base_dir)},
+            ErrorReport([this](const QString& text) { errors.push_back(text.toStdString()); }));
     }
     std::string config_dir(const char* text) {
         QFile file(dir.filePath("Config.ini"));
