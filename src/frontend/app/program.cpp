@@ -5,6 +5,7 @@
 #include <cfenv>
 #include <optional>
 
+#include "core/windows/splash_rules.h"
 #include "frontend/app/first_paint.h"
 #include "frontend/app/paths_qt.h"
 #include "frontend/app/program_shell.h"

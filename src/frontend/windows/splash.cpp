@@ -46,8 +46,7 @@ void TSplashForm::FormCreate() {
 
     const int sound_mode =
         settings_.read_integer(settings::sound_mode, settings::sound_mode_default);
-    // A value that is no item position (-1, 5, ...) leaves the list without a selection.
-    cb_sound->setCurrentIndex(sound_mode >= 0 && sound_mode < cb_sound->count() ? sound_mode : -1);
+    cb_sound->setCurrentIndex(sound_list_position(sound_mode).value_or(-1));
     chb_splashscreen->setChecked(
         settings_.read_bool(settings::splash_screen, settings::splash_screen_default));
 
@@ -69,7 +68,7 @@ void TSplashForm::FormActivate() {
 }
 
 void TSplashForm::cb_soundChange() {
-    const bool usable = !cb_sound->currentText().isEmpty();
+    const bool usable = splash_play_usable(cb_sound->currentText().toStdString());
     btn_play->setEnabled(usable);
     btn_play->setVisible(usable);
     btn_play_disabled->setVisible(!usable);
@@ -80,16 +79,13 @@ void TSplashForm::btn_playClick() {
     if (played_) return;
     played_ = true;
 
-    const QString shown = cb_sound->currentText();
-    for (const splash::DriverMatch& match : splash::driver_matches) {
-        if (shown != QString::fromLatin1(match.text)) continue;
-        host_.set_sound_enabled(match.sound_enabled);
-        settings_.write_integer(settings::sound_mode, static_cast<int>(match.choice));
-        if (match.sound_enabled && !host_.start_sound(match.choice)) {
+    if (const auto play = sound_driver_play(cb_sound->currentText().toStdString())) {
+        host_.set_sound_enabled(play->sound_enabled);
+        settings_.write_integer(settings::sound_mode, static_cast<int>(play->choice));
+        if (play->sound_enabled && !host_.start_sound(play->choice)) {
             host_.terminate();
             return;
         }
-        break;
     }
     const bool show_at_startup = chb_splashscreen->isChecked();
     settings_.write_bool(settings::splash_screen, show_at_startup);

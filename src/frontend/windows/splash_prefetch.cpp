@@ -2,11 +2,9 @@
 
 #include <QFontMetrics>
 #include <array>
-#include <iterator>
 
 #include "dialog_pictures.h"
 #include "frontend/windows/dialog_style.h"
-#include "frontend/windows/splash_texts.h"
 
 namespace zuzazizo {
 
@@ -38,12 +36,6 @@ SplashImages decode_splash_images() {
         images.*picture.image = QImage(QString::fromLatin1(picture.resource));
     }
     return images;
-}
-
-bool splash_shows_at_start(int sound_mode, bool splash_screen) {
-    const bool output_chosen =
-        sound_mode >= 0 && sound_mode < static_cast<int>(std::size(splash::driver_items));
-    return !output_chosen || splash_screen;
 }
 
 SplashPrefetch::SplashPrefetch() : images_(promised_.get_future()) {

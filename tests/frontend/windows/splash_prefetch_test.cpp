@@ -44,19 +44,5 @@ TEST(SplashPrefetch, AFormNotHandedThePrefetchDecodesItsOwnAndLeavesThePrefetchA
     EXPECT_TRUE(prefetch.take()) << "the pictures are still there for the form they were meant for";
 }
 
-TEST(SplashPrefetch, OnlyAStoredOutputWithTheSplashSwitchedOffSkipsTheSplashScreen) {
-    struct Case {
-        int sound_mode;
-        bool splash_screen;
-        bool shows;
-    };
-    const Case cases[] = {{-1, false, true}, {-1, true, true}, {0, false, false}, {2, false, false},
-                          {2, true, true},   {3, false, true}, {99, false, true}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(splash_shows_at_start(c.sound_mode, c.splash_screen), c.shows)
-            << c.sound_mode << " " << c.splash_screen;
-    }
-}
-
 }  // namespace
 }  // namespace zuzazizo
