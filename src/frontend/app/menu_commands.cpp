@@ -15,10 +15,8 @@ constexpr std::string_view whatsnew_file = "Whatsnew.txt";
 
 }  // namespace
 
-MenuCommands::MenuCommands(QWidget& window, Engine& engine, std::string base_dir,
-                           WindowCommands own)
+MenuCommands::MenuCommands(QWidget& window, std::string base_dir, WindowCommands own)
     : window_(window),
-      engine_(engine),
       base_dir_(std::move(base_dir)),
       own_(std::move(own)),
       popup_(new PopupMenu(
@@ -104,7 +102,7 @@ void MenuCommands::keys() {
 }
 
 void MenuCommands::reset_hiscores() {
-    engine_.reset_hiscores();
+    if (own_.reset_hiscores) own_.reset_hiscores();
     if (beep_) beep_();
 }
 

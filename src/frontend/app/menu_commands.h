@@ -12,7 +12,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/engine/engine.h"
 #include "core/shell/menu_table.h"
 #include "frontend/app/popup_menu.h"
 #include "frontend/app/shell_host.h"
@@ -22,6 +21,7 @@ namespace zuzazizo {
 
 // The window's own actions, and what it does as the popup opens (`pm_0_menuPopup`).
 struct WindowCommands {
+    std::function<void()> reset_hiscores;  // in the engine, which the window owns
     std::function<void()> toggle_fullscreen;
     std::function<void()> toggle_splashscreen;
     std::function<void()> exit;
@@ -32,7 +32,7 @@ class MenuCommands {
   public:
     // The popup becomes a child of `window`. Documents are found in `base_dir`. Until set, the
     // desktop opens documents and the system beeps.
-    MenuCommands(QWidget& window, Engine& engine, std::string base_dir, WindowCommands own);
+    MenuCommands(QWidget& window, std::string base_dir, WindowCommands own);
 
     // The windows that the commands open; none until the program has made them.
     void set_shell(ShellHost* shell) { shell_ = shell; }
@@ -55,14 +55,14 @@ class MenuCommands {
     void config();
     // Shows the key settings dialog and disables the window until the dialog closes.
     void keys();
-    // No confirmation and no redraw: the panel shows the new values when next asked to.
+    // Resets both high scores and beeps. No confirmation and no redraw: the panel shows the new
+    // values when next asked to.
     void reset_hiscores();
 
   private:
     void open_document(std::string_view file_name);
 
     QWidget& window_;
-    Engine& engine_;
     std::string base_dir_;
     WindowCommands own_;
     PopupMenu* popup_;  // owned by the window as its child

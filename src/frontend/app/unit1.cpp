@@ -33,9 +33,10 @@ TForm1::TForm1(FormOptions options, ErrorReport errors, PicturePrefetch* prefetc
       settings_(*backend_),
       sound_(base_dir_),
       engine_(EngineDeps{timer_host_, lcd_, sound_, settings_, wall_clock_, {}}),
-      commands_(*this, engine_, base_dir_,
-                {[this] { pm_10_fullscreenClick(); }, [this] { pm_11_splashscreenClick(); },
-                 [this] { pm_14_exitClick(); }, [this] { pm_0_menuPopup(); }}),
+      commands_(*this, base_dir_,
+                {[this] { engine_.reset_hiscores(); }, [this] { pm_10_fullscreenClick(); },
+                 [this] { pm_11_splashscreenClick(); }, [this] { pm_14_exitClick(); },
+                 [this] { pm_0_menuPopup(); }}),
       game_menu_(*this, images_,
                  [this](std::size_t row) { commands_.run(menu_item_table[row].command); }),
       zoom_(*this, settings_, surface_, images_, [this] { apply_surface(); }) {

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "core/engine/engine.h"
 #include "core/input/dispatch.h"
 #include "core/input/key_bindings.h"
 #include "core/lcd/lcd.h"
