@@ -27,9 +27,8 @@
 
 namespace zuzazizo {
 
-class TSplashForm;
-
 class PicturePrefetch;
+class TSplashForm;
 
 // What tests may replace: the settings store and the folder the program's files are found in.
 struct FormOptions {
