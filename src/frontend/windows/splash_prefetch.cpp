@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <array>
 
-#include "dialog_pictures.h"
+#include "frontend/common/dialog_pictures.h"
 #include "frontend/windows/dialog_style.h"
 
 namespace zuzazizo {
