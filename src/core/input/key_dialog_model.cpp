@@ -1,8 +1,15 @@
 #include "core/input/key_dialog_model.h"
 
 #include "core/input/key_table.h"
+#include "core/input/virtual_keys.h"
 
 namespace zuzazizo {
+
+std::optional<KeyDialogKey> key_dialog_key(std::uint16_t key) {
+    if (key == vk::enter) return KeyDialogKey::accept;
+    if (key == vk::escape) return KeyDialogKey::close;
+    return std::nullopt;
+}
 
 KeyDialogModel::KeyDialogModel(const KeyBindings& keys) {
     for (int slot = 1; slot <= key_slot_count; ++slot) {

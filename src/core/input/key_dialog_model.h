@@ -6,6 +6,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,12 @@
 #include "core/input/key_conflicts.h"
 
 namespace zuzazizo {
+
+// What a key does in the dialog before the focused list sees it: Enter accepts (when accept is
+// possible, and is used up either way), Escape closes without saving. Every other key goes on to
+// the list.
+enum class KeyDialogKey { accept, close };
+std::optional<KeyDialogKey> key_dialog_key(std::uint16_t key);
 
 class KeyDialogModel {
   public:

@@ -1,5 +1,7 @@
 #include "core/windows/splash_rules.h"
 
+#include "core/input/virtual_keys.h"
+
 namespace zuzazizo {
 
 namespace {
@@ -27,6 +29,12 @@ std::optional<int> sound_list_position(int sound_mode) {
 std::optional<SoundDriverPlay> sound_driver_play(std::string_view shown) {
     for (const DriverMatch& match : driver_matches)
         if (shown == match.text) return match.play;
+    return std::nullopt;
+}
+
+std::optional<SplashKey> splash_key(std::uint16_t key) {
+    if (key == vk::enter || key == vk::digit(1)) return SplashKey::play;
+    if (key == vk::escape) return SplashKey::quit;
     return std::nullopt;
 }
 

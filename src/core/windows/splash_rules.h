@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -41,6 +42,12 @@ constexpr bool splash_play_usable(std::string_view shown) {
 // The play action compares the shown text with "(no sound)", "Windows MultiMedia" and "Microsoft
 // DirectSound", in this order; a text that is none of them chooses nothing.
 std::optional<SoundDriverPlay> sound_driver_play(std::string_view shown);
+
+// What a key does on the splash screen, by its physical key: Enter and the digit key 1 play (when
+// the play button is usable), Escape ends the program. Every other key goes on to the focused
+// control.
+enum class SplashKey { play, quit };
+std::optional<SplashKey> splash_key(std::uint16_t key);
 
 // Whether the start-up shows the splash screen: unless a sound output was chosen before and the
 // splash screen is switched off, in which case it plays at once, unseen.

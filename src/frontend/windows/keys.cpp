@@ -161,16 +161,10 @@ void TKeysForm::btn_acceptClick() {
 }
 
 bool TKeysForm::FormKeyDown(std::uint16_t key) {
-    switch (key) {
-        case vk::enter:
-            if (btn_accept->isEnabled()) btn_acceptClick();
-            return true;
-        case vk::escape:
-            close_dialog();
-            return true;
-        default:
-            return false;
-    }
+    const std::optional<KeyDialogKey> action = key_dialog_key(key);
+    if (action == KeyDialogKey::accept && btn_accept->isEnabled()) btn_acceptClick();
+    if (action == KeyDialogKey::close) close_dialog();
+    return action.has_value();
 }
 
 void TKeysForm::reject() {

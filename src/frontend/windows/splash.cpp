@@ -12,18 +12,6 @@
 #include "frontend/windows/splash_texts.h"
 
 namespace zuzazizo {
-namespace {
-
-constexpr std::uint16_t vk_digit_1 = vk::digit(1);
-
-// Only the three keys the splash screen acts on; every other key passes to the focused control.
-// Like the main window, it goes by the physical key: Shift+1 is the key 1, the keypad's 1 is not.
-std::uint16_t splash_key_code(const QKeyEvent& event) {
-    const std::uint16_t key = virtual_key_of(event);
-    return key == vk::enter || key == vk::escape || key == vk_digit_1 ? key : 0;
-}
-
-}  // namespace
 
 TSplashForm::TSplashForm(SplashHost& host, SettingsStore& settings, SplashPrefetch* prefetch,
                          QWidget* parent)
@@ -95,18 +83,14 @@ void TSplashForm::btn_playClick() {
 }
 
 bool TSplashForm::FormKeyDown(std::uint16_t key) {
-    switch (key) {
-        case vk::enter:
-        case vk_digit_1:
-            if (!btn_play->isEnabled() || played_) return false;
-            btn_playClick();
-            return true;
-        case vk::escape:
-            host_.terminate();
-            return true;
-        default:
-            return false;
+    const std::optional<SplashKey> action = splash_key(key);
+    if (action == SplashKey::quit) {
+        host_.terminate();
+        return true;
     }
+    if (action != SplashKey::play || !btn_play->isEnabled() || played_) return false;
+    btn_playClick();
+    return true;
 }
 
 bool TSplashForm::show_at_startup_checked() const {
@@ -152,7 +136,9 @@ bool TSplashForm::eventFilter(QObject* watched, QEvent* event) {
         // was first delivered.
         QWidget* target = focusWidget();
         if (watched != (target ? static_cast<QObject*>(target) : this)) return false;
-        return FormKeyDown(splash_key_code(*static_cast<QKeyEvent*>(event)));
+        // Like the main window, it goes by the physical key: Shift+1 is the key 1, the keypad's
+        // 1 is not.
+        return FormKeyDown(virtual_key_of(*static_cast<QKeyEvent*>(event)));
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -83,5 +83,12 @@ TEST_F(KeyDialogModelTest, AcceptStoresEveryShownChoiceAndAnUnsavedChoiceStaysUn
     EXPECT_EQ(backend.values["Key1"], "2");
 }
 
+TEST(KeyDialogKeys, EnterAcceptsEscapeClosesAndTheListsGetEveryOtherKey) {
+    EXPECT_EQ(key_dialog_key(vk::enter), KeyDialogKey::accept);
+    EXPECT_EQ(key_dialog_key(vk::escape), KeyDialogKey::close);
+    for (std::uint16_t key : {vk::up, vk::down, vk::space, vk::digit(1), std::uint16_t{0}})
+        EXPECT_EQ(key_dialog_key(key), std::nullopt) << key;
+}
+
 }  // namespace
 }  // namespace zuzazizo

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/input/virtual_keys.h"
+
 namespace zuzazizo {
 namespace {
 
@@ -55,6 +57,22 @@ TEST(SplashRules, EachItemPlaysAndStoresTheModeThatSelectsItAgain) {
         EXPECT_EQ(sound_driver_play(other), std::nullopt) << '"' << other << '"';
         EXPECT_EQ(splash_play_usable(other), !other.empty());
     }
+}
+
+TEST(SplashRules, EnterAndTheDigitOnePlayEscapeQuitsAndOtherKeysPassOn) {
+    const struct {
+        std::uint16_t key;
+        std::optional<SplashKey> action;
+    } cases[] = {
+        {vk::enter, SplashKey::play},
+        {vk::digit(1), SplashKey::play},
+        {vk::escape, SplashKey::quit},
+        {vk::digit(2), std::nullopt},
+        {vk::space, std::nullopt},
+        {0x61, std::nullopt},  // the keypad's 1 is another key
+        {0, std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(splash_key(c.key), c.action) << c.key;
 }
 
 }  // namespace
