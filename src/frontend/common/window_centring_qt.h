@@ -1,4 +1,5 @@
-// Centring a window on the primary screen by the one rule every window follows (centred_on).
+// Placing a window on the primary screen: centred by the one rule every window follows
+// (centred_on), out of sight before its first showing, or in front of the others.
 #pragma once
 
 #include <QRect>
