@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include "frontend/common/error_report_qt.h"
-
 namespace zuzazizo {
 
 std::optional<MixerOutput> mixer_output_for(SoundChoice choice) {
@@ -26,10 +24,11 @@ QString sound_start_error(const MixerSound& sound) {
     return QString::fromStdString(sound.start_problem());
 }
 
-bool start_sound_or_report(MixerSound& sound, SoundChoice choice, SettingsStore& settings) {
+bool start_sound_or_report(MixerSound& sound, SoundChoice choice, SettingsStore& settings,
+                           const ErrorReport& errors) {
     const std::optional<MixerOutput> output = mixer_output_for(choice);
     if (!output || sound.start(*output)) return true;
-    show_error(sound_start_error(sound));
+    errors.show(sound_start_error(sound));
     settings.write_integer(settings::sound_mode, settings::sound_mode_default);
     settings.write_bool(settings::splash_screen, true);
     return false;
