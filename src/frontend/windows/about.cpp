@@ -13,7 +13,7 @@ namespace zuzazizo {
 namespace {
 
 constexpr QSize client_size_px{397, 176};
-constexpr QRect picture_bounds{8, 8, 116, 160};
+constexpr QRect picture_bounds{QPoint(8, 8), dialog_pictures::about_handheld_size_px};
 constexpr int caption_left_px = 132;
 constexpr int value_left_px = 212;
 constexpr int value_width_px = 180;
