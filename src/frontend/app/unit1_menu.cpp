@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "core/skin/skin_paths.h"
 #include "frontend/app/popup_menu.h"
 #include "frontend/app/unit1.h"
 #include "frontend/skin/picture_loader_qt.h"
@@ -17,7 +18,6 @@ namespace {
 
 constexpr const char* readme_file = "Readme.txt";
 constexpr const char* whatsnew_file = "Whatsnew.txt";
-constexpr const char* config_file = "Config.ini";
 constexpr const char* checked_row_suffix = " [V]";
 constexpr const char* row_indent = "   ";
 
@@ -118,7 +118,7 @@ void TForm1::pm_4_manualClick() {
 }
 
 void TForm1::pm_6_configClick() {
-    open_document(config_file);
+    open_document(config_file_name.data());  // a literal: the view ends at its terminator
 }
 
 void TForm1::pm_7_keysClick() {
