@@ -46,7 +46,7 @@ void TSplashForm::FormCreate() {
     const int sound_mode =
         settings_.read_integer(settings::sound_mode, settings::sound_mode_default);
     // A value that is no item position (-1, 5, ...) leaves the list without a selection.
-    cb_sound->setCurrentIndex(sound_mode >= 0 && sound_mode < cb_sound->count() ? sound_mode : -1);
+    cb_sound->setCurrentIndex(splash::names_driver_item(sound_mode) ? sound_mode : -1);
     chb_splashscreen->setChecked(
         settings_.read_bool(settings::splash_screen, settings::splash_screen_default));
 

@@ -44,9 +44,7 @@ SplashImages decode_splash_images() {
 }
 
 bool splash_shows_at_start(int sound_mode, bool splash_screen) {
-    const bool output_chosen =
-        sound_mode >= 0 && sound_mode < static_cast<int>(std::size(splash::driver_items));
-    return !output_chosen || splash_screen;
+    return !splash::names_driver_item(sound_mode) || splash_screen;
 }
 
 SplashPrefetch::SplashPrefetch() : images_(promised_.get_future()) {

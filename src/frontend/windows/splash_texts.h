@@ -32,6 +32,10 @@ inline constexpr const char* no_sound_caption = "(no sound)";
 // The driver list, in list order: an item's position is the SoundMode it stores.
 inline constexpr std::array<const char*, 3> driver_items = {direct_sound_caption,
                                                             multimedia_caption, no_sound_caption};
+// True when a stored SoundMode is the position of an item; any other value chose no output yet.
+constexpr bool names_driver_item(int sound_mode) {
+    return sound_mode >= 0 && sound_mode < static_cast<int>(driver_items.size());
+}
 
 // The play action compares the shown text in this order.
 struct DriverMatch {
