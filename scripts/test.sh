@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the formatting, builds everything and runs the whole test suite: unit, front-end and
 # end-to-end tests, the core tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and a bounded fuzzing run. The build also checks the source rules (scripts/source_rules.sh):
+# the front-end tests and the program's start-up under ThreadSanitizer, and a bounded fuzzing run. The build also checks the source rules (scripts/source_rules.sh):
 # no include against the layers, no QTRY_ in a GoogleTest file.
 #
 # Every test run leaves its results in build/results (ctest's JUnit, GoogleTest's JSON); the
@@ -30,6 +30,9 @@ cmake -S . -B build-asan -G Ninja -DZUZAZIZO_CORE_ONLY=ON -DZUZAZIZO_WERROR=ON -
 cmake --build build-asan -j "$jobs" --target core_tests
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 build-asan/tests/core_tests \
   --gtest_brief=1 --gtest_output="json:$results/asan_core_tests.json" || failures=1
+
+echo "== Front end and start-up under ThreadSanitizer"
+bash scripts/tsan_check.sh build-tsan "$results" || failures=1
 
 if [ -f tests/fuzz/run_fuzz.sh ]; then
   echo "== Fuzzing the Config.ini reader and the layout"
