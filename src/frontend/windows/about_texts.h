@@ -23,11 +23,8 @@ inline constexpr std::array<Row, 5> fact_rows = {{
     {"Hobby:", "keeping the time"},
 }};
 inline constexpr const char* website_label = "Website:";
-inline constexpr const char* website_text = release::website_text;
 // A page of the site the label shows.
 inline constexpr const char* website_address = "http://" ZUZAZIZO_SITE "/about/";
 inline constexpr const char* email_label = "Email:";
-inline constexpr const char* email_text = release::email_text;
-inline constexpr const char* email_address = release::email_address;
 
 }  // namespace zuzazizo::about

@@ -12,6 +12,7 @@
 #include <QPixmap>
 
 #include "frontend/common/dialog_pictures.h"
+#include "frontend/common/program_release.h"
 #include "frontend/windows/dialog_style.h"
 #include "frontend/windows/splash.h"
 #include "frontend/windows/splash_prefetch.h"
@@ -122,9 +123,9 @@ void add_texts(TSplashForm& form) {
         text_label(&form, "", full_width_line(236), Qt::black, false, Qt::AlignCenter);
     form.la_website_1 =
         text_label(&form, splash::website_label, {118, 259, 56, 15}, Qt::black, false);
-    form.la_website_2 = link_label(&form, splash::website_text, {174, 259, 168, 15});
+    form.la_website_2 = link_label(&form, release::website_text, {174, 259, 168, 15});
     form.la_email_1 = text_label(&form, splash::email_label, {118, 282, 56, 15}, Qt::black, false);
-    form.la_email_2 = link_label(&form, splash::email_text, {174, 282, 168, 15});
+    form.la_email_2 = link_label(&form, release::email_text, {174, 282, 168, 15});
     form.la_sound_select =
         text_label(&form, splash::sound_select, {98, 308, 116, 15}, Qt::black, false);
 }
