@@ -109,10 +109,6 @@ bool MixerSound::open_subsystem(const std::string& driver) {
     // so the sound thread reopens the same driver without touching SDL's hints, which are not
     // safe to change while another thread reads them.
     sdl_->set_hint_with_priority(SDL_HINT_AUDIODRIVER, driver.c_str(), SDL_HINT_OVERRIDE);
-    // SDL's SIGINT/SIGTERM handlers only queue a quit event that nobody reads, so a plain
-    // `kill` or a logout would no longer end the program. Kept set: the audio and the controller
-    // subsystems share SDL's event loop, and whichever starts it installs the handlers.
-    sdl_->set_hint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     subsystem_open_ = sdl_->init_subsystem(SDL_INIT_AUDIO) == 0;
     return subsystem_open_;
 }
