@@ -38,6 +38,7 @@ export class Browser {
     this.nextId = 1;
     this.waiting = new Map();
     this.listeners = [];
+    this.pages = [];
     socket.onmessage = (message) => this.receive(JSON.parse(message.data));
   }
 
@@ -62,9 +63,17 @@ export class Browser {
     const { targetId } = await this.send('Target.createTarget', { url: 'about:blank' });
     const { sessionId } = await this.send('Target.attachToTarget', { targetId, flatten: true });
     const page = new Page(this, sessionId);
+    page.targetId = targetId;
+    this.pages.push(page);
     await page.send('Page.enable');
     await page.send('Runtime.enable');
     return page;
+  }
+
+  async closePages() {
+    for (const page of this.pages.splice(0)) {
+      await this.send('Target.closeTarget', { targetId: page.targetId });
+    }
   }
 
   async close() {

@@ -175,10 +175,12 @@ EMSCRIPTEN_KEEPALIVE const std::int32_t* hh_take_dirty() {
     return out_ints.data();
 }
 
-// The state a test of the page reads: game mode, score, misses, the two high scores.
+// The state a test of the page reads: game mode, score, misses, the two high scores, and whether
+// the game sounds.
 EMSCRIPTEN_KEEPALIVE const std::int32_t* hh_game_state() {
     const GameState& state = handheld->engine().state;
-    out_ints = {state.game_mode, state.score, state.misses, state.hiscore_1, state.hiscore_2};
+    out_ints = {state.game_mode, state.score,     state.misses,
+                state.hiscore_1, state.hiscore_2, state.game_sound ? 1 : 0};
     return out_ints.data();
 }
 

@@ -116,7 +116,7 @@ export class Handheld {
   }
 
   gameState() {
-    const [mode, score, misses, hiscore1, hiscore2] = this.ints(this.m._hh_game_state(), 5);
-    return { mode, score, misses, hiscore1, hiscore2 };
+    const [mode, score, misses, hiscore1, hiscore2, sound] = this.ints(this.m._hh_game_state(), 6);
+    return { mode, score, misses, hiscore1, hiscore2, sound: sound === 1 };
   }
 }
