@@ -59,15 +59,24 @@ async function tap(page, type, code, key, code_vk, extra) {
   await page.key(type, code, key, code_vk, extra);
 }
 
+// TIME leaves the all-segments display, where GAME A would only show the clock.
+async function leaveStartup(page) {
+  await tap(page, 'rawKeyDown', 'Digit3', '3', vk.digit3);
+  await tap(page, 'keyUp', 'Digit3', '3', vk.digit3);
+  assert.equal((await state(page)).mode, mode.time1);
+}
+
 // The canvas against the skin's own pictures: every visible image, decoded afresh by the browser
 // and laid over the page's background in stacking order, must give the pixels the page painted
 // one changed rectangle at a time. Returns the largest channel difference.
 async function largestDifferenceFromPictures(page) {
   return page.eval(`window.zuzazizo.then(async (z) => {
-    await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+    // The canvas and the model are taken together: the handheld runs on while pictures load.
+    z.painter.paintNow();
     const canvas = document.getElementById('handheld');
-    const expected = new OffscreenCanvas(canvas.width, canvas.height).getContext('2d');
+    const a = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
     const images = z.handheld.images();
+    const expected = new OffscreenCanvas(canvas.width, canvas.height).getContext('2d');
     const paths = new Map(z.pictures.entries.map((e, i) => [i, e.path]));
     for (const image of images) {
       if (!image.visible || image.picture < 1) continue;
@@ -81,7 +90,6 @@ async function largestDifferenceFromPictures(page) {
       expected.drawImage(bitmap, image.left, image.top);
       expected.restore();
     }
-    const a = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
     const b = expected.getImageData(0, 0, canvas.width, canvas.height).data;
     let largest = 0;
     for (let i = 0; i < a.length; i++) largest = Math.max(largest, Math.abs(a[i] - b[i]));
@@ -128,6 +136,7 @@ test('keys: the digit row by its place, a game by key, repainted only where it c
 test('fingers: GAME A held while LEFT is tapped starts a silent game; the page never scrolls', async (b) => {
   const page = await open(b, 'ok');
   await page.until('window.zuzazizo.then(z => z !== null)');
+  await leaveStartup(page);
   const gameA = await centreOf(page, 'btn_game_a_top');
   const left = await centreOf(page, 'btn_left_top');
   await page.touch('touchStart', [{ ...gameA, id: 1 }]);
@@ -144,6 +153,7 @@ test('fingers: GAME A held while LEFT is tapped starts a silent game; the page n
 test('mouse: a press holds the button until the release, wherever the pointer went', async (b) => {
   const page = await open(b, 'ok');
   await page.until('window.zuzazizo.then(z => z !== null)');
+  await leaveStartup(page);
   const gameA = await centreOf(page, 'btn_game_a_top');
   await page.mouse('mouseMoved', gameA.x, gameA.y);
   await page.mouse('mousePressed', gameA.x, gameA.y);
@@ -157,6 +167,7 @@ test('mouse: a press holds the button until the release, wherever the pointer we
 test('a game over by keys keeps its high score at once and across a reload', async (b) => {
   const page = await open(b, 'ok', { SoundMode: '0', SplashScreen: '0' });
   await page.until('window.zuzazizo.then(z => z !== null)');
+  await leaveStartup(page);
   await tap(page, 'rawKeyDown', 'Digit1', '1', vk.digit1);
   await tap(page, 'keyUp', 'Digit1', '1', vk.digit1);
   // The batter stays in the centre: balls of the centre lane are struck, the others missed.
@@ -183,6 +194,7 @@ test('settings: garbage reads as the defaults, integer text as on the desktop', 
     await page.until('window.zuzazizo.then(z => z !== null)');
     assert.equal((await state(page)).hiscore1, hiscore, JSON.stringify(storage));
     assert.equal(await page.eval("document.getElementById('handheld').getBoundingClientRect().width"), width);
+    await leaveStartup(page);
     await tap(page, 'rawKeyDown', 'Digit1', '1', vk.digit1);
     assert.equal((await state(page)).mode, mode.readyA, 'Key1 is the key 1 whatever was stored');
   }
@@ -203,6 +215,7 @@ test('time stands still while the page is hidden', async (b) => {
   await page.until('window.zuzazizo.then(z => z !== null)');
   const hide = (hidden) => page.eval(`Object.defineProperty(document, 'hidden',
     { value: ${hidden}, configurable: true }); document.dispatchEvent(new Event('visibilitychange'))`);
+  await leaveStartup(page);
   await tap(page, 'rawKeyDown', 'Digit1', '1', vk.digit1);
   await tap(page, 'keyUp', 'Digit1', '1', vk.digit1);
   await hide(true);
@@ -242,6 +255,7 @@ test('errors: the desktop texts in the page box, and the page never dies', async
 test('sound: samples only after the first key, and none with "(no sound)" chosen', async (b) => {
   const silent = await open(b, 'ok', { SoundMode: '2', SplashScreen: '0' });
   await silent.until('window.zuzazizo.then(z => z !== null)');
+  await leaveStartup(silent);
   await tap(silent, 'rawKeyDown', 'Digit1', '1', vk.digit1);
   await tap(silent, 'keyUp', 'Digit1', '1', vk.digit1);
   assert.equal((await state(silent)).mode, mode.gameA);
@@ -250,6 +264,7 @@ test('sound: samples only after the first key, and none with "(no sound)" chosen
 
   const loud = await open(b, 'ok', { SoundMode: '1', SplashScreen: '0' });
   await loud.until('window.zuzazizo.then(z => z !== null)');
+  await leaveStartup(loud);
   await tap(loud, 'rawKeyDown', 'Digit1', '1', vk.digit1);
   await tap(loud, 'keyUp', 'Digit1', '1', vk.digit1);
   await loud.until('window.zuzazizo.then(z => z.sound.played.length > 0)', 5000, 'start sample');
