@@ -74,6 +74,8 @@ export class Painter {
     if (rects.length === 0 || !this.surface) return;
     const images = this.handheld.images();
     for (const rect of rects) this.paintRect(images, rect);
+    if (!this.painted) performance.mark('handheld-first-frame');
+    this.painted = true;
     if (this.onPainted) this.onPainted();
   }
 
