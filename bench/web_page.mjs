@@ -1,5 +1,5 @@
 // The web page's start, size and timer figures in a headless Chromium.
-// Usage: node --experimental-websocket bench/web_page.mjs <site URL> <site folder> [ticks]
+// Usage: node bench/web_page.mjs <site URL> <site folder> [ticks]
 // Prints the median time to the first painted frame over 10 cold loads, the gzip size of the
 // WebAssembly and the page's JavaScript, and the lateness of the timer events of a game.
 import { readdirSync, readFileSync } from 'node:fs';

@@ -1,9 +1,14 @@
-// A small client of the DevTools protocol: starts a headless Chromium of its own and drives one
-// page of it. Needs Node's WebSocket (node --experimental-websocket on Node 20).
+// A small client of the DevTools protocol: starts a headless Chromium of its own and drives its
+// pages. The WebSocket is Node's own where it has one (node --experimental-websocket from Node
+// 20.10), else Debian's node-ws, as Debian 12's Node 18 has none.
 import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+
+const WebSocketClient = globalThis.WebSocket ??
+  createRequire(import.meta.url)('/usr/share/nodejs/ws');
 
 export class Browser {
   static async launch(executable = '/usr/bin/chromium', extraArgs = []) {
@@ -23,7 +28,7 @@ export class Browser {
       });
       process.on('exit', () => reject(new Error(`chromium ended:\n${text}`)));
     });
-    const browser = new Browser(process, profile, new WebSocket(url));
+    const browser = new Browser(process, profile, new WebSocketClient(url));
     await new Promise((resolve, reject) => {
       browser.socket.onopen = resolve;
       browser.socket.onerror = reject;

@@ -1,5 +1,5 @@
 // The web page in a headless Chromium: start-up, pixels, keys, mouse, fingers, time, sound,
-// settings and errors. Usage: node --experimental-websocket page_test.mjs <base URL>
+// settings and errors. Usage: node page_test.mjs <base URL>
 // The base URL serves the built site under ok/ and broken copies of it beside (see run.sh).
 import assert from 'node:assert/strict';
 import { Browser } from './cdp.mjs';

@@ -25,4 +25,4 @@ for _ in $(seq 50); do
   python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/ok/')" 2>/dev/null && break
   sleep 0.1
 done
-node --experimental-websocket --no-warnings "$root/tests/web/page_test.mjs" "http://127.0.0.1:$port"
+node "$root/tests/web/page_test.mjs" "http://127.0.0.1:$port"
