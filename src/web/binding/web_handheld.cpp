@@ -5,6 +5,7 @@
 
 #include "core/skin/skin_paths.h"
 #include "core/sound/sound_failure.h"
+#include "core/windows/splash_rules.h"
 #include "web/binding/page_imports.h"
 
 namespace zuzazizo {
@@ -19,14 +20,13 @@ class AnyFileMayExist final : public PictureLoader {
     PicturePtr missing_image_marker() override { return {}; }
 };
 
-// The sound outputs of the desktop's driver list: 0 and 1 are real outputs, 2 is none.
-constexpr std::int32_t no_sound_mode = 2;
-
 }  // namespace
 
 WebSoundChoice web_sound_choice(std::int32_t sound_mode, bool splash_screen) {
-    const bool chosen_and_skipped = !splash_screen && sound_mode >= 0 && sound_mode <= 2;
-    if (chosen_and_skipped && sound_mode == no_sound_mode) return WebSoundChoice::none;
+    const bool chosen_and_skipped = !splash_shows_at_start(sound_mode, splash_screen);
+    if (chosen_and_skipped && sound_mode == static_cast<std::int32_t>(SoundChoice::none)) {
+        return WebSoundChoice::none;
+    }
     return WebSoundChoice::page_output;
 }
 
