@@ -233,6 +233,19 @@ test('time stands still while the page is hidden', async (b) => {
     'the game start after the return');
 });
 
+test('idle: the clock wakes the page about once a second and paints only what changed', async (b) => {
+  const page = await open(b, 'ok');
+  await page.until('window.zuzazizo.then(z => z !== null)');
+  await leaveStartup(page);
+  const count = () => page.eval('window.zuzazizo.then(z => z.timing.wakeUps)');
+  const before = await count();
+  await sleep(3000);
+  const woken = (await count()) - before;
+  assert.ok(woken >= 2 && woken <= 4, `${woken} wake-ups in 3 s`);
+  assert.equal(await page.eval('window.zuzazizo.then(z => z.painter.frameRequested)'), false,
+    'no frame is waiting between the seconds');
+});
+
 test('errors: the desktop texts in the page box, and the page never dies', async (b) => {
   const noConfig = await open(b, 'no-config');
   await noConfig.until('window.zuzazizo.then(z => z === null)');
