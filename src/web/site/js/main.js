@@ -23,12 +23,14 @@ const zoomSteps = { Equal: 1, NumpadAdd: 1, Minus: -1, NumpadSubtract: -1 };
 async function start() {
   const canvas = document.getElementById('handheld');
   const sound = new Sound();
+  // Config.ini comes while the WebAssembly compiles.
+  const config = fetchConfig();
   const handheld = await Handheld.load({
     settingsRead, settingsWrite, reportError: showError,
     soundPlay: (sample) => sound.play(sample),
   });
   const pictures = new Pictures();
-  handheld.setConfig(await fetchConfig());
+  handheld.setConfig(await config);
   await pictures.loadAll(handheld, handheld.pictureRequests());
   if (!handheld.create()) return null;  // no Config.ini: the handheld never runs
 
