@@ -33,7 +33,8 @@ void HeldKeys::release(KeyId key, std::uint32_t timestamp_ms, bool flagged_repea
     if (flagged_repeat) return;
     settle();
     set_down(key, false);
-    if (pair_window_ms_ == 0) {
+    // A release without a time (made by a program, not typed) can be no half of a pair.
+    if (pair_window_ms_ == 0 || timestamp_ms == 0) {
         if (up_) up_(key);
         return;
     }

@@ -37,6 +37,7 @@ class HeldKeys {
     HeldKeys& operator=(const HeldKeys&) = delete;
 
     // `flagged_repeat`: the platform itself marked the event as part of an auto-repeat.
+    // `timestamp_ms`: the platform's time of the event; 0 when it has none.
     void press(KeyId key, std::uint32_t timestamp_ms, bool flagged_repeat);
     void release(KeyId key, std::uint32_t timestamp_ms, bool flagged_repeat);
     // Other input came after the last release, so that release was real: deliver it now.

@@ -24,6 +24,7 @@
 #include "frontend/app/settings_backend_qt.h"
 #include "frontend/app/shell_host.h"
 #include "frontend/app/timer_host_qt.h"
+#include "frontend/common/held_keys_qt.h"
 #include "frontend/common/link_opener.h"
 #include "frontend/sound/mixer_sound_sdl.h"
 #include "frontend/windows/splash_host.h"
@@ -106,6 +107,7 @@ class TForm1 final : public QWidget, public SplashHost {
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -133,8 +135,10 @@ class TForm1 final : public QWidget, public SplashHost {
     void load_zoom();
     void apply_view();
     void resize_about_centre();
-    bool handle_zoom_key(const QKeyEvent& event);
-    bool swallow_zoom_release(const QKeyEvent& event);
+    void key_down(const KeyStroke& stroke);
+    void key_up(const KeyStroke& stroke);
+    bool handle_zoom_key(const KeyStroke& stroke);
+    bool swallow_zoom_release(const KeyStroke& stroke);
     std::optional<ImageId> hit_at(const QPoint& window_pos) const;
     void update_game_rect(const Rect& game);
 
@@ -170,7 +174,11 @@ class TForm1 final : public QWidget, public SplashHost {
     int zoom_ = zoom_min;
     FullscreenScale fullscreen_scale_ = FullscreenScale::as_laid_out;
     ViewScale view_;
-    std::vector<std::uint16_t> zoom_keys_down_;  // their releases are not the handheld's either
+    std::vector<KeyId> zoom_keys_down_;  // their releases are not the handheld's either
+    // Key events become strokes: a down per press and repeat, the repeats marked, one up.
+    QtHeldKeys held_keys_{[this](const KeyStroke& stroke) { key_down(stroke); },
+                          [this](const KeyStroke& stroke) { key_up(stroke); },
+                          platform_pair_window_ms()};
 };
 
 }  // namespace zuzazizo

@@ -40,21 +40,39 @@ Qt::CursorShape cursor_shape(Cursor cursor) {
 }  // namespace
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    if (handle_zoom_key(*event)) return;
-    const std::uint16_t key = virtual_key_of(*event);
-    if (!event->isAutoRepeat() && handle_shortcut(key)) return;
-    // Auto-repeated presses go through: the firmware's latches make one press of them.
-    if (key != 0) dispatch_.FormKeyDown(key);
+    held_keys_.key_press(*event);
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {
-    // X11 reports a held key as release/press pairs; only the real release counts.
-    if (event->isAutoRepeat() || swallow_zoom_release(*event)) return;
-    const std::uint16_t key = virtual_key_of(*event);
-    if (key != 0) dispatch_.FormKeyUp(key);
+    held_keys_.key_release(*event);
+}
+
+void TForm1::focusOutEvent(QFocusEvent* event) {
+    held_keys_.forget();
+    QWidget::focusOutEvent(event);
+}
+
+void TForm1::key_down(const KeyStroke& stroke) {
+    if (handle_zoom_key(stroke)) return;
+    // Alt+F4 is the desktop's command to close a window; where no window manager takes it, it
+    // closes this one, and is not F4.
+    if (stroke.key == vk::f4 && stroke.modifiers == Qt::AltModifier) {
+        if (!stroke.repeat) close();
+        return;
+    }
+    // A shortcut is its key alone: Shift+Esc is no Exit. Repeats of a held one do not act again.
+    if (!stroke.repeat && pressed_alone(stroke.modifiers) && handle_shortcut(stroke.key)) return;
+    // Repeats go through: the firmware's latches make one press of them.
+    if (stroke.key != 0) dispatch_.FormKeyDown(stroke.key);
+}
+
+void TForm1::key_up(const KeyStroke& stroke) {
+    if (swallow_zoom_release(stroke)) return;
+    if (stroke.key != 0) dispatch_.FormKeyUp(stroke.key);
 }
 
 void TForm1::mousePressEvent(QMouseEvent* event) {
+    held_keys_.settle();
     const QPoint pos = event->position().toPoint();
     const std::optional<ImageId> hit = hit_at(pos);
     dispatch_.mouse_down(hit, mouse_button_of(event->button()));
@@ -64,6 +82,7 @@ void TForm1::mousePressEvent(QMouseEvent* event) {
 }
 
 void TForm1::mouseReleaseEvent(QMouseEvent* event) {
+    held_keys_.settle();
     dispatch_.mouse_up(mouse_button_of(event->button()));
     if (event->button() != Qt::LeftButton) return;
     drag_surface_.reset();

@@ -34,8 +34,9 @@ QLabel* button_picture(QWidget* parent, ManualGlyph glyph, bool pressed) {
 TManualForm::TManualForm(const std::string& base_dir, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       base_dir_(base_dir),
-      held_keys_([this](std::uint16_t key) { FormKeyDown(key); },
-                 [this](std::uint16_t key) { FormKeyUp(key); }, this) {
+      held_keys_([this](const KeyStroke& stroke) { FormKeyDown(stroke.key); },
+                 [this](const KeyStroke& stroke) { FormKeyUp(stroke.key); },
+                 platform_pair_window_ms(), this) {
     // No caption bar is shown; the title names the window in task lists.
     setWindowTitle(QStringLiteral("Manual"));
     build_components();
@@ -226,6 +227,7 @@ void TManualForm::release(PageButton button) {
 }
 
 void TManualForm::mousePressEvent(QMouseEvent* event) {
+    held_keys_.settle();
     if (event->button() != Qt::LeftButton || captured_) return;
     const QPoint pos = event->position().toPoint();
     if (const auto button = button_at(pos)) {
@@ -237,6 +239,7 @@ void TManualForm::mousePressEvent(QMouseEvent* event) {
 }
 
 void TManualForm::mouseReleaseEvent(QMouseEvent* event) {
+    held_keys_.settle();
     if (event->button() != Qt::LeftButton) return;
     drag_origin.reset();
     if (const auto button = std::exchange(captured_, std::nullopt)) release(*button);

@@ -122,6 +122,14 @@ TEST_F(HeldKeysTest, WithoutAPairWindowAReleaseCountsAtOnce) {
     EXPECT_EQ(keys.pair_window_ms(), 0);
 }
 
+TEST_F(HeldKeysTest, AReleaseWithoutATimeIsNoHalfOfAPair) {
+    HeldKeys keys = make(window_ms);
+    keys.press(key_a, 0, false);
+    keys.release(key_a, 0, false);
+    keys.press(key_a, 0, false);
+    EXPECT_EQ(take(), (Log{"down 38", "up 38", "down 38"}));
+}
+
 TEST_F(HeldKeysTest, TheWindowEndsOnTheTimerHostAndNotBefore) {
     HeldKeys keys = make(window_ms);
     keys.press(key_a, 10, false);
