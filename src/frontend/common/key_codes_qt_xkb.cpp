@@ -154,7 +154,11 @@ std::optional<std::uint16_t> KeyboardMap::virtual_key(std::uint32_t keycode, std
     if (layouts == 0) return std::nullopt;
     // A group past the key's own wraps round, as the server does for such keys.
     const std::uint32_t layout = ((x_state >> group_shift) & group_mask) % layouts;
-    if (keysym != XKB_KEY_NoSymbol && !gives(keycode, layout, keysym)) return std::nullopt;
+    // Caps Lock may type a capital that is on no level of the key (É on the French 2).
+    if (keysym != XKB_KEY_NoSymbol && !gives(keycode, layout, keysym) &&
+        !gives(keycode, layout, xkb_keysym_to_lower(keysym))) {
+        return std::nullopt;
+    }
 
     const char* raw_name = xkb_keymap_key_get_name(keymap_, keycode);
     const std::string_view name = raw_name ? raw_name : "";

@@ -21,7 +21,7 @@ constexpr std::uint32_t key_z = 52, key_m = 58, key_kp_4 = 83, key_kp_6 = 85;
 constexpr std::uint32_t key_shift_l = 50, key_control_l = 37, key_alt_r = 108, key_escape = 9;
 
 // X11 state bits.
-constexpr std::uint32_t shift = 0x01, num_lock = 0x10, second_group = 1u << 13;
+constexpr std::uint32_t shift = 0x01, caps_lock = 0x02, num_lock = 0x10, second_group = 1u << 13;
 
 const KeyboardMap& layout(const std::string& names) {
     static std::map<std::string, std::unique_ptr<KeyboardMap>> maps;
@@ -49,6 +49,7 @@ TEST(KeyboardLayouts, KeysGiveTheirWindowsCodesOnEveryLayout) {
         {"fr", key_5, XKB_KEY_parenleft, 0, vk::digit(5), "French ( is the key 5"},
         {"fr", key_0, XKB_KEY_agrave, 0, vk::digit(0), "French à is the key 0"},
         {"fr", key_1, XKB_KEY_1, shift, vk::digit(1), "French Shift+& types 1"},
+        {"fr", key_2, XKB_KEY_Eacute, caps_lock, vk::digit(2), "French Caps Lock+é"},
         {"fr", key_q, XKB_KEY_a, 0, vk::letter('A'), "AZERTY A"},
         {"fr", key_a, XKB_KEY_q, 0, vk::letter('Q'), "AZERTY Q"},
         {"fr", key_w, XKB_KEY_z, 0, vk::letter('Z'), "AZERTY Z"},
