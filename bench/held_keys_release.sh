@@ -7,7 +7,7 @@ source "$(dirname "$0")/xvfb.sh" "${1:-build/bin}"
 taps=${2:-40}
 kc_left=113
 load_pids=()
-trap 'for p in "${load_pids[@]}"; do kill "$p" 2>/dev/null; done; kill $BENCH_XPID 2>/dev/null; rm -rf "$BENCH_HOME"' EXIT
+trap 'for p in "${load_pids[@]}"; do kill "$p" 2>/dev/null; done; xserver_cleanup' EXIT
 if [ "${LOAD:-0}" = 1 ]; then
   for _ in 1 2; do ( while :; do :; done ) & load_pids+=($!); done
 fi
