@@ -9,7 +9,8 @@ kc_left=113
 load_pids=()
 trap 'for p in "${load_pids[@]}"; do kill "$p" 2>/dev/null; done; xserver_cleanup' EXIT
 if [ "${LOAD:-0}" = 1 ]; then
-  for _ in 1 2; do ( while :; do :; done ) & load_pids+=($!); done
+  load_end=$((SECONDS + 600))  # ends by itself should the script be killed
+  for _ in 1 2; do ( while [ "$SECONDS" -lt "$load_end" ]; do :; done ) & load_pids+=($!); done
 fi
 xset r on
 xset r rate 660 25

@@ -14,8 +14,10 @@ trap 'stop_load; e2e_cleanup' EXIT
 e2e_start FullscreenMode=0 SplashScreen=0 SoundMode=2 HiScore1=470
 xset r on
 xset r rate 660 25
+# Each busy loop ends by itself too, should this script be killed before its trap runs.
+load_end=$((SECONDS + 120 + 40 * trials))
 for _ in 1 2; do
-  ( while :; do :; done ) &
+  ( while [ "$SECONDS" -lt "$load_end" ]; do :; done ) &
   load_pids+=($!)
 done
 
