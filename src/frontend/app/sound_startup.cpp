@@ -19,7 +19,7 @@ std::optional<MixerOutput> mixer_output_for(SoundChoice choice) {
 QString sound_start_error(const MixerSound& sound) {
     // Only a broken Sound folder is the installation's fault; a missing or old SDL is named.
     if (sound.start_failure() == MixerSound::StartFailure::samples) {
-        return QString::fromUtf8(sound_folder_error);
+        return QString::fromUtf8(sound_folder_message);
     }
     return QString::fromStdString(sound.start_problem());
 }
@@ -29,8 +29,7 @@ bool start_sound_or_report(MixerSound& sound, SoundChoice choice, SettingsStore&
     const std::optional<MixerOutput> output = mixer_output_for(choice);
     if (!output || sound.start(*output)) return true;
     errors.show(sound_start_error(sound));
-    settings.write_integer(settings::sound_mode, settings::sound_mode_default);
-    settings.write_bool(settings::splash_screen, true);
+    reset_sound_settings_after_failure(settings);
     return false;
 }
 

@@ -13,14 +13,12 @@
 #include <QString>
 
 #include "core/settings/settings_store.h"
+#include "core/sound/sound_failure.h"
 #include "frontend/common/error_report_qt.h"
 #include "frontend/sound/mixer_sound_sdl.h"
 #include "frontend/windows/splash_host.h"
 
 namespace zuzazizo {
-
-inline constexpr const char* sound_folder_error =
-    "Sound folder unproperly installed. Please reinstall the game.";
 
 // The output type behind a driver-list choice; none for "(no sound)", which starts nothing.
 std::optional<MixerOutput> mixer_output_for(SoundChoice choice);
