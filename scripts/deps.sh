@@ -10,11 +10,24 @@ packages=(
   clang libclang-rt-14-dev clang-format
   xvfb xdotool imagemagick x11-utils x11-xkb-utils x11-xserver-utils sox
   emscripten chromium node-ws
+  pulseaudio pulseaudio-utils
 )
+
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+
+# The sound-server tests start a private PulseAudio daemon. On a desktop whose sound server is
+# PipeWire, installing PulseAudio beside it would compete for the user's sound at the next login:
+# there it is left out, and those tests are skipped.
+if installed pipewire-pulse && ! installed pulseaudio; then
+  echo "pipewire-pulse is installed: leaving pulseaudio out (the sound-server tests will be skipped)"
+  kept=()
+  for p in "${packages[@]}"; do [ "$p" = pulseaudio ] || kept+=("$p"); done
+  packages=("${kept[@]}")
+fi
 
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  installed "$p" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 

@@ -16,13 +16,20 @@ std::optional<MixerOutput> mixer_output_for(SoundChoice choice) {
     return std::nullopt;
 }
 
+QString sound_start_error(const MixerSound& sound) {
+    // Only a broken Sound folder is the installation's fault; a missing or old SDL is named.
+    if (sound.start_failure() == MixerSound::StartFailure::samples) {
+        return QString::fromUtf8(sound_folder_message);
+    }
+    return QString::fromStdString(sound.start_problem());
+}
+
 bool start_sound_or_report(MixerSound& sound, SoundChoice choice, SettingsStore& settings,
                            const ErrorReport& errors) {
     const std::optional<MixerOutput> output = mixer_output_for(choice);
     if (!output || sound.start(*output)) return true;
-    errors.show(QString::fromUtf8(sound_folder_error));
-    settings.write_integer(settings::sound_mode, settings::sound_mode_default);
-    settings.write_bool(settings::splash_screen, true);
+    errors.show(sound_start_error(sound));
+    reset_sound_settings_after_failure(settings);
     return false;
 }
 

@@ -6,6 +6,10 @@
 // functions the sound output uses are looked up, with their types taken from the mixer's header.
 #pragma once
 
+#include <QLibrary>
+#include <optional>
+#include <string>
+
 #include <SDL_mixer.h>
 
 namespace zuzazizo {
@@ -24,5 +28,13 @@ struct MixerLibrary {
 // The mixer's functions, loading the library on the first call; null when it cannot be loaded
 // or lacks one of them. Call it on the GUI thread.
 const MixerLibrary* mixer_library();
+
+// Why mixer_library() is null, in words for the player: the library that could not be loaded, or
+// the function it lacks and the version needed. Empty when it loaded.
+const std::string& mixer_library_problem();
+
+// Loads the mixer's functions from `mixer`, as mixer_library() does from the platform's name for
+// it; on failure, nullopt and the reason in `problem`.
+std::optional<MixerLibrary> load_mixer_library(QLibrary& mixer, std::string& problem);
 
 }  // namespace zuzazizo

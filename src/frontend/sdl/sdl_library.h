@@ -6,6 +6,10 @@
 // from SDL's header, which the program includes for its types and constants alone.
 #pragma once
 
+#include <QLibrary>
+#include <optional>
+#include <string>
+
 #include <SDL.h>
 
 namespace zuzazizo {
@@ -14,6 +18,7 @@ struct SdlLibrary {
     decltype(&::SDL_SetHint) set_hint;
     decltype(&::SDL_SetHintWithPriority) set_hint_with_priority;
     decltype(&::SDL_ResetHint) reset_hint;
+    decltype(&::SDL_GetError) get_error;
     decltype(&::SDL_InitSubSystem) init_subsystem;
     decltype(&::SDL_QuitSubSystem) quit_subsystem;
     decltype(&::SDL_GetNumAudioDrivers) get_num_audio_drivers;
@@ -29,7 +34,16 @@ struct SdlLibrary {
 };
 
 // SDL's functions, loading the library on the first call; null when it cannot be loaded or lacks
-// one of them. Call it on the GUI thread.
+// one of them. Call it on the GUI thread. Subsystem starts and stops through the table are
+// serialised, so the sound output may make them on a thread of its own.
 const SdlLibrary* sdl_library();
+
+// Why sdl_library() is null, in words for the player: the library that could not be loaded, or
+// the function it lacks and the version needed. Empty when it loaded.
+const std::string& sdl_library_problem();
+
+// Loads SDL's functions from `sdl`, as sdl_library() does from the platform's name for it; on
+// failure, nullopt and the reason in `problem`.
+std::optional<SdlLibrary> load_sdl_library(QLibrary& sdl, std::string& problem);
 
 }  // namespace zuzazizo

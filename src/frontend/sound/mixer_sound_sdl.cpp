@@ -2,9 +2,6 @@
 
 #include <cstdlib>
 #include <utility>
-#include <vector>
-
-#include <QMetaObject>
 
 #include "frontend/sdl/mixer_library.h"
 #include "frontend/sdl/sdl_library.h"
@@ -19,8 +16,8 @@ constexpr int output_channels = 2;
 constexpr int buffer_frames = 256;
 
 // The mixer's channel-finished hook is a plain function without user data, so it reaches the
-// one instance that holds the device through this pointer. It is set and cleared on the GUI
-// thread while the hook cannot run (before the device opens, after the hook is removed).
+// one instance that holds the device through this pointer. It is set and cleared while the hook
+// cannot run (before the device opens, after the hook is removed).
 std::atomic<MixerSound*> active_sound{nullptr};
 
 void channel_finished(int /*channel*/) {
@@ -41,37 +38,59 @@ std::string env_driver() {
 
 }  // namespace
 
-MixerSound::MixerSound(std::filesystem::path sound_base_dir)
-    : base_dir_(std::move(sound_base_dir)) {
-    idle_timer_.setSingleShot(true);
-    QObject::connect(&idle_timer_, &QTimer::timeout, [this] { close_if_idle(); });
+SoundLibraries platform_sound_libraries() {
+    SoundLibraries found;
+    found.sdl = sdl_library();
+    if (!found.sdl) {
+        found.problem = sdl_library_problem();
+        return found;
+    }
+    found.mixer = mixer_library();
+    if (!found.mixer) found.problem = mixer_library_problem();
+    return found;
 }
+
+MixerSound::MixerSound(std::filesystem::path sound_base_dir,
+                       std::function<SoundLibraries()> find_libraries)
+    : base_dir_(std::move(sound_base_dir)), find_libraries_(std::move(find_libraries)) {}
 
 MixerSound::~MixerSound() {
     shut_down();
 }
 
+bool MixerSound::fail(StartFailure failure, std::string problem) {
+    failure_ = failure;
+    problem_ = std::move(problem);
+    return false;
+}
+
 bool MixerSound::start(MixerOutput output) {
     shut_down();  // a second start-up begins afresh, with the driver of the new output type
-    sdl_ = sdl_library();
-    mix_ = sdl_ ? mixer_library() : nullptr;
-    if (!mix_) return false;
+    failure_ = StartFailure::none;
+    problem_.clear();
+    SoundLibraries libraries = find_libraries_();
+    if (!libraries.sdl || !libraries.mixer) {
+        return fail(StartFailure::library, std::move(libraries.problem));
+    }
+    sdl_ = libraries.sdl;
+    mix_ = libraries.mixer;
     MixerSound* expected = nullptr;
-    if (!active_sound.compare_exchange_strong(expected, this)) return false;
+    if (!active_sound.compare_exchange_strong(expected, this)) {
+        return fail(StartFailure::output, "The sound output is already in use.");
+    }
     if (!open_first_driver(output)) {
         active_sound = nullptr;
-        return false;
+        return fail(StartFailure::output,
+                    std::string("No sound output could be opened (") + sdl_->get_error() + ").");
     }
     load_samples();
     // Only the first sample decides: the other four may be missing and simply stay silent.
-    if (!is_loaded(Sample::gameover)) return false;
-    arm_idle_close();
+    if (!is_loaded(Sample::gameover)) return fail(StartFailure::samples, {});
+    start_sound_thread();
     return true;
 }
 
 bool MixerSound::open_first_driver(MixerOutput output) {
-    // SDL reads its driver from a hint; an override is the only way to beat SDL_AUDIODRIVER, which
-    // driver_candidates has already put first when it is set.
     for (const std::string& name :
          driver_candidates(output, env_driver(), available_drivers(*sdl_))) {
         if (!open_subsystem(name)) continue;
@@ -85,21 +104,18 @@ bool MixerSound::open_first_driver(MixerOutput output) {
 }
 
 bool MixerSound::open_subsystem(const std::string& driver) {
+    // SDL reads its driver from a hint; an override is the only way to beat SDL_AUDIODRIVER, which
+    // driver_candidates has already put first when it is set. The hint stays until the shut-down,
+    // so the sound thread reopens the same driver without touching SDL's hints, which are not
+    // safe to change while another thread reads them.
     sdl_->set_hint_with_priority(SDL_HINT_AUDIODRIVER, driver.c_str(), SDL_HINT_OVERRIDE);
     subsystem_open_ = sdl_->init_subsystem(SDL_INIT_AUDIO) == 0;
-    sdl_->reset_hint(SDL_HINT_AUDIODRIVER);
     return subsystem_open_;
 }
 
 void MixerSound::close_subsystem() {
     if (subsystem_open_) sdl_->quit_subsystem(SDL_INIT_AUDIO);
     subsystem_open_ = false;
-}
-
-bool MixerSound::reopen() {
-    // The driver that opened at start-up, named as SDL named it, opens again.
-    if (!subsystem_open_ && !open_subsystem(driver_)) return false;
-    return open_device();
 }
 
 bool MixerSound::open_device() {
@@ -135,41 +151,34 @@ void MixerSound::load_samples() {
 
 void MixerSound::play(Sample sample) {
     Mix_Chunk* const sample_chunk = chunk(sample);
-    if (!sample_chunk) return;
-    // Reopening before the channel starts means the sample is mixed from its first frame.
-    if (!device_open_ && !reopen()) return;
-    idle_timer_.stop();
-    mix_->play_channel_timed(-1, sample_chunk, 0, -1);
+    if (!sample_chunk || !sound_thread_.joinable()) return;
+    {
+        // Only the sound thread holds the lock for long (opening or closing the device), so it is
+        // tried, never waited for; the mixer's own lock, which playing takes, is held only while
+        // a chunk is mixed.
+        const std::unique_lock device(device_mutex_, std::try_to_lock);
+        if (device.owns_lock() && device_open_) {
+            mix_->play_channel_timed(-1, sample_chunk, 0, -1);
+            return;
+        }
+    }
+    queue_play(sample_chunk);
 }
 
-bool MixerSound::is_playing() const {
+void MixerSound::queue_play(Mix_Chunk* sample_chunk) {
+    {
+        const std::lock_guard queue(queue_mutex_);
+        // A server that does not answer must not make the queue grow without end: no more plays
+        // wait than the mixer has channels to play them on.
+        if (queued_.size() >= static_cast<std::size_t>(mixing_channels)) return;
+        queued_.push_back({sample_chunk, Clock::now()});
+    }
+    queue_changed_.notify_one();
+}
+
+bool MixerSound::is_playing() {
+    const std::lock_guard device(device_mutex_);
     return device_open_ && mix_->playing(-1) > 0;
-}
-
-void MixerSound::note_channel_finished() {
-    // Audio thread, inside the mixer's lock: touching the device here would deadlock or race, so
-    // the decision is posted to the GUI thread. The flag keeps a burst of endings to one event.
-    if (idle_check_posted_.exchange(true)) return;
-    QMetaObject::invokeMethod(
-        &idle_timer_,
-        [this] {
-            idle_check_posted_ = false;
-            arm_idle_close();
-        },
-        Qt::QueuedConnection);
-}
-
-void MixerSound::arm_idle_close() {
-    if (is_playing() || !device_open_) return;
-    idle_timer_.start(idle_close_delay_ms_);
-}
-
-void MixerSound::close_if_idle() {
-    if (is_playing()) return;
-    close_device();
-    // Some drivers keep a thread of their own while SDL's audio is merely initialised: ALSA's
-    // looks for new sound cards ten times a second. Silence should cost no wake-ups at all.
-    close_subsystem();
 }
 
 void MixerSound::free_samples() {
@@ -181,7 +190,7 @@ void MixerSound::free_samples() {
 }
 
 void MixerSound::shut_down() {
-    idle_timer_.stop();
+    stop_sound_thread();
     if (active_sound.load() == this) {
         // Freeing a playing sample halts its channel, which would call the hook.
         mix_->channel_finished(nullptr);
@@ -190,6 +199,7 @@ void MixerSound::shut_down() {
     free_samples();
     close_device();
     close_subsystem();
+    if (sdl_) sdl_->reset_hint(SDL_HINT_AUDIODRIVER);
     driver_.clear();
 }
 

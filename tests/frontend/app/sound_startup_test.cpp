@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QLibrary>
 #include <QStringList>
 
 #include "frontend/common/error_report_qt.h"
+#include "frontend/sdl/mixer_library.h"
+#include "frontend/sdl/sdl_library.h"
 #include "sound/disk_audio.h"
 #include "support/qt_app.h"
 
@@ -67,6 +70,30 @@ TEST_F(SoundStartUp, WithoutGameoverTheBoxIsShownAndTheNextRunAsksForADriverAgai
               QStringList{"Sound folder unproperly installed. Please reinstall the game."});
     EXPECT_EQ(backend_.values["SoundMode"], "-1");
     EXPECT_EQ(backend_.values["SplashScreen"], "1");
+}
+
+// SDL as this machine has it, and a mixer under a name no machine has.
+SoundLibraries without_mixer() {
+    QLibrary missing(QStringLiteral("zuzazizo-no-such-mixer"));
+    SoundLibraries found;
+    found.sdl = sdl_library();
+    found.mixer = nullptr;
+    load_mixer_library(missing, found.problem);
+    return found;
+}
+
+TEST_F(SoundStartUp, AMissingMixerIsNamedAndTheNextRunAsksForADriverAgain) {
+    MixerSound sound(dir_, without_mixer);
+    EXPECT_FALSE(start_sound_or_report(sound, SoundChoice::direct_sound, settings_, report_));
+    EXPECT_EQ(sound.start_failure(), MixerSound::StartFailure::library);
+    ASSERT_EQ(errors_.size(), 1);
+    EXPECT_TRUE(errors_[0].startsWith("The sound library SDL2_mixer could not be loaded"))
+        << errors_[0].toStdString();
+    EXPECT_TRUE(errors_[0].contains("zuzazizo-no-such-mixer"));
+    EXPECT_EQ(backend_.values["SoundMode"], "-1");
+    EXPECT_EQ(backend_.values["SplashScreen"], "1");
+    sound.play(Sample::start);
+    EXPECT_FALSE(sound.is_device_open());
 }
 
 TEST_F(SoundStartUp, SamplesAreFoundBesideTheProgramNotInTheWorkingDirectory) {

@@ -148,15 +148,46 @@ TEST_F(DiskSound, IdleDeviceClosesAndTheNextPlayReopensItWithoutClipping) {
     EXPECT_FALSE(SDL_WasInit(SDL_INIT_AUDIO));
     EXPECT_EQ(sound.driver(), "disk") << "the driver is kept for the reopening";
 
-    // Reopening the disk device starts a new output file: it holds only what follows.
+    // Reopening the disk device starts a new output file: it holds only what follows. The
+    // reopening is the sound thread's: the play only asks for it.
     sound.play(Sample::start);
-    EXPECT_TRUE(sound.is_device_open());
+    ASSERT_TRUE(run_until([&] { return sound.is_device_open(); }));
     EXPECT_EQ(Mix_AllocateChannels(-1), 64) << "reopening must restore the 64 channels";
     EXPECT_STREQ(SDL_GetCurrentAudioDriver(), "disk");
     sound.set_idle_close_delay_ms(60'000);
     let_output_drain(sound, output_file());
     sound.shut_down();
     EXPECT_EQ(output().non_silent_frames(), testing::wav_frames(testing::sample_duration_ms));
+}
+
+TEST_F(DiskSound, PlaysAskedForWhileTheDeviceIsClosedAllSoundOnceItReopens) {
+    MixerSound sound(dir_);
+    sound.set_idle_close_delay_ms(20);
+    ASSERT_TRUE(sound.start(MixerOutput::primary));
+    ASSERT_TRUE(run_until([&] { return !sound.is_audio_initialised(); }));
+
+    // Both wait for the sound thread, which opens the device once and starts both together.
+    sound.play(Sample::move);
+    sound.play(Sample::got);
+    sound.set_idle_close_delay_ms(60'000);
+    ASSERT_TRUE(run_until([&] { return sound.is_device_open(); }));
+    let_output_drain(sound, output_file());
+    sound.shut_down();
+    EXPECT_EQ(output().peak(), 2 * testing::sample_amplitude) << "one of the two was lost";
+}
+
+TEST_F(DiskSound, ShutDownWhileAReopeningIsAskedForLeavesAudioClosed) {
+    for (int round = 0; round < 5; ++round) {
+        MixerSound sound(dir_);
+        sound.set_idle_close_delay_ms(1);
+        ASSERT_TRUE(sound.start(MixerOutput::primary));
+        ASSERT_TRUE(run_until([&] { return !sound.is_audio_initialised(); }));
+        sound.play(Sample::start);
+        sound.shut_down();
+        EXPECT_FALSE(sound.is_device_open());
+        EXPECT_FALSE(sound.is_audio_initialised());
+        EXPECT_FALSE(SDL_WasInit(SDL_INIT_AUDIO));
+    }
 }
 
 TEST_F(DiskSound, ShutDownWithoutStartAndTwiceIsHarmlessAndSilencesPlay) {
