@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 
 #include "core/skin/gfxinit.h"
@@ -178,6 +179,11 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::closeEvent(QCloseEvent* event) {
     sound_.shut_down();
     event->accept();
+    // The handheld is the application's main window: closing it ends the program whatever else
+    // is open. Qt would only quit once no window is left visible, and an about box or manual
+    // that was open, or hidden later by its Escape, would keep the process alive unseen.
+    // Without a running event loop (a test driving the window) there is nothing to end.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
 
 }  // namespace zuzazizo

@@ -1,6 +1,7 @@
 #include "frontend/windows/splash.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -135,6 +136,14 @@ bool TSplashForm::event(QEvent* event) {
     if (event->type() == QEvent::Show) load_pictures();
     if (event->type() == QEvent::WindowActivate) FormActivate();
     return QWidget::event(event);
+}
+
+void TSplashForm::closeEvent(QCloseEvent* event) {
+    // Play and Escape are the only ways on. A close request from the window manager or the task
+    // bar is taken as the Escape it stands for: hidden instead, the form would leave the handheld
+    // off-screen and the program running out of the user's reach.
+    if (!played_) host_.terminate();
+    QWidget::closeEvent(event);
 }
 
 bool TSplashForm::click_component(QObject* watched) {

@@ -60,6 +60,7 @@ class TSplashForm final : public QWidget {
 
   protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     // Key preview and the clicks of the pictured buttons and link labels.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
