@@ -63,7 +63,8 @@ TForm1::TForm1(FormOptions options)
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
-    QGuiApplication::setApplicationDisplayName(program_title);
+    // The application title is the main window's: Qt would append a display name to every
+    // other window's caption too, and theirs are given texts of their own.
     setWindowTitle(program_title);
     move_off_screen();
     fullscreen_mode_ =
