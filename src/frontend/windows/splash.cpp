@@ -1,5 +1,6 @@
 #include "frontend/windows/splash.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -36,6 +37,8 @@ TSplashForm::TSplashForm(SplashHost& host, SettingsStore& settings, QWidget* par
     // Key preview: the form sees a key before the focused control does.
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    // The unfolded driver list is a popup window of its own that takes the keyboard.
+    cb_sound->view()->installEventFilter(this);
     FormCreate();
 }
 
@@ -161,7 +164,22 @@ bool TSplashForm::click_component(QObject* watched) {
     return true;
 }
 
+bool TSplashForm::open_list_key(const QKeyEvent& event) {
+    const std::uint16_t key = splash_key_code(event);
+    if (key == 0) return false;
+    // Moving through the unfolded list chooses as it goes, so the play keys take the highlighted
+    // driver; Escape leaves the choice alone. Either way the list folds and the form acts.
+    const QModelIndex highlighted = cb_sound->view()->currentIndex();
+    if (key != vk::escape && highlighted.isValid()) cb_sound->setCurrentIndex(highlighted.row());
+    cb_sound->hidePopup();
+    FormKeyDown(key);
+    return true;
+}
+
 bool TSplashForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched == cb_sound->view()) {
+        return open_list_key(*static_cast<QKeyEvent*>(event));
+    }
     if (event->type() == QEvent::KeyPress) {
         // A key the focused control ignores travels up to the form; take it once only, where it
         // was first delivered.

@@ -15,6 +15,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 
 namespace zuzazizo {
@@ -70,6 +71,7 @@ class TSplashForm final : public QWidget {
     void FormCreate();
     void move_to_screen_centre();
     bool click_component(QObject* watched);
+    bool open_list_key(const QKeyEvent& event);
 
     SplashHost& host_;
     SettingsStore& settings_;
