@@ -1,8 +1,6 @@
 #include "frontend/app/program_shell.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
+#include "frontend/common/window_centring.h"
 #include "frontend/windows/about.h"
 #include "frontend/windows/keys.h"
 #include "frontend/windows/manual.h"
@@ -15,14 +13,6 @@ void bring_to_front(QWidget& window) {
     window.show();
     window.raise();
     window.activateWindow();
-}
-
-void centre_on_primary_screen(QWidget& window) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->geometry();
-    window.move(area.left() + std::max((area.width() - window.width()) / 2, 0),
-                area.top() + std::max((area.height() - window.height()) / 2, 0));
 }
 
 }  // namespace

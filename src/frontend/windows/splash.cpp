@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include "frontend/common/key_codes_qt.h"
+#include "frontend/common/window_centring.h"
 #include "frontend/windows/splash_prefetch.h"
 #include "frontend/windows/splash_texts.h"
 
@@ -60,18 +61,11 @@ void TSplashForm::FormCreate() {
         btn_playClick();
         return;
     }
-    move_to_screen_centre();
+    centre_on_primary_screen(*this);
     cb_soundChange();
     // Connected only now, so that reading the stored choice above is not taken for a change.
     connect(cb_sound, &QComboBox::currentIndexChanged, this, [this] { cb_soundChange(); });
     show();
-}
-
-void TSplashForm::move_to_screen_centre() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
 void TSplashForm::FormActivate() {

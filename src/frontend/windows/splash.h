@@ -69,7 +69,6 @@ class TSplashForm final : public QWidget {
     void build_components();  // splash_layout.cpp
     void load_pictures();     // splash_layout.cpp, on the first showing
     void FormCreate();
-    void move_to_screen_centre();
     bool click_component(QObject* watched);
     bool open_list_key(const QKeyEvent& event);
 
