@@ -93,9 +93,11 @@ int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop
     prefetch.reset();
 
     if (before_event_loop) before_event_loop(app, form1);
-    // The main window becomes visible as the loop starts, still off-screen unless the splash
-    // screen has already played.
-    if (!form1.terminating()) form1.show();
+    // The main window becomes visible as the loop starts when the splash screen has already
+    // played. Otherwise it waits, unmapped, for the play action to show it: parked off-screen
+    // it would be pulled partly back into view by a window manager, which keeps some of every
+    // window on the screen.
+    if (!form1.terminating() && splash_form.has_played()) form1.show();
     return QApplication::exec();
 }
 

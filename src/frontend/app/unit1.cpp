@@ -141,6 +141,7 @@ bool TForm1::start_sound(SoundChoice choice) {
 
 void TForm1::power_on() {
     centre_on_screen();
+    show();
     raise();
     activateWindow();
     setFocus();

@@ -51,8 +51,8 @@ class FrameWatch final : public QObject {
 void centre_on_primary_screen(QWidget& window) {
     move_to_centre(window);
     if (window.frameGeometry().size() != window.size()) return;  // the frame is known already
-    for (FrameWatch* earlier : window.findChildren<FrameWatch*>(Qt::FindDirectChildrenOnly))
-        delete earlier;
+    const QObjectList children = window.children();
+    for (QObject* child : children) delete dynamic_cast<FrameWatch*>(child);  // an earlier one
     new FrameWatch(window);
 }
 
