@@ -11,7 +11,7 @@ runs=${2:-15}
 bench_settings FullscreenMode=0 SplashScreen=0 SoundMode=2
 # Only the one value changes between the two start-ups: what the program writes back on its first
 # run (its key bindings) stays, as it would for a user.
-splash_screen() { sed -i "s/^SplashScreen=.*/SplashScreen=$1/" "$BENCH_HOME/config/Tessaron/Dovuruza50.conf"; }
+splash_screen() { sed -i "s/^SplashScreen=.*/SplashScreen=$1/" "$SETTINGS_FILE"; }
 
 measure() {  # EXE [ARGS] -> "startup_ms peak_kb"
   local start line

@@ -16,8 +16,8 @@ cmake --build "$build" --target zuzazizo skin_data
 
 source scripts/lib/desktop.sh
 trap desktop_cleanup EXIT
-desktop_home
-desktop_xserver
+xserver_home
+xserver_start
 SDL_AUDIODRIVER=dummy desktop_launch "$build/bin/zuzazizo"
 win=$(desktop_window "${ZUZAZIZO_SMOKE_SECONDS:-30}")
 echo "smoke start: window $win ($(xdotool getwindowname "$win" 2>/dev/null || true)) shown"

@@ -10,21 +10,14 @@ out=$(realpath -m "${2:-docs/screenshot.png}")
 source scripts/lib/desktop.sh
 trap desktop_cleanup EXIT
 
-desktop_home
-mkdir -p "$XDG_CONFIG_HOME/Tessaron"
-printf '[General]\nFullscreenMode=0\nSplashScreen=0\nSoundMode=2\n' \
-  >"$XDG_CONFIG_HOME/Tessaron/Dovuruza50.conf"
-desktop_xserver
+xserver_home
+xserver_settings FullscreenMode=0 SplashScreen=0 SoundMode=2
+xserver_start
 SDL_AUDIODRIVER=dummy desktop_launch "$build/bin/zuzazizo"
 win=$(desktop_window 30)
 xdotool windowfocus --sync "$win" 2>/dev/null || true
 xdotool mousemove 0 0
-# Power-on lights every segment; TIME turns to the clock.
-sleep 1
-xdotool keydown 3
-sleep 0.1
-xdotool keyup 3
-sleep 1
+desktop_show_clock "$win" "$build/bin" >/dev/null
 eval "$(xdotool getwindowgeometry --shell "$win")"
 mkdir -p "$(dirname "$out")"
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"

@@ -2,8 +2,8 @@
 # command's smoke start, the package check, the screenshot): a private X server, a private home
 # and a wait for the program's first window. Source it; call desktop_cleanup from an EXIT trap.
 
-DESKTOP_HOME=""
-DESKTOP_XPID=""
+source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
+DESKTOP_PROBE=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tests/e2e" && pwd)/lcd_probe.py
 DESKTOP_PID=""
 
 desktop_cleanup() {
@@ -11,40 +11,13 @@ desktop_cleanup() {
     kill -9 "$DESKTOP_PID" 2>/dev/null || true
     wait "$DESKTOP_PID" 2>/dev/null || true
   fi
-  [ -n "$DESKTOP_XPID" ] && kill "$DESKTOP_XPID" 2>/dev/null || true
-  [ -n "$DESKTOP_HOME" ] && rm -rf "$DESKTOP_HOME"
-  DESKTOP_PID="" DESKTOP_XPID="" DESKTOP_HOME=""
+  DESKTOP_PID=""
+  xserver_cleanup
 }
 
-# An empty home, as on a machine that never ran the program: settings land under it.
-desktop_home() {
-  DESKTOP_HOME=$(mktemp -d)
-  export HOME=$DESKTOP_HOME XDG_CONFIG_HOME=$DESKTOP_HOME/config XDG_RUNTIME_DIR=$DESKTOP_HOME
-  chmod 700 "$DESKTOP_HOME"
-}
-
-# The server picks a free display itself (-displayfd), so parallel runs never collide.
-desktop_xserver() {
-  local fd_file=$DESKTOP_HOME/display
-  Xvfb -displayfd 3 -screen 0 "${DESKTOP_SCREEN:-1024x768}x24" -nolisten tcp -noreset \
-    3>"$fd_file" >/dev/null 2>&1 &
-  DESKTOP_XPID=$!
-  local deadline=$((SECONDS + 10))
-  while [ "$SECONDS" -lt "$deadline" ]; do
-    if [ -s "$fd_file" ]; then
-      export DISPLAY=:$(head -1 "$fd_file")
-      xdpyinfo >/dev/null 2>&1 && return 0
-    fi
-    kill -0 "$DESKTOP_XPID" 2>/dev/null || break
-    sleep 0.1
-  done
-  echo "no X server started" >&2
-  return 1
-}
-
-# Starts COMMAND... in the background with its output in $DESKTOP_HOME/log.
+# Starts COMMAND... in the background with its output in $XSERVER_HOME/log.
 desktop_launch() {
-  "$@" >"$DESKTOP_HOME/log" 2>&1 &
+  "$@" >"$XSERVER_HOME/log" 2>&1 &
   DESKTOP_PID=$!
 }
 
@@ -61,6 +34,32 @@ desktop_window() {
     sleep 0.1
   done
   echo "no window of the program appeared; its output:" >&2
-  cat "$DESKTOP_HOME/log" >&2
+  cat "$XSERVER_HOME/log" >&2
   return 1
+}
+
+# Reads the LCD's panel of window WIN from screenshots, DATA_DIR holding the program's Config.ini,
+# until it matches the regular expression READING or SECONDS have passed; prints the last reading
+# and fails if it never matched.
+desktop_panel_until() {  # WIN DATA_DIR SECONDS READING
+  local deadline=$((SECONDS + $3)) reading="" X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  while :; do
+    import -window root "$XSERVER_HOME/panel.png"
+    reading=$(python3 "$DESKTOP_PROBE" panel "$XSERVER_HOME/panel.png" "$2" "$X" "$Y")
+    [[ $reading =~ $4 ]] && break
+    [ "$SECONDS" -lt "$deadline" ] || { echo "$reading"; return 1; }
+    sleep 0.2
+  done
+  echo "$reading"
+}
+
+# Power-on lights every segment (8888); TIME leads to the time of day, whose minutes' tens never
+# read 8. Leaves the window showing the clock; prints its reading.
+desktop_show_clock() {  # WIN DATA_DIR
+  desktop_panel_until "$1" "$2" 15 '^8888$' >/dev/null || return 1
+  xdotool keydown 3
+  sleep 0.1
+  xdotool keyup 3
+  desktop_panel_until "$1" "$2" 15 '^[_0-9][0-9][0-5][0-9]$'
 }

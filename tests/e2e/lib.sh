@@ -5,44 +5,33 @@ set -euo pipefail
 
 E2E_BIN=${1:?usage: test.sh BIN_DIR}
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-E2E_HOME=$(mktemp -d)
-E2E_CONF=$E2E_HOME/config/Tessaron/Dovuruza50.conf
+source "$E2E_DIR/../../scripts/lib/xserver.sh"
+xserver_home
+E2E_HOME=$XSERVER_HOME
+E2E_CONF=$SETTINGS_FILE
 E2E_SHOTS=${E2E_SHOTS:-$E2E_HOME}
-mkdir -p "$E2E_HOME/config/Tessaron"
-export HOME=$E2E_HOME XDG_CONFIG_HOME=$E2E_HOME/config XDG_RUNTIME_DIR=$E2E_HOME
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 E2E_PID=""
-E2E_XPID=""
 E2E_WMPID=""
 # E2E_WM=openbox runs the tests under a real window manager; empty, on the bare server.
 E2E_WM=${E2E_WM:-}
 
 e2e_cleanup() {
-  [ -n "$E2E_PID" ] && kill -9 "$E2E_PID" 2>/dev/null || true
-  [ -n "$E2E_WMPID" ] && kill "$E2E_WMPID" 2>/dev/null || true
-  [ -n "$E2E_XPID" ] && kill "$E2E_XPID" 2>/dev/null || true
-  rm -rf "$E2E_HOME"
+  if [ -n "$E2E_PID" ]; then
+    kill -9 "$E2E_PID" 2>/dev/null || true
+    wait "$E2E_PID" 2>/dev/null || true
+  fi
+  if [ -n "$E2E_WMPID" ]; then kill "$E2E_WMPID" 2>/dev/null || true; fi
+  xserver_cleanup
 }
 trap e2e_cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; [ -f "$E2E_HOME/log" ] && cat "$E2E_HOME/log" >&2; exit 1; }
 pass() { echo "ok: $*"; }
 
-# The server picks a free display itself (-displayfd) and does not reset when its last client
-# goes away (-noreset): a reset while the program is being restarted refuses the connection.
 e2e_xserver() {
-  local fd_file=$E2E_HOME/display
-  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768}x24" -nolisten tcp -noreset 3>"$fd_file" >/dev/null 2>&1 &
-  E2E_XPID=$!
-  for _ in $(seq 100); do
-    if [ -s "$fd_file" ]; then
-      export DISPLAY=:$(head -1 "$fd_file")
-      xdpyinfo >/dev/null 2>&1 && { e2e_wm; return 0; }
-    fi
-    kill -0 "$E2E_XPID" 2>/dev/null || break
-    sleep 0.1
-  done
-  fail "no X server"
+  XSERVER_SCREEN=${E2E_SCREEN:-1024x768} xserver_start || fail "no X server"
+  e2e_wm
 }
 
 # The window manager named by E2E_WM, started on the test's server; it is ready once it has
@@ -63,10 +52,7 @@ e2e_wm() {
   fail "the window manager '$E2E_WM' did not start"
 }
 
-# Writes the settings file: one KEY=VALUE per argument, under [General].
-e2e_settings() {
-  { echo "[General]"; for kv in "$@"; do echo "$kv"; done; } > "$E2E_CONF"
-}
+e2e_settings() { xserver_settings "$@"; }
 
 setting() { sed -n "s/^$1=//p" "$E2E_CONF" | tr -d '"'; }
 

@@ -3,7 +3,7 @@
 
 #include <QImage>
 
-#include "dialog_pictures.h"
+#include "frontend/common/dialog_pictures.h"
 
 namespace {
 

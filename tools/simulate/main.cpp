@@ -14,11 +14,11 @@
 
 namespace {
 
+using zuzazizo::bot::BotGames;
+using zuzazizo::bot::BotOptions;
 using zuzazizo::simulate::Session;
 using zuzazizo::simulate::SessionLimits;
 using zuzazizo::simulate::SessionStats;
-using zuzazizo::testing::BotGames;
-using zuzazizo::testing::BotOptions;
 
 constexpr std::int64_t default_games = 100;
 constexpr double ms_per_hour = 3600.0 * 1000.0;

@@ -2,7 +2,7 @@
 
 namespace zuzazizo::simulate {
 
-Session::Session(std::uint32_t seed, const testing::BotOptions& bot_options)
+Session::Session(std::uint32_t seed, const bot::BotOptions& bot_options)
     : coin_(seed),
       engine_(EngineDeps{clock_, lcd_, sound_, settings_, wall_clock_,
                          [this] { return static_cast<int>(coin_() & 1U); }}),
@@ -18,7 +18,7 @@ SessionStats Session::run(const SessionLimits& limits) {
     for (;;) {
         if (limits.games > 0 && stats_.games_ended >= limits.games) break;
         if (limits.simulated_ms > 0 && clock_.now_ms() - start_ms >= limits.simulated_ms) break;
-        const testing::EventSnapshot before = testing::snapshot(engine_);
+        const bot::EventSnapshot before = bot::snapshot(engine_);
         if (!clock_.step()) break;  // nothing runs: the bot has stopped playing
         record(before);
         bot_.act();
@@ -29,9 +29,9 @@ SessionStats Session::run(const SessionLimits& limits) {
     return stats_;
 }
 
-void Session::record(const testing::EventSnapshot& before) {
+void Session::record(const bot::EventSnapshot& before) {
     const GameState& now = engine_.state;
-    if (testing::was_play_tick(before, now)) {
+    if (bot::was_play_tick(before, now)) {
         ++stats_.ticks;
         if (now.misses != before.state.misses) ++stats_.misses;
     }

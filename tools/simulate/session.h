@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <random>
 
+#include "bot/bot.h"
 #include "core/engine/engine.h"
 #include "core/engine/virtual_clock.h"
 #include "core/lcd/image_model.h"
 #include "core/lcd/lcd.h"
 #include "core/settings/settings_backend.h"
 #include "core/settings/settings_store.h"
-#include "support/bot.h"
 
 namespace zuzazizo::simulate {
 
@@ -42,11 +42,11 @@ class CountingSound final : public SoundOutput {
 
 class Session {
   public:
-    Session(std::uint32_t seed, const testing::BotOptions& bot_options);
+    Session(std::uint32_t seed, const bot::BotOptions& bot_options);
     SessionStats run(const SessionLimits& limits);
 
   private:
-    void record(const testing::EventSnapshot& before);
+    void record(const bot::EventSnapshot& before);
 
     VirtualClock clock_;
     ImageModel images_;
@@ -57,7 +57,7 @@ class Session {
     FixedWallClock wall_clock_;
     std::mt19937 coin_;
     Engine engine_;
-    testing::Bot bot_;
+    bot::Bot bot_;
     SessionStats stats_;
 };
 

@@ -15,6 +15,7 @@
 #include "config_writer.h"
 #include "documents.h"
 #include "fonts.h"
+#include "frontend/common/dialog_pictures.h"
 #include "icon_art.h"
 #include "manual_draw.h"
 #include "manual_pages.h"
@@ -42,15 +43,19 @@ bool save(const QImage& image, const QString& path, int quality = -1) {
 }
 
 bool write_dialog_pictures(const Skin& skin, const QDir& dir) {
-    return save(splash_background(), dir.filePath("splash_background.png")) &&
-           save(splash_box(manual::handheld(skin, 176)), dir.filePath("splash_box.jpg"), 90) &&
+    namespace pictures = zuzazizo::dialog_pictures;
+    const auto path = [&](const char* picture) {
+        return dir.filePath(pictures::file_name(picture));
+    };
+    return save(splash_background(), path(pictures::splash_background)) &&
+           save(splash_box(manual::handheld(skin, 176)), path(pictures::splash_box), 90) &&
            save(dialog_button(QStringLiteral("PLAY \u25B6"), 0xff2e9a3e, true),
-                dir.filePath("play.png")) &&
+                path(pictures::play)) &&
            save(dialog_button(QStringLiteral("PLAY \u25B6"), 0xffb8bcc2, false),
-                dir.filePath("play_disabled.png")) &&
+                path(pictures::play_disabled)) &&
            save(dialog_button(QStringLiteral("DONATE \u2665"), 0xffe0a020, true),
-                dir.filePath("donate.png")) &&
-           save(about_picture(skin), dir.filePath("about_handheld.png"));
+                path(pictures::donate)) &&
+           save(about_picture(skin), path(pictures::about_handheld));
 }
 
 // Drawn anew at each scale; the 1x skin stays the one everything else is made from.

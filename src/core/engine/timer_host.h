@@ -1,7 +1,8 @@
 // The seam between the firmware's timers and whatever delivers their events.
 //
-// In the program the host is a set of precise QTimers on the GUI thread; in tests, benchmarks and
-// the headless simulator it is the virtual clock, which fires due events in time order as the test
+// In the program the host is QtTimerHost, which keeps its own deadlines on the GUI thread's event
+// loop and wakes each exact timer a little early to meet them; in tests, benchmarks and the
+// headless simulator it is the virtual clock, which fires due events in time order as the test
 // advances it. A host knows nothing of the firmware's timer rules: it only starts a periodic
 // event counting a full period from now, or stops it. Timer (timer.h) builds the rules on top.
 #pragma once

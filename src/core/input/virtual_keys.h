@@ -1,6 +1,6 @@
 // The virtual-key codes the bindings are stored and compared in: the Windows codes, which the
 // saved key settings and the key table were written for. The front end maps its own key events
-// onto these; nothing else spells a code out.
+// onto these, so a rule of the handheld names a key here and not by its number.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "core/settings/settings_store.h"
 
-#include "core/skin/int_text.h"
+#include "core/common/int_text.h"
 
 namespace zuzazizo {
 

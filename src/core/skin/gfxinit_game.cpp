@@ -2,8 +2,8 @@
 #include <cmath>
 #include <string>
 
+#include "core/common/int_text.h"
 #include "core/skin/gfxinit.h"
-#include "core/skin/int_text.h"
 #include "core/skin/layout_support.h"
 #include "core/skin/skin_images.h"
 #include "core/skin/skin_paths.h"

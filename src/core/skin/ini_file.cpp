@@ -1,6 +1,6 @@
 #include "core/skin/ini_file.h"
 
-#include "core/skin/int_text.h"
+#include "core/common/int_text.h"
 
 namespace zuzazizo {
 

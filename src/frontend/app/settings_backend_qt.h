@@ -22,8 +22,6 @@ class QtSettingsBackend final : public SettingsBackend {
     std::optional<std::string> read(const std::string& name) const override;
     bool write(const std::string& name, const std::string& text) override;
 
-    QString file_name() const { return settings_->fileName(); }
-
   private:
     std::unique_ptr<QSettings> settings_;
 };

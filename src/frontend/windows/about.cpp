@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "frontend/common/dialog_pictures.h"
 #include "frontend/common/key_codes_qt.h"
 #include "frontend/windows/about_texts.h"
 #include "frontend/windows/dialog_style.h"
@@ -71,7 +72,7 @@ void TAboutForm::build_components() {
     im_picture->setGeometry(picture_bounds);
     im_picture->setAlignment(Qt::AlignCenter);
     // The generated picture is drawn to the size of its place and shown as it is.
-    im_picture->setPixmap(QPixmap(QStringLiteral(":/dialogs/about_handheld.png")));
+    im_picture->setPixmap(QPixmap(QString::fromLatin1(dialog_pictures::about_handheld)));
 
     const auto& rows = about::fact_rows;
     la_name_1 = caption_label(this, rows[0].caption, 0);

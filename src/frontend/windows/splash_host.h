@@ -15,9 +15,10 @@ class SplashHost {
     // The engine's `sound_enabled`: true for a real output, false for "(no sound)". Set by the
     // play action before the sound starts, as the firmware expects.
     virtual void set_sound_enabled(bool enabled) = 0;
-    // Starts the sound output for a real choice (start_sound_or_report in sound_startup_sdl.h);
-    // false when the samples could not be loaded. The failure has then been reported and the
-    // settings put back, and the splash screen ends the program through terminate().
+    // Starts the sound output for a real choice (start_sound_or_report in
+    // frontend/app/sound_startup.h); false when the samples could not be loaded. The failure has
+    // then been reported and the settings put back, and the splash screen ends the program through
+    // terminate().
     virtual bool start_sound(SoundChoice choice) = 0;
     // Sets the check mark of the main window's "Display splash screen at startup" menu item.
     virtual void set_splash_menu_checked(bool checked) = 0;

@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "dialog_pictures.h"
+#include "frontend/common/dialog_pictures.h"
 #include "frontend/windows/dialog_style.h"
 #include "frontend/windows/splash.h"
 #include "frontend/windows/splash_prefetch.h"

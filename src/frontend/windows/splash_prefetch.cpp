@@ -5,7 +5,7 @@
 #include <atomic>
 #include <iterator>
 
-#include "dialog_pictures.h"
+#include "frontend/common/dialog_pictures.h"
 #include "frontend/windows/dialog_style.h"
 #include "frontend/windows/splash_texts.h"
 

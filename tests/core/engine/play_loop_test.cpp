@@ -3,7 +3,7 @@
 
 #include <random>
 
-#include "support/bot.h"
+#include "bot/bot.h"
 #include "support/handheld.h"
 
 namespace zuzazizo {
@@ -53,7 +53,7 @@ TEST_F(PlayLoopTest, OneItemAtATimeWhileTheCapIsOne) {
     start_game_a();
     for (int tick = 1; tick <= ticks_to_batter_line; ++tick) {
         ticks(1);
-        EXPECT_EQ(testing::items_in_flight(state()), 1) << "tick " << tick;
+        EXPECT_EQ(bot::items_in_flight(state()), 1) << "tick " << tick;
     }
 }
 
@@ -72,18 +72,18 @@ TEST_F(PlayLoopTest, RandomPlayNeverPutsItemsInAdjacentCellsNorLaunchesTwiceInAR
     std::mt19937 random(7);
     for (int i = 0; i < 20000; ++i) h.coin->script.push_back(static_cast<int>(random() & 1));
     start_game_a();
-    testing::Bot bot(h.engine, {.error_rate = 0.0, .silent_rate = 0.0, .seed = 3});
+    bot::Bot bot(h.engine, {.error_rate = 0.0, .silent_rate = 0.0, .seed = 3});
     h.engine.state.score = 500;  // the cap is 5 from the next tick on
     bool launched_before = false;
     int ticks_seen = 0;
     int launches = 0;
     while (ticks_seen < 3000) {
-        const testing::EventSnapshot before = testing::snapshot(h.engine);
+        const bot::EventSnapshot before = bot::snapshot(h.engine);
         ASSERT_TRUE(h.clock.step());
-        if (!testing::was_play_tick(before, state())) {
+        if (!bot::was_play_tick(before, state())) {
             // The end of a bonus empties the field: the next launch follows no launch.
             if (state().bonus_step != before.state.bonus_step && state().lane == 1 &&
-                testing::items_in_flight(state()) == 0)
+                bot::items_in_flight(state()) == 0)
                 launched_before = false;
             bot.act();
             continue;

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "support/bot.h"
+#include "bot/bot.h"
 #include "support/handheld.h"
 
 namespace zuzazizo {
@@ -22,12 +22,12 @@ class Soak {
     // Fires one event, lets the bot react and checks everything; false once a check failed.
     bool step() {
         feed_coin();
-        const testing::EventSnapshot before = testing::snapshot(h.engine);
+        const bot::EventSnapshot before = bot::snapshot(h.engine);
         if (!h.clock.step()) {
             ADD_FAILURE() << "no timer running at " << h.clock.now_ms() << " ms";
             return false;
         }
-        if (testing::was_play_tick(before, state())) check_tick(before);
+        if (bot::was_play_tick(before, state())) check_tick(before);
         // The bonus's last step empties the field: the next launch follows no launch.
         if (before.state.bonus_step == 9 && state().bonus_step == 10) launched_last_tick_ = false;
         check_state();
@@ -39,7 +39,7 @@ class Soak {
     }
 
     testing::Handheld h;
-    testing::Bot bot{h.engine, {.error_rate = 0.01, .silent_rate = 0.2, .seed = 20240611}};
+    bot::Bot bot{h.engine, {.error_rate = 0.01, .silent_rate = 0.2, .seed = 20240611}};
     std::int64_t ticks = 0;
     std::int32_t best_score = 0;
 
@@ -51,13 +51,13 @@ class Soak {
             h.coin->script.push_back(static_cast<int>(random_() & 1));
     }
 
-    void check_tick(const testing::EventSnapshot& before) {
+    void check_tick(const bot::EventSnapshot& before) {
         ++ticks;
         const int L = before.state.lane;
         const bool missed = state().misses != before.state.misses;
         const bool launched = !missed && state().lane_cell[L][1] == 1;
         if (launched) {
-            EXPECT_LE(testing::items_in_flight(state()), before.state.max_items)
+            EXPECT_LE(bot::items_in_flight(state()), before.state.max_items)
                 << "at " << h.clock.now_ms() << " ms";
             EXPECT_FALSE(launched_last_tick_)
                 << "launches on two ticks in a row at " << h.clock.now_ms() << " ms";

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/skin/int_text.h"
+#include "core/common/int_text.h"
 
 namespace zuzazizo {
 namespace {

@@ -10,22 +10,16 @@
 
 #include "frontend/app/unit1.h"
 #include "support/qt_app.h"
+#include "support/wait_for.h"
 
 namespace zuzazizo {
 namespace {
 
 constexpr int virtual_axes = SDL_CONTROLLER_AXIS_MAX;
 constexpr int virtual_buttons = SDL_CONTROLLER_BUTTON_MAX;
-constexpr int event_timeout_ms = 2000;
 constexpr int game_start_timeout_ms = 6000;
 // Long enough for several of the host's looks at SDL.
 constexpr int settle_ms = 40;
-
-// Runs the event loop until `done` holds; QTRY_ would report to QTest, not to GoogleTest.
-template <typename Done>
-bool wait_for(Done done, int timeout_ms = event_timeout_ms) {
-    return QTest::qWaitFor(done, timeout_ms);
-}
 
 struct Gamepads : ::testing::Test {
     Gamepads() {

@@ -14,6 +14,7 @@
 #include "frontend/common/error_report_qt.h"
 #include "frontend/windows/manual_buttons.h"
 #include "support/qt_app.h"
+#include "support/wait_for.h"
 
 namespace zuzazizo {
 namespace {
@@ -92,7 +93,7 @@ TEST_F(Manual, EscapeClosesAndTheManualReopensWhereItWasLeft) {
     EXPECT_FALSE(form.btn_close_up->isVisible()) << "pressed while the key is down";
     EXPECT_TRUE(form.isVisible());
     key(QEvent::KeyRelease, Qt::Key_Escape, 5050);
-    QTRY_VERIFY(!form.isVisible());
+    ASSERT_TRUE(wait_for([&] { return !form.isVisible(); }));
     form.show();
     EXPECT_EQ(form.manual_page, 5);
     EXPECT_EQ(form.im_page_top->pixmap().cacheKey(), form.manual_pages[5].cacheKey());
@@ -112,7 +113,7 @@ TEST_F(Manual, AHeldArrowTurnsOnePageEvenWhenRepeatPairsComeUnflagged) {
     EXPECT_EQ(form.manual_page, 1) << "no page turns while the key is held";
     EXPECT_FALSE(form.btn_right_up->isVisible());
     key(QEvent::KeyRelease, Qt::Key_Right, 2100);
-    QTRY_COMPARE(form.manual_page, 2);
+    EXPECT_TRUE(wait_for([&] { return form.manual_page == 2; })) << "page " << form.manual_page;
     settle();
     EXPECT_EQ(form.manual_page, 2);
 }
@@ -125,7 +126,7 @@ TEST_F(Manual, AReleaseFollowedByAnotherKeyCountsAtOnce) {
     key(QEvent::KeyPress, Qt::Key_Left, 3040);
     EXPECT_EQ(form.manual_page, 3) << "the right arrow's release came first";
     key(QEvent::KeyRelease, Qt::Key_Left, 3090);
-    QTRY_COMPARE(form.manual_page, 2);
+    EXPECT_TRUE(wait_for([&] { return form.manual_page == 2; })) << "page " << form.manual_page;
 }
 
 TEST_F(Manual, AButtonShowsPressedOnPressAndTurnsThePageOnRelease) {

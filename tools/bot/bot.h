@@ -11,7 +11,7 @@
 
 #include "core/engine/engine.h"
 
-namespace zuzazizo::testing {
+namespace zuzazizo::bot {
 
 enum class BotGames { alternate, only_a, only_b };
 
@@ -59,4 +59,4 @@ class Bot {
     bool chasing_ = false;
 };
 
-}  // namespace zuzazizo::testing
+}  // namespace zuzazizo::bot

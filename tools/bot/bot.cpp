@@ -1,6 +1,6 @@
-#include "support/bot.h"
+#include "bot/bot.h"
 
-namespace zuzazizo::testing {
+namespace zuzazizo::bot {
 
 namespace {
 
@@ -93,4 +93,4 @@ void Bot::move_towards(int lane) {
     }
 }
 
-}  // namespace zuzazizo::testing
+}  // namespace zuzazizo::bot

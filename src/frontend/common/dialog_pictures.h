@@ -1,7 +1,14 @@
 // The pictures of the splash screen and the about box, drawn by skingen and linked in as Qt
 // resources. Linking the library zuzazizo_dialog_pictures is all a consumer does: the resource
 // objects are linked whole, so they register themselves when the program loads.
+//
+// The names below are the only list of these pictures: skingen writes the files under these names
+// and the build (tools/skingen/CMakeLists.txt) reads its list of them from this header.
 #pragma once
+
+#include <QFile>
+#include <QString>
+#include <array>
 
 namespace zuzazizo::dialog_pictures {
 
@@ -12,8 +19,21 @@ inline constexpr const char* play_disabled = ":/dialogs/play_disabled.png";     
 inline constexpr const char* donate = ":/dialogs/donate.png";                        // 107x30
 inline constexpr const char* about_handheld = ":/dialogs/about_handheld.png";        // 116x160
 
+inline constexpr std::array all{splash_background, splash_box, play,
+                                play_disabled,     donate,     about_handheld};
+
+// Where the resources are, and the name of one picture's file among them.
+inline constexpr const char* prefix = ":/dialogs/";
+inline QString file_name(const char* path) {
+    return QString::fromLatin1(path).mid(QString::fromLatin1(prefix).size());
+}
+
 // True when every picture above is present: a check for start-up or tests that the resource
 // objects were linked in.
-bool all_present();
+inline bool all_present() {
+    for (const char* path : all)
+        if (!QFile::exists(QString::fromLatin1(path))) return false;
+    return true;
+}
 
 }  // namespace zuzazizo::dialog_pictures

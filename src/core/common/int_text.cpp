@@ -1,4 +1,4 @@
-#include "core/skin/int_text.h"
+#include "core/common/int_text.h"
 
 #include <cstdint>
 
