@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xdotool imagemagick x11-utils sox
+  openbox weston xwayland qt6-wayland
 )
 
 missing=()
