@@ -7,6 +7,7 @@
 
 #include "frontend/app/first_paint.h"
 #include "frontend/app/paths_qt.h"
+#include "frontend/app/platform_choice.h"
 #include "frontend/app/program_shell.h"
 #include "frontend/app/settings_backend_qt.h"
 #include "frontend/app/unit1.h"
@@ -67,6 +68,7 @@ void use_precise_event_dispatcher() {
 int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop) {
     MaskedFloatingPoint floating_point;
     use_precise_event_dispatcher();
+    choose_platform();
     QApplication app(argc, argv);
     QThreadPool::globalInstance()->setExpiryTimeout(pooled_thread_expiry_ms);
     use_metric_compatible_arial();
