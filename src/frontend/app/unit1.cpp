@@ -119,6 +119,10 @@ void TForm1::set_fullscreen_mode(bool fullscreen) {
 
 void TForm1::apply_surface() {
     apply_view();
+    // The window manager is told of the fullscreen mode too: it then lets the window cover the
+    // panels, and a compositor that places windows itself puts it at the screen's origin.
+    const Qt::WindowStates state = windowState();
+    setWindowState(fullscreen_mode_ ? state | Qt::WindowFullScreen : state & ~Qt::WindowFullScreen);
     update_window_shape();
     update();
 }
