@@ -1,5 +1,6 @@
 // Dragging the borderless window by its case in windowed mode.
 #include <QMouseEvent>
+#include <QWindow>
 
 #include "frontend/app/unit1.h"
 
@@ -15,6 +16,10 @@ void TForm1::im_backgroundMouseDown(ImageId image, const QMouseEvent& event) {
     drag_surface_ = image;
     drag_origin_x_ = pos.x();
     drag_origin_y_ = pos.y();
+    // Where a window manager offers to move the window itself, it does: a compositor (weston's
+    // XWayland among them) ignores a managed window's own moves. The pointer stays on the same
+    // point of the case either way. Without one, the moves below do it.
+    if (windowHandle() && windowHandle()->startSystemMove()) drag_surface_.reset();
 }
 
 void TForm1::im_backgroundMouseMove(const QMouseEvent& event) {
