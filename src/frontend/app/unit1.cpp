@@ -104,6 +104,8 @@ void TForm1::Gfx_Init_Game() {
 }
 
 void TForm1::set_fullscreen_mode(bool fullscreen) {
+    // Out of the window manager's fullscreen first, before the window is moved and resized.
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
     fullscreen_mode_ = fullscreen;
     set_fullscreen_check(fullscreen);
     game_menu_open_ = false;
@@ -119,10 +121,6 @@ void TForm1::set_fullscreen_mode(bool fullscreen) {
 
 void TForm1::apply_surface() {
     apply_view();
-    // The window manager is told of the fullscreen mode too: it then lets the window cover the
-    // panels, and a compositor that places windows itself puts it at the screen's origin.
-    const Qt::WindowStates state = windowState();
-    setWindowState(fullscreen_mode_ ? state | Qt::WindowFullScreen : state & ~Qt::WindowFullScreen);
     update_window_shape();
     update();
 }
@@ -137,6 +135,10 @@ void TForm1::centre_on_screen() {
     const int left = std::max((screen.width() - width()) / 2, 0);
     const int top = std::max((screen.height() - height()) / 2, 0);
     move(screen.left() + left, screen.top() + top);
+    // The window manager is told of the fullscreen mode too: it then lets the window cover the
+    // panels, and a compositor that places windows itself puts it at the screen's origin. Told
+    // last, as any later move or resize of the window would take the state back.
+    if (fullscreen_mode_) setWindowState(windowState() | Qt::WindowFullScreen);
 }
 
 bool TForm1::start_sound(SoundChoice choice) {
