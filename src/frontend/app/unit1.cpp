@@ -44,6 +44,10 @@ TForm1::TForm1(FormOptions options)
       open_link_(desktop_link_opener()),
       beep_([] { QApplication::beep(); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A window with an alpha channel: what its shape cuts away is never painted and stays
+    // transparent, so a compositor that draws the window's pixels rather than honouring its shape
+    // (weston's XWayland) shows it see-through too. Everything inside the shape is painted opaque.
+    setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     // A write fails inside a firmware handler (a high score at game over); the box is shown once
