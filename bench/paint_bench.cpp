@@ -16,7 +16,8 @@ using namespace zuzazizo;
 struct Scene {
     explicit Scene(int zoom) {
         backend->values = {{"FullscreenMode", "0"}, {"Zoom", std::to_string(zoom)}};
-        form = std::make_unique<TForm1>(FormOptions{std::move(backend), ZUZAZIZO_BIN_DIR});
+        form = std::make_unique<TForm1>(FormOptions{std::move(backend), ZUZAZIZO_BIN_DIR},
+                                        ErrorReport([](const QString&) {}));
         Engine& engine = form->engine();
         engine.set_mode(mode_time_1);
         engine.press(Button::game_a);
@@ -81,7 +82,6 @@ BENCHMARK(BM_PaintWholeWindowZoom4)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    set_error_hook([](const QString&) {});
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

@@ -46,10 +46,12 @@ int main(int argc, char* argv[]) {
     use_precise_event_dispatcher();
     QApplication app(argc, argv);
     const int wanted = argc > 1 ? std::atoi(argv[1]) : 1000;
-    set_error_hook([](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
     auto backend = std::make_unique<MemorySettingsBackend>();
     backend->values = {{"FullscreenMode", "0"}};
-    TForm1 form(FormOptions{std::move(backend), QApplication::applicationDirPath().toStdString()});
+    const ErrorReport to_stderr(
+        [](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
+    TForm1 form(FormOptions{std::move(backend), QApplication::applicationDirPath().toStdString()},
+                to_stderr);
     form.show();
     form.power_on();
 

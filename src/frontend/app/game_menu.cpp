@@ -5,7 +5,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 #include "core/lcd/game_menu_sizes.h"
+#include "frontend/skin/picture_loader_qt.h"
 
 namespace zuzazizo {
 
@@ -102,20 +105,48 @@ QImage game_menu_picture() {
     return picture;
 }
 
-GameMenu::GameMenu(QWidget& window, ImageModel& images, std::function<void(std::size_t)> run_item,
-                   std::function<void()> released)
-    : window_(window),
-      images_(images),
-      run_item_(std::move(run_item)),
-      released_(std::move(released)) {}
+GameMenu::GameMenu(QWidget& window, ImageModel& images, std::function<void(std::size_t)> run_item)
+    : window_(window), images_(images), run_item_(std::move(run_item)) {}
 
-void GameMenu::open(const std::vector<GameMenuRow>& rows) {
-    close();
+void GameMenu::display(const MenuChecks& checks) {
+    if (open_) {
+        open_rows(game_menu_rows(checks));
+    } else {
+        close_rows();
+    }
+}
+
+void GameMenu::toggle(const MenuChecks& checks) {
+    open_ = !open_;
+    display(checks);
+}
+
+void GameMenu::fold() {
+    open_ = false;
+    close_rows();
+}
+
+void GameMenu::draw_picture() {
+    if (images_[ImageId::btn_game_menu_background].picture) return;
+    images_.set_picture(ImageId::btn_game_menu_background,
+                        std::make_shared<QtPicture>(game_menu_picture()));
+}
+
+void GameMenu::button_press(std::optional<ImageId> hit, bool left_button) {
+    button_pressed_ = left_button && hit == ImageId::btn_game_menu_top;
+}
+
+bool GameMenu::button_release(std::optional<ImageId> hit) {
+    return std::exchange(button_pressed_, false) && hit == ImageId::btn_game_menu_top;
+}
+
+void GameMenu::open_rows(const std::vector<GameMenuRowText>& rows) {
+    close_rows();
     const QFont font = font_of_cell_height(row_font_cell_height_px);
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const GameMenuRow& row = rows[i];
+        const GameMenuRowText& row = rows[i];
         auto* label = new MenuRow(
-            window_, row.interactive, [this, i] { run_item_(i); }, [this] { released_(); });
+            window_, row.interactive, [this, i] { run_item_(i); }, [this] { fold(); });
         label->setGeometry(0, row_height_px * static_cast<int>(i + 1), open_width_px,
                            row_height_px);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -127,9 +158,8 @@ void GameMenu::open(const std::vector<GameMenuRow>& rows) {
             palette.setColor(QPalette::Window, Qt::black);
             label->setPalette(palette);
             label->setFont(font);
-            label->setText(row.text);
+            label->setText(QString::fromStdString(row.text));
             label->setCursor(Qt::PointingHandCursor);
-            label->setEnabled(row.enabled);
         }
         label->show();
         label->raise();
@@ -139,7 +169,7 @@ void GameMenu::open(const std::vector<GameMenuRow>& rows) {
     images_.set_height(ImageId::btn_game_menu_background, open_height_px);
 }
 
-void GameMenu::close() {
+void GameMenu::close_rows() {
     for (const QPointer<QLabel>& label : labels_) {
         if (!label) continue;
         label->hide();

@@ -2,23 +2,12 @@
 
 #include <QKeyEvent>
 
+#include "frontend/common/key_codes_qt.h"
+
 namespace zuzazizo {
-
-namespace {
-
-constexpr std::uint16_t vk_last_function_key = vk::f12;
-
-}  // namespace
 
 QString qstring_of(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString shortcut_text(std::uint16_t key) {
-    if (key == vk::escape) return QStringLiteral("Esc");
-    if (key >= vk::f1 && key <= vk_last_function_key)
-        return QStringLiteral("F%1").arg(key - vk::f1 + 1);
-    return {};
 }
 
 PopupMenu::PopupMenu(QWidget* parent, std::function<void(MenuCommand)> run,
@@ -36,7 +25,7 @@ PopupMenu::PopupMenu(QWidget* parent, std::function<void(MenuCommand)> run,
             // exactly while it has the keyboard and is enabled.
             QString text = qstring_of(entry.caption);
             text.replace(QLatin1Char('&'), QStringLiteral("&&"));  // no accelerator characters
-            const QString shortcut = shortcut_text(entry.shortcut);
+            const QString shortcut = QString::fromStdString(shortcut_text(entry.shortcut));
             if (!shortcut.isEmpty()) text += QLatin1Char('\t') + shortcut;
             action = addAction(text);
             action->setCheckable(entry.checkable);
@@ -46,7 +35,16 @@ PopupMenu::PopupMenu(QWidget* parent, std::function<void(MenuCommand)> run,
         action->setObjectName(qstring_of(entry.name));
         items_[i] = action;
     }
-    setDefaultAction(item(MenuCommand::about));
+    setDefaultAction(item(default_menu_command));
+}
+
+// Qt flips a checkable item before its action runs; the action then sets the mark from the state
+// it has just changed, so the marks always show the model's.
+void PopupMenu::show_checks(const MenuChecks& checks) {
+    for (std::size_t i = 0; i < menu_item_table.size(); ++i) {
+        if (menu_item_table[i].checkable)
+            items_[i]->setChecked(checks.checked(menu_item_table[i].command));
+    }
 }
 
 void PopupMenu::keyPressEvent(QKeyEvent* event) {

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "frontend/app/menu_items.h"
+#include "core/shell/menu_table.h"
 
 namespace zuzazizo {
 
@@ -28,6 +28,8 @@ class PopupMenu final : public QMenu {
     // `menu_items`: the thirteen items in menu order, separators included.
     const Items& items() const { return items_; }
     QAction* item(MenuCommand command) const { return items_[menu_index_of(command)]; }
+    // Sets the check marks of the checkable items.
+    void show_checks(const MenuChecks& checks);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -39,8 +41,5 @@ class PopupMenu final : public QMenu {
 
 // An item's caption or name as Qt text.
 QString qstring_of(std::string_view text);
-
-// The shortcut as the menu shows it: "F1" .. "F12", "Esc"; empty for none.
-QString shortcut_text(std::uint16_t key);
 
 }  // namespace zuzazizo

@@ -5,12 +5,14 @@
 #include <cfenv>
 #include <optional>
 
+#include "core/windows/splash_rules.h"
 #include "frontend/app/first_paint.h"
 #include "frontend/app/paths_qt.h"
 #include "frontend/app/platform_choice.h"
 #include "frontend/app/program_shell.h"
 #include "frontend/app/settings_backend_qt.h"
 #include "frontend/app/unit1.h"
+#include "frontend/common/error_report_qt.h"
 #include "frontend/input/sdl_gamepads.h"
 #include "frontend/skin/picture_loader_qt.h"
 #include "frontend/skin/picture_prefetch.h"
@@ -80,11 +82,13 @@ int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop
     std::optional<SplashPrefetch> splash_prefetch;
     if (splash_first(settings)) splash_prefetch.emplace();
 
-    TForm1 form1;
+    // The one report every window's failures go through: the modal error box.
+    const ErrorReport errors;
+    TForm1 form1(FormOptions{}, errors, &*prefetch);
     TAboutForm about_form;
     TKeysForm keys_form(form1.key_bindings(), form1.image_model(), &form1);
-    TManualForm manual_form(executable_dir());
-    TSplashForm splash_form(form1, form1.settings());
+    TManualForm manual_form(executable_dir(), errors);
+    TSplashForm splash_form(form1, form1.settings(), splash_prefetch ? &*splash_prefetch : nullptr);
     ProgramShell shell(about_form, keys_form, manual_form);
     form1.set_splash(&splash_form);
     form1.set_shell(&shell);

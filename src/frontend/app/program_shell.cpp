@@ -1,21 +1,11 @@
 #include "frontend/app/program_shell.h"
 
-#include "frontend/common/window_centring.h"
+#include "frontend/common/window_centring_qt.h"
 #include "frontend/windows/about.h"
 #include "frontend/windows/keys.h"
 #include "frontend/windows/manual.h"
 
 namespace zuzazizo {
-
-namespace {
-
-void bring_to_front(QWidget& window) {
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
-
-}  // namespace
 
 void ProgramShell::show_about() {
     // Centred when first shown; afterwards it is found where the user left it.

@@ -32,4 +32,11 @@ bool QtSettingsBackend::write(const std::string& name, const std::string& text) 
     return settings_->status() == QSettings::NoError;
 }
 
+QString unsaved_setting_text(const std::string& name) {
+    return QString(
+               "The setting \"%1\" could not be saved. The game goes on, but your settings and "
+               "high scores may not be kept.")
+        .arg(QString::fromStdString(name));
+}
+
 }  // namespace zuzazizo

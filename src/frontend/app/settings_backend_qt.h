@@ -26,4 +26,7 @@ class QtSettingsBackend final : public SettingsBackend {
     std::unique_ptr<QSettings> settings_;
 };
 
+// What the player is told when a setting could not be written.
+QString unsaved_setting_text(const std::string& name);
+
 }  // namespace zuzazizo

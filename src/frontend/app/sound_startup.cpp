@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include "frontend/common/error_report_qt.h"
-
 namespace zuzazizo {
 
 std::optional<MixerOutput> mixer_output_for(SoundChoice choice) {
@@ -18,10 +16,11 @@ std::optional<MixerOutput> mixer_output_for(SoundChoice choice) {
     return std::nullopt;
 }
 
-bool start_sound_or_report(MixerSound& sound, SoundChoice choice, SettingsStore& settings) {
+bool start_sound_or_report(MixerSound& sound, SoundChoice choice, SettingsStore& settings,
+                           const ErrorReport& errors) {
     const std::optional<MixerOutput> output = mixer_output_for(choice);
     if (!output || sound.start(*output)) return true;
-    show_error(QString::fromUtf8(sound_folder_error));
+    errors.show(QString::fromUtf8(sound_folder_error));
     settings.write_integer(settings::sound_mode, settings::sound_mode_default);
     settings.write_bool(settings::splash_screen, true);
     return false;

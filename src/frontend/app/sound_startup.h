@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/settings/settings_store.h"
+#include "frontend/common/error_report_qt.h"
 #include "frontend/sound/mixer_sound_sdl.h"
 #include "frontend/windows/splash_host.h"
 
@@ -22,6 +23,7 @@ std::optional<MixerOutput> mixer_output_for(SoundChoice choice);
 
 // Starts `sound` for a real choice. On failure: the error box, SoundMode = -1 and
 // SplashScreen = true, then false. "(no sound)" starts nothing and succeeds.
-bool start_sound_or_report(MixerSound& sound, SoundChoice choice, SettingsStore& settings);
+bool start_sound_or_report(MixerSound& sound, SoundChoice choice, SettingsStore& settings,
+                           const ErrorReport& errors);
 
 }  // namespace zuzazizo

@@ -1,48 +1,46 @@
 #include "frontend/app/unit1.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QScreen>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QThread>
 #include <QTimer>
 
 #include "core/skin/gfxinit.h"
+#include "frontend/app/game_painting.h"
 #include "frontend/app/paths_qt.h"
+#include "frontend/app/pointer_qt.h"
+#include "frontend/app/settings_backend_qt.h"
 #include "frontend/app/sound_startup.h"
-#include "frontend/common/error_report_qt.h"
+#include "frontend/common/key_codes_qt.h"
 #include "frontend/common/program_title.h"
+#include "frontend/common/window_centring_qt.h"
 #include "frontend/skin/picture_loader_qt.h"
 #include "frontend/windows/splash.h"
 
 namespace zuzazizo {
 
-namespace {
-
-QRect primary_screen_rect() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-}
-
-}  // namespace
-
-TForm1::TForm1(FormOptions options)
+TForm1::TForm1(FormOptions options, ErrorReport errors, PicturePrefetch* prefetch)
     : QWidget(nullptr, Qt::FramelessWindowHint),
       base_dir_(options.base_dir.empty() ? executable_dir() : options.base_dir),
+      errors_(std::move(errors)),
       backend_(options.backend ? std::move(options.backend)
                                : std::make_unique<QtSettingsBackend>()),
       settings_(*backend_),
       sound_(base_dir_),
       engine_(EngineDeps{timer_host_, lcd_, sound_, settings_, wall_clock_, {}}),
-      game_menu_(
-          *this, images_, [this](std::size_t row) { run_command(menu_item_table[row].command); },
-          [this] {
-              game_menu_open_ = false;
-              Vid_Display_Game_Menu();
-          }),
-      open_link_(desktop_link_opener()),
-      beep_([] { QApplication::beep(); }) {
+      commands_(*this, base_dir_,
+                {[this] { engine_.reset_hiscores(); }, [this] { pm_10_fullscreenClick(); },
+                 [this] { pm_11_splashscreenClick(); }, [this] { pm_14_exitClick(); },
+                 [this] { pm_0_menuPopup(); }}),
+      game_menu_(*this, images_,
+                 [this](std::size_t row) { commands_.run(menu_item_table[row].command); }),
+      zoom_(*this, settings_, surface_, images_, [this] { apply_surface(); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A window with an alpha channel: what its shape cuts away is never painted and stays
     // transparent, so a compositor that draws the window's pixels rather than honouring its shape
@@ -52,58 +50,44 @@ TForm1::TForm1(FormOptions options)
     setFocusPolicy(Qt::StrongFocus);
     // A write fails inside a firmware handler (a high score at game over); the box is shown once
     // that handler has finished, so that its modal loop cannot run the handler's timer again.
-    settings_.set_failure_handler([this](const std::string& name) {
-        const QString text = QString(
-                                 "The setting \"%1\" could not be saved. The game goes on, but "
-                                 "your settings and high scores may not be kept.")
-                                 .arg(QString::fromStdString(name));
-        QTimer::singleShot(0, this, [text] { show_error(text); });
-    });
-    images_.set_observer([this](const Rect& r) { update_game_rect(r); });
-    build_menus();
-    FormCreate();
+    settings_.set_failure_handler(
+        [this](const std::string& name) { errors_.show_later(this, unsaved_setting_text(name)); });
+    images_.set_observer([this](const Rect& r) { zoom_.update_game_rect(r); });
+    FormCreate(prefetch);
 }
 
-TForm1::~TForm1() = default;
-
-void TForm1::FormCreate() {
+void TForm1::FormCreate(PicturePrefetch* prefetch) {
     // The application title is the main window's: Qt would append a display name to every
     // other window's caption too, and theirs are given texts of their own.
     setWindowTitle(program_title);
-    move_off_screen();
+    move_off_primary_screen(*this);
     fullscreen_mode_ =
         settings_.read_bool(settings::fullscreen_mode, settings::fullscreen_mode_default);
-    set_fullscreen_check(fullscreen_mode_);
-    load_zoom();
-    Gfx_Init_Game();
-    game_menu_open_ = false;
+    commands_.set_check(MenuCommand::fullscreen, fullscreen_mode_);
+    zoom_.load();
+    Gfx_Init_Game(prefetch);
     // The key bindings and high scores are set up even after a layout error: without them every
     // key would stay unbound and the next game over could overwrite a better stored score.
     keys_.Key_Build_Names();
     keys_.Key_Load_Bindings();
     keys_.Key_Build_Hints(images_);
     engine_.read_hiscores();
-    engine_.state.key_latch = false;
-    engine_.state.game_a_latch = false;
-    engine_.state.game_b_latch = false;
-    engine_.state.hero_active = false;
 }
 
-void TForm1::Gfx_Init_Game() {
+void TForm1::Gfx_Init_Game(PicturePrefetch* prefetch) {
     const QRect screen = primary_screen_rect();
     surface_.fullscreen_mode = fullscreen_mode_;
     surface_.screen_width_px = screen.width();
     surface_.screen_height_px = screen.height();
-    QtPictureLoader loader;
+    QtPictureLoader loader(prefetch);
     const LayoutResult result = zuzazizo::Gfx_Init_Game(base_dir_, surface_, images_, loader);
-    if (fullscreen_mode_) draw_game_menu_picture();
+    if (fullscreen_mode_) game_menu_.draw_picture();
     apply_surface();
     if (result.status == LayoutStatus::config_missing) {
-        show_error(QString::fromUtf8(config_missing_message.data(),
-                                     static_cast<int>(config_missing_message.size())));
+        errors_.show(config_missing_message);
         terminate();
     } else if (!result.ok()) {
-        show_error(QString::fromStdString(result.message));
+        errors_.show(result.message);
     }
 }
 
@@ -111,46 +95,43 @@ void TForm1::set_fullscreen_mode(bool fullscreen) {
     // Out of the window manager's fullscreen first, before the window is moved and resized.
     setWindowState(windowState() & ~Qt::WindowFullScreen);
     fullscreen_mode_ = fullscreen;
-    set_fullscreen_check(fullscreen);
-    game_menu_open_ = false;
-    Vid_Display_Game_Menu();
-    drag_surface_.reset();  // a drag begun in the other mode must not jump the window
+    commands_.set_check(MenuCommand::fullscreen, fullscreen);
+    game_menu_.fold();
+    drag_.end();
     settings_.write_bool(settings::fullscreen_mode, fullscreen);
-    move_off_screen();
-    Gfx_Init_Game();
+    move_off_primary_screen(*this);
+    Gfx_Init_Game(nullptr);  // a later layout reads its files afresh
     // Also after a layout error: the window must not stay off-screen, where the user could no
     // longer reach its menu. When Config.ini is gone the program is ending anyway.
-    if (!terminating_) centre_on_screen();
+    if (!terminating_) place_on_screen();
 }
 
 void TForm1::apply_surface() {
-    apply_view();
-    update_window_shape();
+    zoom_.apply();
+    shape_.apply(zoom_.view());
     update();
 }
 
-void TForm1::move_off_screen() {
-    const QRect screen = primary_screen_rect();
-    move(-screen.width(), -screen.height());
-}
-
-void TForm1::centre_on_screen() {
-    const QRect screen = primary_screen_rect();
-    const int left = std::max((screen.width() - width()) / 2, 0);
-    const int top = std::max((screen.height() - height()) / 2, 0);
-    move(screen.left() + left, screen.top() + top);
+void TForm1::place_on_screen() {
+    centre_on_primary_screen(*this);
     // The window manager is told of the fullscreen mode too: it then lets the window cover the
     // panels, and a compositor that places windows itself puts it at the screen's origin. Told
     // last, as any later move or resize of the window would take the state back.
     if (fullscreen_mode_) setWindowState(windowState() | Qt::WindowFullScreen);
 }
 
+void TForm1::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), shape_.background());
+    paint_images(painter, images_, event->rect(), zoom_.view(), devicePixelRatioF());
+}
+
 bool TForm1::start_sound(SoundChoice choice) {
-    return start_sound_or_report(sound_, choice, settings_);
+    return start_sound_or_report(sound_, choice, settings_, errors_);
 }
 
 void TForm1::power_on() {
-    centre_on_screen();
+    place_on_screen();
     show();
     raise();
     activateWindow();
@@ -169,11 +150,13 @@ void TForm1::terminate() {
 void TForm1::FormActivate() {
     if (!first_activation_) return;
     first_activation_ = false;
-    if (splash_ && !splash_->has_played()) {
-        splash_->show();
-        splash_->raise();
-        splash_->activateWindow();
-    }
+    if (splash_ && !splash_->has_played()) bring_to_front(*splash_);
+}
+
+void TForm1::pm_0_menuPopup() {
+    splash_check_.refresh();
+    // A right-click in fullscreen folds the in-window menu away before the popup shows.
+    if (fullscreen_mode_ && game_menu_.is_open()) game_menu_.fold();
 }
 
 void TForm1::changeEvent(QEvent* event) {
@@ -196,6 +179,52 @@ void TForm1::closeEvent(QCloseEvent* event) {
     // that was open, or hidden later by its Escape, would keep the process alive unseen.
     // Without a running event loop (a test driving the window) there is nothing to end.
     if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    if (zoom_.key_press(*event)) return;
+    const std::uint16_t key = virtual_key_of(*event);
+    if (!event->isAutoRepeat() && commands_.shortcut(key)) return;
+    // Auto-repeated presses go through: the firmware's latches make one press of them.
+    if (key != 0) dispatch_.FormKeyDown(key);
+}
+
+void TForm1::keyReleaseEvent(QKeyEvent* event) {
+    // X11 reports a held key as release/press pairs; only the real release counts.
+    if (event->isAutoRepeat() || zoom_.key_release(*event)) return;
+    const std::uint16_t key = virtual_key_of(*event);
+    if (key != 0) dispatch_.FormKeyUp(key);
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event) {
+    const std::optional<ImageId> hit = zoom_.hit_at(event->position().toPoint());
+    dispatch_.mouse_down(hit, mouse_button_of(event->button()));
+    if (hit) drag_.im_backgroundMouseDown(*hit, *event, fullscreen_mode_);
+    game_menu_.button_press(hit, event->button() == Qt::LeftButton);
+}
+
+void TForm1::mouseReleaseEvent(QMouseEvent* event) {
+    dispatch_.mouse_up(mouse_button_of(event->button()));
+    if (event->button() != Qt::LeftButton) return;
+    drag_.end();
+    const QPoint pos = event->position().toPoint();
+    if (game_menu_.button_release(images_.hit_test(pos.x(), pos.y()))) btn_game_menu_topClick();
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* event) {
+    if (drag_.im_backgroundMouseMove(*event, fullscreen_mode_)) return;
+    const std::optional<ImageId> hit = zoom_.hit_at(event->position().toPoint());
+    setCursor(cursor_shape(hit ? images_[*hit].cursor : Cursor::arrow));
+}
+
+bool TForm1::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto& help = static_cast<const QHelpEvent&>(*event);
+        const std::optional<ImageId> hit = zoom_.hit_at(help.pos());
+        show_hint(help, hit ? images_[*hit].hint : std::string{}, this);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 }  // namespace zuzazizo

@@ -1,29 +1,20 @@
 #include "frontend/common/error_report_qt.h"
 
-#include <utility>
-
 #include <QMessageBox>
+#include <QTimer>
 
 namespace zuzazizo {
-namespace {
 
-ErrorHook& error_hook() {
-    static ErrorHook hook;
-    return hook;
-}
-
-}  // namespace
-
-void show_error(const QString& text) {
-    if (const ErrorHook& hook = error_hook()) {
-        hook(text);
+void ErrorReport::show(const QString& text) const {
+    if (sink_) {
+        sink_(text);
         return;
     }
     QMessageBox::critical(nullptr, QStringLiteral("Error"), text, QMessageBox::Ok);
 }
 
-void set_error_hook(ErrorHook hook) {
-    error_hook() = std::move(hook);
+void ErrorReport::show_later(QObject* context, const QString& text) const {
+    QTimer::singleShot(0, context, [report = *this, text] { report.show(text); });
 }
 
 }  // namespace zuzazizo

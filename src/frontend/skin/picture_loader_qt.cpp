@@ -69,7 +69,7 @@ LoadedPicture failure(const QString& reason) {
 
 }  // namespace
 
-QtPictureLoader::QtPictureLoader() {
+QtPictureLoader::QtPictureLoader(PicturePrefetch* prefetch) : prefetch_(prefetch) {
     QImageReader::setAllocationLimit(allocation_limit_mb);
 }
 
@@ -78,8 +78,8 @@ bool QtPictureLoader::exists(const std::string& path) const {
 }
 
 LoadedPicture QtPictureLoader::load(const std::string& path, Transparency transparency) {
-    if (PicturePrefetch* prefetch = PicturePrefetch::active()) {
-        if (std::optional<LoadedPicture> ready = prefetch->take({path, transparency})) {
+    if (prefetch_) {
+        if (std::optional<LoadedPicture> ready = prefetch_->take({path, transparency})) {
             return std::move(*ready);
         }
     }

@@ -49,17 +49,21 @@ inline const QImage* qimage_of(const PicturePtr& picture) {
 inline constexpr int max_picture_side_px = 16384;
 inline constexpr qint64 max_picture_pixels = 64ll * 1024 * 1024;
 
+class PicturePrefetch;
+
 class QtPictureLoader : public PictureLoader {
   public:
-    QtPictureLoader();
+    // Takes what it can from `prefetch`, when given, instead of decoding it again.
+    explicit QtPictureLoader(PicturePrefetch* prefetch = nullptr);
 
     bool exists(const std::string& path) const override;
-    // Takes the picture from the running prefetch when it was decoded ahead of time, and decodes
-    // it here otherwise; the result is the same either way.
+    // Takes the picture from the prefetch when it was decoded ahead of time, and decodes it here
+    // otherwise; the result is the same either way.
     LoadedPicture load(const std::string& path, Transparency transparency) override;
     PicturePtr missing_image_marker() override;
 
   private:
+    PicturePrefetch* prefetch_;
     PicturePtr marker_;
 };
 

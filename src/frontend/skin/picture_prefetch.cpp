@@ -1,15 +1,10 @@
 #include "frontend/skin/picture_prefetch.h"
 
 #include <algorithm>
-#include <atomic>
 
 #include "frontend/skin/picture_loader_qt.h"
 
 namespace zuzazizo {
-
-namespace {
-std::atomic<PicturePrefetch*> active_prefetch{nullptr};
-}  // namespace
 
 PicturePrefetch::PicturePrefetch(std::vector<PictureRequest> requests, int worker_count) {
     entries_.reserve(requests.size());
@@ -18,7 +13,6 @@ PicturePrefetch::PicturePrefetch(std::vector<PictureRequest> requests, int worke
     unclaimed_from_back_ = entries_.size();
     // Sets the readers' allocation limit before any worker decodes.
     const QtPictureLoader loader;
-    active_prefetch = this;
     for (int i = 0; i < worker_count; ++i) workers_.emplace_back([this] { work(); });
 }
 
@@ -28,11 +22,6 @@ PicturePrefetch::~PicturePrefetch() {
         stopping_ = true;
     }
     for (std::thread& worker : workers_) worker.join();
-    active_prefetch = nullptr;
-}
-
-PicturePrefetch* PicturePrefetch::active() {
-    return active_prefetch.load();
 }
 
 void PicturePrefetch::work() {

@@ -20,14 +20,12 @@ namespace zuzazizo {
 
 class PicturePrefetch {
   public:
-    // Becomes the active prefetch that every QtPictureLoader asks, until it is destroyed. Create
-    // and destroy it on the GUI thread; one at a time.
+    // Hand it to the QtPictureLoader of each layout that should take from it. Create and destroy
+    // it on the GUI thread.
     PicturePrefetch(std::vector<PictureRequest> requests, int worker_count);
     ~PicturePrefetch();
     PicturePrefetch(const PicturePrefetch&) = delete;
     PicturePrefetch& operator=(const PicturePrefetch&) = delete;
-
-    static PicturePrefetch* active();
 
     // The decoded picture (or its failure) for a request on the list, decoding it now when no
     // worker has begun it; empty for a request not on the list or already taken.

@@ -8,7 +8,6 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "core/input/key_conflicts.h"
 #include "frontend/common/key_codes_qt.h"
 #include "frontend/windows/dialog_style.h"
 
@@ -77,7 +76,8 @@ TKeysForm::TKeysForm(KeyBindings& keys, ImageModel& images, QWidget* main_window
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       keys_(keys),
       images_(images),
-      main_window_(main_window) {
+      main_window_(main_window),
+      model_(keys) {
     build_components();
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
@@ -126,16 +126,16 @@ void TKeysForm::build_components() {
 
 void TKeysForm::FormCreate() {
     QStringList captions;
-    for (int choice = 1; choice <= key_choice_count; ++choice) {
-        const std::string_view caption = key_choice(choice)->caption;
-        captions << QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
-    }
+    for (const std::string& caption : KeyDialogModel::captions())
+        captions << QString::fromStdString(caption);
     for (int slot = 1; slot <= key_slot_count; ++slot) {
         QComboBox* list = lists_[at(slot)];
         list->addItems(captions);
-        // A choice outside the table selects nothing (-1), which the conflict rule then sees.
-        list->setCurrentIndex(keys_.key_bindings[at(slot)].choice - 1);
-        connect(list, &QComboBox::currentIndexChanged, this, [this] { cbChange(); });
+        list->setCurrentIndex(model_.selected(slot));
+        connect(list, &QComboBox::currentIndexChanged, this, [this, slot](int position) {
+            model_.select(slot, position);
+            cbChange();
+        });
     }
     cbChange();
 }
@@ -145,11 +145,7 @@ void TKeysForm::FormActivate() {
 }
 
 bool TKeysForm::CheckKeys() {
-    ShownKeys shown;
-    for (int slot = 1; slot <= key_slot_count; ++slot) {
-        shown[at(slot)] = lists_[at(slot)]->currentText().toStdString();
-    }
-    const KeyConflicts conflicts = find_key_conflicts(shown);
+    const KeyConflicts& conflicts = model_.conflicts();
     for (int slot = 1; slot <= key_slot_count; ++slot) {
         set_text_colour(*labels_[at(slot)],
                         conflicts.marked[at(slot)] ? conflict_colour : clean_colour);
@@ -162,24 +158,16 @@ void TKeysForm::cbChange() {
 }
 
 void TKeysForm::btn_acceptClick() {
-    for (int slot = 1; slot <= key_slot_count; ++slot) {
-        keys_.store_choice(slot, lists_[at(slot)]->currentIndex() + 1);
-    }
+    model_.accept(keys_);
     keys_.Key_Build_Hints(images_);
     close_dialog();
 }
 
 bool TKeysForm::FormKeyDown(std::uint16_t key) {
-    switch (key) {
-        case vk::enter:
-            if (btn_accept->isEnabled()) btn_acceptClick();
-            return true;
-        case vk::escape:
-            close_dialog();
-            return true;
-        default:
-            return false;
-    }
+    const std::optional<KeyDialogKey> action = key_dialog_key(key);
+    if (action == KeyDialogKey::accept && btn_accept->isEnabled()) btn_acceptClick();
+    if (action == KeyDialogKey::close) close_dialog();
+    return action.has_value();
 }
 
 void TKeysForm::reject() {

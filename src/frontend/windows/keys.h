@@ -13,6 +13,7 @@
 #include <cstdint>
 
 #include "core/input/key_bindings.h"
+#include "core/input/key_dialog_model.h"
 #include "core/lcd/image_model.h"
 
 class QComboBox;
@@ -71,6 +72,7 @@ class TKeysForm final : public QDialog {
     KeyBindings& keys_;
     ImageModel& images_;
     QWidget* main_window_;
+    KeyDialogModel model_;
     // [slot 1..6]; entry 0 unused, as in the bindings.
     std::array<QLabel*, key_slot_count + 1> labels_{};
     std::array<QComboBox*, key_slot_count + 1> lists_{};

@@ -1,15 +1,11 @@
 #include "frontend/windows/manual.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
-#include <QTimer>
 
 #include "core/skin/gfxinit.h"
-#include "frontend/common/error_report_qt.h"
-#include "frontend/common/key_codes_qt.h"
+#include "frontend/common/window_centring_qt.h"
 #include "frontend/skin/picture_loader_qt.h"
 #include "frontend/windows/manual_buttons.h"
 
@@ -18,8 +14,6 @@ namespace {
 
 // The buttons stand this far in from the window's edges.
 constexpr int button_inset_px = 4;
-constexpr std::uint16_t vk_left = 0x25;
-constexpr std::uint16_t vk_right = 0x27;
 
 QLabel* button_picture(QWidget* parent, ManualGlyph glyph, bool pressed) {
     auto* label = new QLabel(parent);
@@ -31,9 +25,10 @@ QLabel* button_picture(QWidget* parent, ManualGlyph glyph, bool pressed) {
 
 }  // namespace
 
-TManualForm::TManualForm(const std::string& base_dir, QWidget* parent)
+TManualForm::TManualForm(const std::string& base_dir, ErrorReport errors, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       base_dir_(base_dir),
+      errors_(std::move(errors)),
       held_keys_([this](std::uint16_t key) { FormKeyDown(key); },
                  [this](std::uint16_t key) { FormKeyUp(key); }, this) {
     // No caption bar is shown; the title names the window in task lists.
@@ -66,7 +61,7 @@ void TManualForm::FormCreate() {
     // The pages are checked now and decoded when each is first shown.
     DeferredPictureLoader loader;
     const LayoutResult result = Gfx_Init_Manual(base_dir_, surface, loader);
-    if (!result.ok()) show_error(QString::fromStdString(result.message));
+    if (!result.ok()) errors_.show(result.message);
     resize(std::max(surface.client_width_px, 1), std::max(surface.client_height_px, 1));
     const auto to_qrect = [](const Rect& r) { return QRect(r.left, r.top, r.width, r.height); };
     im_page_top->setGeometry(to_qrect(surface.im_page_top));
@@ -88,7 +83,7 @@ const QPixmap& TManualForm::page_pixmap(int page) {
             // Not from inside the showing or the key press that asked for the page.
             const QString text = QString::fromStdString(
                 manual_page_error(base_dir_, deferred->path(), decoded.error));
-            QTimer::singleShot(0, this, [text] { show_error(text); });
+            errors_.show_later(this, text);
         }
         picture = decoded.ok() ? decoded.picture : missing_page_;
     }
@@ -110,17 +105,14 @@ void TManualForm::place_buttons() {
 
 void TManualForm::Vid_Show_Page() {
     im_page_top->setPixmap(page_pixmap(manual_page));
-    if (manual_page == manual_first_page) {
-        btn_left_down->hide();
-        btn_left_up->hide();
-    } else if (manual_page == manual_last_page) {
-        btn_right_down->hide();
-        btn_right_up->hide();
-    } else {
-        btn_left_down->show();
-        btn_left_up->show();
-        btn_right_down->show();
-        btn_right_up->show();
+    const ManualPageButtons buttons = manual_page_buttons(manual_page);
+    if (buttons.left_shown) {
+        btn_left_down->setVisible(*buttons.left_shown);
+        btn_left_up->setVisible(*buttons.left_shown);
+    }
+    if (buttons.right_shown) {
+        btn_right_down->setVisible(*buttons.right_shown);
+        btn_right_up->setVisible(*buttons.right_shown);
     }
 }
 
@@ -129,8 +121,7 @@ void TManualForm::Inp_left_down() {
 }
 
 void TManualForm::Inp_left_up() {
-    // A mouse press held while a key turned to the first page must not turn below it.
-    if (manual_page > manual_first_page) --manual_page;
+    manual_page = manual_page_after(ManualButton::left, manual_page);
     Vid_Show_Page();
 }
 
@@ -139,7 +130,7 @@ void TManualForm::Inp_right_down() {
 }
 
 void TManualForm::Inp_right_up() {
-    if (manual_page < manual_last_page) ++manual_page;
+    manual_page = manual_page_after(ManualButton::right, manual_page);
     Vid_Show_Page();
 }
 
@@ -153,33 +144,17 @@ void TManualForm::Inp_esc_up() {
 }
 
 void TManualForm::FormKeyDown(std::uint16_t key) {
-    if (key == vk::escape) {
-        Inp_esc_down();
-    } else if (key == vk_left && manual_page > manual_first_page) {
-        Inp_left_down();
-    } else if (key == vk_right && manual_page < manual_last_page) {
-        Inp_right_down();
-    }
+    if (const auto button = manual_key_button(key, manual_page)) press(*button);
 }
 
 void TManualForm::FormKeyUp(std::uint16_t key) {
-    if (key == vk::escape) {
-        Inp_esc_up();
-    } else if (key == vk_left && manual_page > manual_first_page) {
-        Inp_left_up();
-    } else if (key == vk_right && manual_page < manual_last_page) {
-        Inp_right_up();
-    }
+    if (const auto button = manual_key_button(key, manual_page)) release(*button);
 }
 
 void TManualForm::showEvent(QShowEvent* event) {
     if (!shown_before_) {
         shown_before_ = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->geometry();
-            move(area.x() + (area.width() - width()) / 2,
-                 area.y() + (area.height() - height()) / 2);
-        }
+        centre_on_primary_screen(*this);
     }
     Vid_Show_Page();
     QWidget::showEvent(event);
@@ -190,12 +165,12 @@ void TManualForm::hideEvent(QHideEvent* event) {
     // window, as the mouse grab does: it neither turns a page nor captures the next opening's
     // first click, and its button looks released again. A pair that the page hid stays hidden.
     if (const auto button = std::exchange(captured_, std::nullopt)) {
-        QLabel* released = *button == PageButton::left    ? btn_left_up
-                           : *button == PageButton::right ? btn_right_up
-                                                          : btn_close_up;
-        const QLabel* pressed = *button == PageButton::left    ? btn_left_down
-                                : *button == PageButton::right ? btn_right_down
-                                                               : btn_close_down;
+        QLabel* released = *button == ManualButton::left    ? btn_left_up
+                           : *button == ManualButton::right ? btn_right_up
+                                                            : btn_close_up;
+        const QLabel* pressed = *button == ManualButton::left    ? btn_left_down
+                                : *button == ManualButton::right ? btn_right_down
+                                                                 : btn_close_down;
         if (!pressed->isHidden()) released->show();
     }
     drag_origin.reset();
@@ -210,34 +185,35 @@ void TManualForm::keyReleaseEvent(QKeyEvent* event) {
     held_keys_.key_release(*event);
 }
 
-std::optional<TManualForm::PageButton> TManualForm::button_at(QPoint pos) const {
+std::optional<ManualButton> TManualForm::button_at(QPoint pos) const {
     // Only a visible released picture takes the mouse; a hidden pair is no button at all.
     if (btn_close_up->isVisible() && btn_close_up->geometry().contains(pos))
-        return PageButton::close;
-    if (btn_left_up->isVisible() && btn_left_up->geometry().contains(pos)) return PageButton::left;
+        return ManualButton::esc;
+    if (btn_left_up->isVisible() && btn_left_up->geometry().contains(pos))
+        return ManualButton::left;
     if (btn_right_up->isVisible() && btn_right_up->geometry().contains(pos))
-        return PageButton::right;
+        return ManualButton::right;
     return std::nullopt;
 }
 
-void TManualForm::press(PageButton button) {
+void TManualForm::press(ManualButton button) {
     switch (button) {
-        case PageButton::close:
+        case ManualButton::esc:
             return Inp_esc_down();
-        case PageButton::left:
+        case ManualButton::left:
             return Inp_left_down();
-        case PageButton::right:
+        case ManualButton::right:
             return Inp_right_down();
     }
 }
 
-void TManualForm::release(PageButton button) {
+void TManualForm::release(ManualButton button) {
     switch (button) {
-        case PageButton::close:
+        case ManualButton::esc:
             return Inp_esc_up();
-        case PageButton::left:
+        case ManualButton::left:
             return Inp_left_up();
-        case PageButton::right:
+        case ManualButton::right:
             return Inp_right_up();
     }
 }

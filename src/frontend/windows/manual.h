@@ -15,21 +15,21 @@
 #include <string>
 
 #include "core/lcd/picture.h"
+#include "core/windows/manual_pages.h"
+#include "frontend/common/error_report_qt.h"
 #include "frontend/common/held_keys_qt.h"
 
 class QLabel;
 
 namespace zuzazizo {
 
-inline constexpr int manual_first_page = 1;
-inline constexpr int manual_last_page = 8;
-
 class TManualForm final : public QWidget {
     Q_OBJECT
 
   public:
-    // Lays the viewer out from the Config.ini in `base_dir` (the executable's folder).
-    explicit TManualForm(const std::string& base_dir, QWidget* parent = nullptr);
+    // Lays the viewer out from the Config.ini in `base_dir` (the executable's folder); a broken
+    // layout or page goes to `errors`.
+    TManualForm(const std::string& base_dir, ErrorReport errors, QWidget* parent = nullptr);
 
     void Vid_Show_Page();
     void Inp_left_down();
@@ -72,21 +72,20 @@ class TManualForm final : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
-    enum class PageButton { close, left, right };
-
     void build_components();
     void FormCreate();
     void place_buttons();
-    std::optional<PageButton> button_at(QPoint pos) const;
-    void press(PageButton button);
-    void release(PageButton button);
+    std::optional<ManualButton> button_at(QPoint pos) const;
+    void press(ManualButton button);
+    void release(ManualButton button);
 
     std::string base_dir_;
+    ErrorReport errors_;
     // What the layout gave each page, until its pixmap is made.
     std::array<PicturePtr, manual_last_page + 1> page_pictures_;
     PicturePtr missing_page_;
     HeldKeys held_keys_;
-    std::optional<PageButton> captured_;
+    std::optional<ManualButton> captured_;
     std::optional<QPoint> drag_origin;
     bool shown_before_ = false;
 };

@@ -4,35 +4,23 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 
 #include "frontend/common/key_codes_qt.h"
-#include "frontend/common/window_centring.h"
+#include "frontend/common/window_centring_qt.h"
 #include "frontend/windows/splash_prefetch.h"
 #include "frontend/windows/splash_texts.h"
 
 namespace zuzazizo {
-namespace {
 
-constexpr std::uint16_t vk_digit_1 = vk::digit(1);
-
-// Only the three keys the splash screen acts on; every other key passes to the focused control.
-// Like the main window, it goes by the physical key: Shift+1 is the key 1, the keypad's 1 is not.
-std::uint16_t splash_key_code(const QKeyEvent& event) {
-    const std::uint16_t key = virtual_key_of(event);
-    return key == vk::enter || key == vk::escape || key == vk_digit_1 ? key : 0;
-}
-
-}  // namespace
-
-TSplashForm::TSplashForm(SplashHost& host, SettingsStore& settings, QWidget* parent)
+TSplashForm::TSplashForm(SplashHost& host, SettingsStore& settings, SplashPrefetch* prefetch,
+                         QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       host_(host),
       settings_(settings),
+      prefetch_(prefetch),
       open_link_(desktop_link_opener()) {
     build_components();
     // Key preview: the form sees a key before the focused control does.
@@ -50,8 +38,7 @@ void TSplashForm::FormCreate() {
 
     const int sound_mode =
         settings_.read_integer(settings::sound_mode, settings::sound_mode_default);
-    // A value that is no item position (-1, 5, ...) leaves the list without a selection.
-    cb_sound->setCurrentIndex(sound_mode >= 0 && sound_mode < cb_sound->count() ? sound_mode : -1);
+    cb_sound->setCurrentIndex(sound_list_position(sound_mode).value_or(-1));
     chb_splashscreen->setChecked(
         settings_.read_bool(settings::splash_screen, settings::splash_screen_default));
 
@@ -73,7 +60,7 @@ void TSplashForm::FormActivate() {
 }
 
 void TSplashForm::cb_soundChange() {
-    const bool usable = !cb_sound->currentText().isEmpty();
+    const bool usable = splash_play_usable(cb_sound->currentText().toStdString());
     btn_play->setEnabled(usable);
     btn_play->setVisible(usable);
     btn_play_disabled->setVisible(!usable);
@@ -84,16 +71,13 @@ void TSplashForm::btn_playClick() {
     if (played_) return;
     played_ = true;
 
-    const QString shown = cb_sound->currentText();
-    for (const splash::DriverMatch& match : splash::driver_matches) {
-        if (shown != QString::fromLatin1(match.text)) continue;
-        host_.set_sound_enabled(match.sound_enabled);
-        settings_.write_integer(settings::sound_mode, static_cast<int>(match.choice));
-        if (match.sound_enabled && !host_.start_sound(match.choice)) {
+    if (const auto play = sound_driver_play(cb_sound->currentText().toStdString())) {
+        host_.set_sound_enabled(play->sound_enabled);
+        settings_.write_integer(settings::sound_mode, static_cast<int>(play->choice));
+        if (play->sound_enabled && !host_.start_sound(play->choice)) {
             host_.terminate();
             return;
         }
-        break;
     }
     const bool show_at_startup = chb_splashscreen->isChecked();
     settings_.write_bool(settings::splash_screen, show_at_startup);
@@ -103,18 +87,18 @@ void TSplashForm::btn_playClick() {
 }
 
 bool TSplashForm::FormKeyDown(std::uint16_t key) {
-    switch (key) {
-        case vk::enter:
-        case vk_digit_1:
-            if (!btn_play->isEnabled() || played_) return false;
-            btn_playClick();
-            return true;
-        case vk::escape:
-            host_.terminate();
-            return true;
-        default:
-            return false;
+    const std::optional<SplashKey> action = splash_key(key);
+    if (action == SplashKey::quit) {
+        host_.terminate();
+        return true;
     }
+    if (action != SplashKey::play || !btn_play->isEnabled() || played_) return false;
+    btn_playClick();
+    return true;
+}
+
+bool TSplashForm::show_at_startup_checked() const {
+    return chb_splashscreen->isChecked();
 }
 
 void TSplashForm::btn_paypalClick() {
@@ -159,12 +143,14 @@ bool TSplashForm::click_component(QObject* watched) {
 }
 
 bool TSplashForm::open_list_key(const QKeyEvent& event) {
-    const std::uint16_t key = splash_key_code(event);
-    if (key == 0) return false;
+    const std::uint16_t key = virtual_key_of(event);
+    const std::optional<SplashKey> action = splash_key(key);
+    if (!action) return false;
     // Moving through the unfolded list chooses as it goes, so the play keys take the highlighted
     // driver; Escape leaves the choice alone. Either way the list folds and the form acts.
     const QModelIndex highlighted = cb_sound->view()->currentIndex();
-    if (key != vk::escape && highlighted.isValid()) cb_sound->setCurrentIndex(highlighted.row());
+    if (action == SplashKey::play && highlighted.isValid())
+        cb_sound->setCurrentIndex(highlighted.row());
     cb_sound->hidePopup();
     FormKeyDown(key);
     return true;
@@ -179,7 +165,9 @@ bool TSplashForm::eventFilter(QObject* watched, QEvent* event) {
         // was first delivered.
         QWidget* target = focusWidget();
         if (watched != (target ? static_cast<QObject*>(target) : this)) return false;
-        return FormKeyDown(splash_key_code(*static_cast<QKeyEvent*>(event)));
+        // Like the main window, it goes by the physical key: Shift+1 is the key 1, the keypad's
+        // 1 is not.
+        return FormKeyDown(virtual_key_of(*static_cast<QKeyEvent*>(event)));
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);

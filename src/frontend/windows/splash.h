@@ -20,14 +20,18 @@ class QLabel;
 
 namespace zuzazizo {
 
+class SplashPrefetch;
+
 class TSplashForm final : public QWidget {
     Q_OBJECT
 
   public:
     // Builds the components and runs `FormCreate`: either the form stands centred and visible,
     // or, with a driver chosen before and the splash switched off, it plays at once, unseen.
-    // Create it after the main window, whose host must already answer.
-    TSplashForm(SplashHost& host, SettingsStore& settings, QWidget* parent = nullptr);
+    // Create it after the main window, whose host must already answer. The pictures come from
+    // `prefetch` when the start-up decoded them ahead, and are decoded at the first showing if not.
+    TSplashForm(SplashHost& host, SettingsStore& settings, SplashPrefetch* prefetch = nullptr,
+                QWidget* parent = nullptr);
 
     // The desktop's default handler opens the links; tests record them instead.
     void set_link_opener(LinkOpener opener) { open_link_ = std::move(opener); }
@@ -42,6 +46,8 @@ class TSplashForm final : public QWidget {
     void la_email_2Click();
 
     bool has_played() const { return played_; }
+    // The state of "Display this splash screen at startup", as the player left it.
+    bool show_at_startup_checked() const;
 
     QLabel* im_background = nullptr;
     QLabel* im_box_picture = nullptr;
@@ -74,6 +80,7 @@ class TSplashForm final : public QWidget {
 
     SplashHost& host_;
     SettingsStore& settings_;
+    SplashPrefetch* prefetch_;
     LinkOpener open_link_;
     bool played_ = false;
     bool pictures_loaded_ = false;

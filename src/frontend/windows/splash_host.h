@@ -4,10 +4,9 @@
 // lets the splash screen be tested without a handheld behind it.
 #pragma once
 
-namespace zuzazizo {
+#include "core/windows/splash_rules.h"
 
-// The driver list's items, in list order; the index is what SoundMode stores.
-enum class SoundChoice { direct_sound = 0, multimedia = 1, none = 2 };
+namespace zuzazizo {
 
 class SplashHost {
   public:

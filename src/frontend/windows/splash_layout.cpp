@@ -140,7 +140,8 @@ void add_choices(TSplashForm& form) {
     form.cb_sound->setGeometry(217, 308, 144, 21);
     // In the style's own font "Microsoft DirectSound" runs under the arrow; the form's is Arial.
     form.cb_sound->setFont(arial_font(12));
-    for (const char* item : splash::driver_items) form.cb_sound->addItem(QString::fromLatin1(item));
+    for (const std::string_view item : splash::driver_items)
+        form.cb_sound->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
     form.cb_sound->setCurrentIndex(-1);
 
     form.chb_splashscreen = new QCheckBox(QString::fromLatin1(splash::show_at_startup), &form);
@@ -165,7 +166,7 @@ void TSplashForm::load_pictures() {
     // The first showing waits for these; the other cores decode the small ones meanwhile.
     // Decoded ahead of time when the start-up knew it would show this form.
     std::optional<SplashImages> ready;
-    if (SplashPrefetch* prefetch = SplashPrefetch::active()) ready = prefetch->take();
+    if (prefetch_) ready = prefetch_->take();
     const SplashImages images = ready ? std::move(*ready) : decode_splash_images();
     im_background->setPixmap(
         dialog_picture(images.background, Placeholder::background, client_size_px));

@@ -2,18 +2,13 @@
 
 #include <QFontMetrics>
 #include <array>
-#include <atomic>
-#include <iterator>
 
 #include "frontend/common/dialog_pictures.h"
 #include "frontend/windows/dialog_style.h"
-#include "frontend/windows/splash_texts.h"
 
 namespace zuzazizo {
 
 namespace {
-
-std::atomic<SplashPrefetch*> active_prefetch{nullptr};
 
 struct SplashPicture {
     QImage SplashImages::*image;
@@ -43,14 +38,7 @@ SplashImages decode_splash_images() {
     return images;
 }
 
-bool splash_shows_at_start(int sound_mode, bool splash_screen) {
-    const bool output_chosen =
-        sound_mode >= 0 && sound_mode < static_cast<int>(std::size(splash::driver_items));
-    return !output_chosen || splash_screen;
-}
-
 SplashPrefetch::SplashPrefetch() : images_(promised_.get_future()) {
-    active_prefetch = this;
     worker_ = std::thread([this] {
         promised_.set_value(decode_splash_images());
         set_up_fonts();
@@ -59,11 +47,6 @@ SplashPrefetch::SplashPrefetch() : images_(promised_.get_future()) {
 
 SplashPrefetch::~SplashPrefetch() {
     worker_.join();
-    active_prefetch = nullptr;
-}
-
-SplashPrefetch* SplashPrefetch::active() {
-    return active_prefetch.load();
 }
 
 std::optional<SplashImages> SplashPrefetch::take() {

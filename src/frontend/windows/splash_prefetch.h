@@ -24,20 +24,14 @@ struct SplashImages {
 // Decodes them on the calling thread; a picture that fails to load stays null.
 SplashImages decode_splash_images();
 
-// Whether the start-up shows the splash screen, by the same rule as the form's creation: unless
-// a sound output was chosen before and the splash screen is switched off.
-bool splash_shows_at_start(int sound_mode, bool splash_screen);
-
 class SplashPrefetch {
   public:
-    // Becomes the active prefetch until destroyed. Create and destroy it on the GUI thread, after
-    // the application object and before the splash screen.
+    // Hand it to the splash screen, which takes the pictures at its first showing. Create and
+    // destroy it on the GUI thread, after the application object and before the splash screen.
     SplashPrefetch();
     ~SplashPrefetch();
     SplashPrefetch(const SplashPrefetch&) = delete;
     SplashPrefetch& operator=(const SplashPrefetch&) = delete;
-
-    static SplashPrefetch* active();
 
     // The pictures, waiting for them if need be; only once, then empty.
     std::optional<SplashImages> take();

@@ -2,10 +2,7 @@
 // reserved example.org domain.
 #pragma once
 
-#include <array>
-
 #include "frontend/common/program_title.h"
-#include "frontend/windows/splash_host.h"
 
 namespace zuzazizo::splash {
 
@@ -23,25 +20,5 @@ inline constexpr const char* donation_address = "https://www.example.org/zuzaziz
 inline constexpr const char* sound_select = "Select sound driver:";
 inline constexpr const char* play_hint = "please select sound driver first";
 inline constexpr const char* show_at_startup = "Display this splash screen at startup";
-
-inline constexpr const char* direct_sound_caption = "Microsoft DirectSound";
-inline constexpr const char* multimedia_caption = "Windows MultiMedia";
-inline constexpr const char* no_sound_caption = "(no sound)";
-
-// The driver list, in list order: an item's position is the SoundMode it stores.
-inline constexpr std::array<const char*, 3> driver_items = {direct_sound_caption,
-                                                            multimedia_caption, no_sound_caption};
-
-// The play action compares the shown text in this order.
-struct DriverMatch {
-    const char* text;
-    SoundChoice choice;
-    bool sound_enabled;
-};
-inline constexpr std::array<DriverMatch, 3> driver_matches = {{
-    {no_sound_caption, SoundChoice::none, false},
-    {multimedia_caption, SoundChoice::multimedia, true},
-    {direct_sound_caption, SoundChoice::direct_sound, true},
-}};
 
 }  // namespace zuzazizo::splash

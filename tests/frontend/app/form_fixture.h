@@ -29,17 +29,15 @@ struct RecordingShell final : ShellHost {
 };
 
 struct FormFixture : ::testing::Test {
-    FormFixture() {
-        ensure_qapp();
-        set_error_hook([this](const QString& text) { errors.push_back(text.toStdString()); });
-    }
-    ~FormFixture() override { set_error_hook({}); }
+    FormFixture() { ensure_qapp(); }
 
     std::unique_ptr<TForm1> make_form(std::string base_dir = ZUZAZIZO_BIN_DIR) {
         auto backend = std::make_unique<MemorySettingsBackend>();
         backend->values = initial;
         settings = backend.get();
-        auto form = std::make_unique<TForm1>(FormOptions{std::move(backend), std::move(base_dir)});
+        auto form = std::make_unique<TForm1>(
+            FormOptions{std::move(backend), std::move(base_dir)},
+            ErrorReport([this](const QString& text) { errors.push_back(text.toStdString()); }));
         form->set_shell(&shell);
         form->set_link_opener([this](const QUrl& url) { opened.push_back(url.toLocalFile()); });
         form->set_beeper([this] { ++beeps; });

@@ -191,5 +191,44 @@ TEST_F(GameMenuTest, TheWindowDrawsThePanelOnlyWhileOpen) {
     EXPECT_EQ(open.pixelColor(100, 460), closed.pixelColor(100, 460)) << "clipped at 448";
 }
 
+// The menu on a bare window: a click on its button is a left press and release both on it, and
+// its rows run their items and close it.
+TEST(GameMenuAlone, AClickIsALeftPressAndReleaseOnTheButtonAndARowRunsItsItem) {
+    ensure_qapp();
+    QWidget window;
+    ImageModel images;
+    std::vector<std::size_t> ran;
+    GameMenu menu(window, images, [&](std::size_t row) { ran.push_back(row); });
+    const struct {
+        std::optional<ImageId> pressed;
+        bool left;
+        std::optional<ImageId> released;
+        bool click;
+    } cases[] = {
+        {btn_game_menu_top, true, btn_game_menu_top, true},
+        {btn_game_menu_top, false, btn_game_menu_top, false},
+        {btn_game_menu_top, true, im_background, false},
+        {im_background, true, btn_game_menu_top, false},
+        {std::nullopt, true, btn_game_menu_top, false},
+    };
+    for (const auto& c : cases) {
+        menu.button_press(c.pressed, c.left);
+        EXPECT_EQ(menu.button_release(c.released), c.click);
+        EXPECT_FALSE(menu.button_release(c.released)) << "one release per press";
+    }
+
+    menu.toggle({.fullscreen = true, .splashscreen = false});
+    ASSERT_TRUE(menu.is_open());
+    ASSERT_EQ(menu.menu_labels().size(), 13u);
+    EXPECT_EQ(menu.menu_labels()[9]->text().toStdString(), "   Display in fullscreen mode [V]");
+    EXPECT_EQ(images[btn_game_menu_background].bounds, (Rect{0, 0, 256, 448}));
+    window.show();
+    click_at(*menu.menu_labels()[3], QPoint(20, 16));
+    EXPECT_EQ(ran, std::vector<std::size_t>{3});
+    EXPECT_FALSE(menu.is_open()) << "the release closed the menu";
+    EXPECT_EQ(images[btn_game_menu_background].bounds, (Rect{0, 0, 36, 32}));
+    window.hide();
+}
+
 }  // namespace
 }  // namespace zuzazizo

@@ -9,6 +9,8 @@
 
 #include "frontend/app/unit1.h"
 #include "frontend/common/error_report_qt.h"
+#include "frontend/skin/picture_loader_qt.h"
+#include "frontend/skin/picture_prefetch.h"
 #include "support/qt_app.h"
 
 namespace zuzazizo {
@@ -17,17 +19,15 @@ namespace {
 using enum ImageId;
 
 struct MainWindow : ::testing::Test {
-    MainWindow() {
-        ensure_qapp();
-        set_error_hook([this](const QString& text) { errors.push_back(text.toStdString()); });
-    }
-    ~MainWindow() override { set_error_hook({}); }
+    MainWindow() { ensure_qapp(); }
 
     std::unique_ptr<TForm1> make_form(std::string base_dir = ZUZAZIZO_BIN_DIR) {
         auto backend = std::make_unique<MemorySettingsBackend>();
         backend->values = initial;
         settings = backend.get();
-        return std::make_unique<TForm1>(FormOptions{std::move(backend), std::move(base_dir)});
+        return std::make_unique<TForm1>(
+            FormOptions{std::move(backend), std::move(base_dir)},
+            ErrorReport([this](const QString& text) { errors.push_back(text.toStdString()); }));
     }
     std::string config_dir(const char* text) {
         QFile file(dir.filePath("Config.ini"));
@@ -193,6 +193,25 @@ TEST_F(MainWindow, PowerOnCentresTheWindowAndLightsEverySegment) {
     EXPECT_EQ(form->engine().state.game_mode, mode_startup);
     EXPECT_TRUE(form->images()[im_panel_bell].visible);
     EXPECT_TRUE(form->engine().Timer_Startup.enabled());
+}
+
+// The program hands the main window the pictures it decoded ahead; a layout that ignored them
+// would decode every picture a second time while the program starts.
+TEST_F(MainWindow, TheFirstLayoutTakesItsPicturesFromThePrefetchItIsHanded) {
+    const std::vector<PictureRequest> requests =
+        pictures_to_load(ZUZAZIZO_BIN_DIR, false, QtPictureLoader());
+    ASSERT_GT(requests.size(), 100u);
+    PicturePrefetch prefetch(requests, 1);
+    auto backend = std::make_unique<MemorySettingsBackend>();
+    backend->values = initial;
+    const TForm1 form(
+        FormOptions{std::move(backend), ZUZAZIZO_BIN_DIR},
+        ErrorReport([this](const QString& text) { errors.push_back(text.toStdString()); }),
+        &prefetch);
+    std::size_t left = 0;
+    for (const PictureRequest& request : requests) left += prefetch.take(request) ? 1 : 0;
+    EXPECT_EQ(left, 0u);
+    EXPECT_TRUE(errors.empty());
 }
 
 }  // namespace

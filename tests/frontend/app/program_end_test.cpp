@@ -42,7 +42,7 @@ struct ProgramEnd : FormFixture {
     }
 
     TAboutForm about;
-    TManualForm manual{ZUZAZIZO_BIN_DIR};
+    TManualForm manual{ZUZAZIZO_BIN_DIR, ErrorReport([](const QString&) {})};
     std::unique_ptr<TForm1> form;
     std::unique_ptr<TKeysForm> keys;
     std::unique_ptr<ProgramShell> program_shell;

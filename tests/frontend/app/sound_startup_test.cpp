@@ -22,16 +22,13 @@ class SoundStartUp : public ::testing::Test {
             std::string("startup_") +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         testing::write_sound_folder(dir_);
-        set_error_hook([this](const QString& text) { errors_ << text; });
         backend_.values = {{"SoundMode", "0"}, {"SplashScreen", "0"}};
     }
-    void TearDown() override {
-        set_error_hook({});
-        fs::remove_all(dir_);
-    }
+    void TearDown() override { fs::remove_all(dir_); }
 
     fs::path dir_;
     QStringList errors_;
+    const ErrorReport report_{[this](const QString& text) { errors_ << text; }};
     MemorySettingsBackend backend_;
     SettingsStore settings_{backend_};
     testing::ScopedEnv driver_{"SDL_AUDIODRIVER", "dummy"};
@@ -47,7 +44,7 @@ TEST_F(SoundStartUp, ChoicesMapToTheirOutputTypes) {
 
 TEST_F(SoundStartUp, ARealChoiceStartsTheMixerAndTouchesNoSetting) {
     MixerSound sound(dir_);
-    EXPECT_TRUE(start_sound_or_report(sound, SoundChoice::multimedia, settings_));
+    EXPECT_TRUE(start_sound_or_report(sound, SoundChoice::multimedia, settings_, report_));
     EXPECT_EQ(sound.driver(), "dummy");
     EXPECT_TRUE(errors_.isEmpty());
     EXPECT_EQ(backend_.values["SoundMode"], "0");
@@ -56,7 +53,7 @@ TEST_F(SoundStartUp, ARealChoiceStartsTheMixerAndTouchesNoSetting) {
 
 TEST_F(SoundStartUp, NoSoundStartsNothing) {
     MixerSound sound(dir_);
-    EXPECT_TRUE(start_sound_or_report(sound, SoundChoice::none, settings_));
+    EXPECT_TRUE(start_sound_or_report(sound, SoundChoice::none, settings_, report_));
     EXPECT_TRUE(sound.driver().empty());
     EXPECT_FALSE(sound.is_loaded(Sample::gameover));
     EXPECT_TRUE(errors_.isEmpty());
@@ -65,7 +62,7 @@ TEST_F(SoundStartUp, NoSoundStartsNothing) {
 TEST_F(SoundStartUp, WithoutGameoverTheBoxIsShownAndTheNextRunAsksForADriverAgain) {
     fs::remove(dir_ / "Sound" / "Gameover.wav");
     MixerSound sound(dir_);
-    EXPECT_FALSE(start_sound_or_report(sound, SoundChoice::direct_sound, settings_));
+    EXPECT_FALSE(start_sound_or_report(sound, SoundChoice::direct_sound, settings_, report_));
     EXPECT_EQ(errors_,
               QStringList{"Sound folder unproperly installed. Please reinstall the game."});
     EXPECT_EQ(backend_.values["SoundMode"], "-1");
@@ -76,7 +73,8 @@ TEST_F(SoundStartUp, SamplesAreFoundBesideTheProgramNotInTheWorkingDirectory) {
     const fs::path working_dir = fs::current_path();
     fs::current_path(fs::temp_directory_path());
     MixerSound sound(dir_);
-    const bool started = start_sound_or_report(sound, SoundChoice::direct_sound, settings_);
+    const bool started =
+        start_sound_or_report(sound, SoundChoice::direct_sound, settings_, report_);
     fs::current_path(working_dir);
     EXPECT_TRUE(started);
     EXPECT_TRUE(errors_.isEmpty());

@@ -32,7 +32,11 @@ TEST_F(WindowModes, TheFullscreenModeIsTheWindowsFullscreenStateInEveryWayItIsRe
     press_key(*form, Qt::Key_F12);
     EXPECT_TRUE(form->windowState().testFlag(Qt::WindowFullScreen)) << "after F12";
     EXPECT_EQ(form->geometry(), screen_rect());
-    form->set_fullscreen_scale(FullscreenScale::fit);
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent ctrl_plus(type, Qt::Key_Plus, Qt::ControlModifier, "+");
+        QApplication::sendEvent(form.get(), &ctrl_plus);
+    }
+    EXPECT_NE(form->fullscreen_scale(), FullscreenScale::as_laid_out);
     EXPECT_TRUE(form->windowState().testFlag(Qt::WindowFullScreen)) << "after a new scale";
 }
 

@@ -21,17 +21,15 @@ constexpr int game_height_px = 377;
 constexpr int ctrl_choice = 42;  // "<CTRL>" in the key table
 
 struct Zoom : ::testing::Test {
-    Zoom() {
-        ensure_qapp();
-        set_error_hook([this](const QString& text) { errors.push_back(text.toStdString()); });
-    }
-    ~Zoom() override { set_error_hook({}); }
+    Zoom() { ensure_qapp(); }
 
     std::unique_ptr<TForm1> make_form() {
         auto backend = std::make_unique<MemorySettingsBackend>();
         backend->values = initial;
         settings = backend.get();
-        return std::make_unique<TForm1>(FormOptions{std::move(backend), ZUZAZIZO_BIN_DIR});
+        return std::make_unique<TForm1>(
+            FormOptions{std::move(backend), ZUZAZIZO_BIN_DIR},
+            ErrorReport([this](const QString& text) { errors.push_back(text.toStdString()); }));
     }
 
     std::map<std::string, std::string> initial = {{"FullscreenMode", "0"}};

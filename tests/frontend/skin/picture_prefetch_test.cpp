@@ -61,10 +61,9 @@ TEST_F(PicturePrefetchTest, EveryResultMatchesADirectDecodeWhoeverDecodedIt) {
 }
 
 TEST_F(PicturePrefetchTest, EachResultIsHandedOutOnceAndTheLoaderTakesIt) {
+    PicturePrefetch prefetch(requests(), 1);
     {
-        PicturePrefetch prefetch(requests(), 1);
-        EXPECT_EQ(PicturePrefetch::active(), &prefetch);
-        QtPictureLoader loader;
+        QtPictureLoader loader(&prefetch);
         const LoadedPicture loaded = loader.load(path("alpha.png"), Transparency::opaque);
         ASSERT_TRUE(loaded.ok());
         EXPECT_FALSE(prefetch.take({path("alpha.png"), Transparency::opaque}))
@@ -76,7 +75,11 @@ TEST_F(PicturePrefetchTest, EachResultIsHandedOutOnceAndTheLoaderTakesIt) {
         // What the prefetch no longer holds is decoded by the loader as before.
         expect_same(loader.load(path("alpha.png"), Transparency::opaque), loaded);
     }
-    EXPECT_EQ(PicturePrefetch::active(), nullptr);
+    QtPictureLoader without;
+    expect_same(without.load(path("keyed.bmp"), Transparency::bottom_left_key),
+                decode_picture(path("keyed.bmp"), Transparency::bottom_left_key));
+    EXPECT_TRUE(prefetch.take({path("keyed.bmp"), Transparency::bottom_left_key}))
+        << "a loader given no prefetch takes nothing from one";
 }
 
 }  // namespace

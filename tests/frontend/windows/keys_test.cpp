@@ -29,14 +29,13 @@ class KeysDialog : public ::testing::Test {
   protected:
     void SetUp() override {
         ensure_qapp();
-        set_error_hook([](const QString&) {});
         auto backend = std::make_unique<MemorySettingsBackend>();
         backend->values = {{"FullscreenMode", "0"}};
         settings = backend.get();
-        form = std::make_unique<TForm1>(FormOptions{std::move(backend), ZUZAZIZO_BIN_DIR});
+        form = std::make_unique<TForm1>(FormOptions{std::move(backend), ZUZAZIZO_BIN_DIR},
+                                        ErrorReport([](const QString&) {}));
         dialog = std::make_unique<TKeysForm>(form->key_bindings(), form->image_model(), form.get());
     }
-    void TearDown() override { set_error_hook({}); }
 
     // As the menu opens it: the main window disabled, the dialog shown.
     void open() {

@@ -21,11 +21,6 @@ namespace {
 
 class Manual : public ::testing::Test {
   protected:
-    void SetUp() override {
-        set_error_hook([this](const QString& text) { errors.push_back(text.toStdString()); });
-    }
-    void TearDown() override { set_error_hook({}); }
-
     // A key event as X11 delivers it: with a timestamp, and flagged or not as auto-repeat.
     void key(QEvent::Type type, int qt_key, quint64 timestamp_ms, bool auto_repeat = false) {
         QKeyEvent event(type, qt_key, Qt::NoModifier, QString(), auto_repeat);
@@ -54,7 +49,9 @@ class Manual : public ::testing::Test {
 
     QApplication& app = ensure_qapp();  // before the form
     std::vector<std::string> errors;
-    TManualForm form{ZUZAZIZO_BIN_DIR};
+    TManualForm form{ZUZAZIZO_BIN_DIR, ErrorReport([this](const QString& text) {
+                         errors.push_back(text.toStdString());
+                     })};
     quint64 clock_ms = 1000;
 };
 
@@ -202,7 +199,7 @@ TEST(ManualLayout, TheConfiguredSizeAndTheMarkerForAMissingPage) {
     QImage page(320, 200, QImage::Format_RGB32);
     page.fill(Qt::green);
     ASSERT_TRUE(page.save(dir.filePath("pages/1.bmp")));
-    TManualForm form(dir.path().toStdString());
+    TManualForm form(dir.path().toStdString(), ErrorReport([](const QString&) {}));
     EXPECT_EQ(form.size(), QSize(320, 200));
     EXPECT_EQ(form.page_pixmap(1).size(), QSize(320, 200));
     EXPECT_EQ(form.page_pixmap(2).size(), QSize(10, 10)) << "the missing-image marker";
@@ -216,7 +213,7 @@ TEST(ManualLayout, TheConfiguredSizeAndTheMarkerForAMissingPage) {
 TEST(ManualLayout, PagesAreCheckedAtOnceAndDecodedWhenFirstShown) {
     ensure_qapp();
     std::vector<std::string> errors;
-    set_error_hook([&](const QString& text) { errors.push_back(text.toStdString()); });
+    const ErrorReport report([&](const QString& text) { errors.push_back(text.toStdString()); });
     QTemporaryDir dir;
     QDir(dir.path()).mkpath("Graphics/Manual");
     QImage page(390, 300, QImage::Format_RGB32);
@@ -230,7 +227,7 @@ TEST(ManualLayout, PagesAreCheckedAtOnceAndDecodedWhenFirstShown) {
     cut.write(whole.readAll().left(54));  // the headers and no pixel row
     cut.close();
 
-    TManualForm form(dir.path().toStdString());
+    TManualForm form(dir.path().toStdString(), report);
     EXPECT_TRUE(errors.empty()) << errors.front();
     EXPECT_EQ(form.page_pixmap(1).toImage().pixelColor(200, 150), QColor(Qt::green));
     EXPECT_EQ(form.page_pixmap(2).size(), QSize(10, 10)) << "the missing-image marker";
@@ -249,11 +246,10 @@ TEST(ManualLayout, PagesAreCheckedAtOnceAndDecodedWhenFirstShown) {
     garbage.write(QByteArray(300, '\x11'));
     garbage.close();
     errors.clear();
-    TManualForm broken(dir.path().toStdString());
+    TManualForm broken(dir.path().toStdString(), report);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find("3.bmp"), std::string::npos) << errors[0];
     EXPECT_TRUE(broken.page_pixmap(4).isNull()) << "the layout stopped at page 3";
-    set_error_hook({});
 }
 
 TEST(ManualButtons, RaisedWhenReleasedSunkenWithTheGlyphMovedWhenPressed) {

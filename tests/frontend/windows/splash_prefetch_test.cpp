@@ -18,12 +18,12 @@ TEST(SplashPrefetch, TheFirstShowingTakesThePicturesAheadAndTheyMatchADecodeInPl
     const SplashImages in_place = decode_splash_images();
     ASSERT_FALSE(in_place.background.isNull());
     SplashPrefetch prefetch;
-    EXPECT_EQ(SplashPrefetch::active(), &prefetch);
     {
         testing::IdleSplashHost host;
         MemorySettingsBackend backend;
         SettingsStore settings(backend);
-        TSplashForm splash(host, settings);  // shown by its creation: no output chosen yet
+        TSplashForm splash(host, settings,
+                           &prefetch);  // shown by its creation: no output chosen yet
         ASSERT_TRUE(splash.isVisible());
         EXPECT_FALSE(prefetch.take()) << "the form has taken them";
         EXPECT_EQ(splash.im_background->pixmap().toImage(),
@@ -32,18 +32,16 @@ TEST(SplashPrefetch, TheFirstShowingTakesThePicturesAheadAndTheyMatchADecodeInPl
     }
 }
 
-TEST(SplashPrefetch, OnlyAStoredOutputWithTheSplashSwitchedOffSkipsTheSplashScreen) {
-    struct Case {
-        int sound_mode;
-        bool splash_screen;
-        bool shows;
-    };
-    const Case cases[] = {{-1, false, true}, {-1, true, true}, {0, false, false}, {2, false, false},
-                          {2, true, true},   {3, false, true}, {99, false, true}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(splash_shows_at_start(c.sound_mode, c.splash_screen), c.shows)
-            << c.sound_mode << " " << c.splash_screen;
-    }
+TEST(SplashPrefetch, AFormNotHandedThePrefetchDecodesItsOwnAndLeavesThePrefetchAlone) {
+    ensure_qapp();
+    SplashPrefetch prefetch;
+    testing::IdleSplashHost host;
+    MemorySettingsBackend backend;
+    SettingsStore settings(backend);
+    const TSplashForm splash(host, settings);
+    ASSERT_TRUE(splash.isVisible());
+    EXPECT_FALSE(splash.im_background->pixmap().isNull());
+    EXPECT_TRUE(prefetch.take()) << "the pictures are still there for the form they were meant for";
 }
 
 }  // namespace

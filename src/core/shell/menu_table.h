@@ -1,14 +1,17 @@
-// The thirteen commands of the main window, in menu order: the one table from which both the
-// popup menu and the in-window game menu's rows are built, so every caption is written once.
+// The thirteen commands of the main window, in menu order: the one table from which the popup
+// menu and the in-window game menu's rows are built, so every caption, shortcut and check mark is
+// written once and every front end shows the same menu.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/input/virtual_keys.h"
 #include "core/lcd/game_menu_sizes.h"
-#include "frontend/common/key_codes_qt.h"
 
 namespace zuzazizo {
 
@@ -54,6 +57,9 @@ inline constexpr std::array<MenuItem, 13> menu_item_table = {{
 }};
 static_assert(menu_item_table.size() == game_menu::row_count, "one in-window row per item");
 
+// The item that is the menu's default (shown bold).
+inline constexpr MenuCommand default_menu_command = MenuCommand::about;
+
 // The command whose shortcut is this key, if any.
 constexpr std::optional<MenuCommand> command_of_shortcut(std::uint16_t key) {
     if (key == 0) return std::nullopt;
@@ -68,5 +74,28 @@ constexpr std::size_t menu_index_of(MenuCommand command) {
         if (menu_item_table[i].command == command) return i;
     return menu_item_table.size();
 }
+
+// The shortcut as the menu shows it: "F1" .. "F12", "Esc"; empty for none.
+std::string shortcut_text(std::uint16_t key);
+
+// The check marks of the two checkable items: the display mode and the splash screen's setting.
+// Every other item has none.
+struct MenuChecks {
+    bool fullscreen = false;
+    bool splashscreen = true;
+
+    bool checked(MenuCommand command) const;
+    void set(MenuCommand command, bool checked);
+};
+
+// A row of the in-window game menu, as it stands when the menu opens.
+struct GameMenuRowText {
+    std::string text;  // empty for a separator
+    bool interactive;  // false for a separator: an inert gap
+};
+
+// The thirteen rows in menu order: each caption indented, with " [V]" after a checked item. The
+// rows show the marks of the moment they are made and are not updated while the menu stays open.
+std::vector<GameMenuRowText> game_menu_rows(const MenuChecks& checks);
 
 }  // namespace zuzazizo

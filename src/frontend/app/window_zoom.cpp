@@ -1,10 +1,8 @@
-// Zoom of the windowed mode and scale of fullscreen: the keys that choose them, the window size
-// and the mapping of the window's pixels to the game area's.
-#include <QKeyEvent>
+#include "frontend/app/window_zoom.h"
+
 #include <QScreen>
 #include <algorithm>
 
-#include "frontend/app/unit1.h"
 #include "frontend/common/key_codes_qt.h"
 
 namespace zuzazizo {
@@ -29,57 +27,65 @@ std::optional<int> zoom_step_of(const QKeyEvent& event) {
 
 }  // namespace
 
-void TForm1::load_zoom() {
+WindowZoom::WindowZoom(QWidget& window, SettingsStore& settings, const GameSurface& surface,
+                       const ImageModel& images, std::function<void()> relayout)
+    : window_(window),
+      settings_(settings),
+      surface_(surface),
+      images_(images),
+      relayout_(std::move(relayout)) {}
+
+void WindowZoom::load() {
     zoom_ = bounded_zoom(settings_.read_integer(settings::zoom, settings::zoom_default));
     fullscreen_scale_ = bounded_fullscreen_scale(
         settings_.read_integer(settings::fullscreen_scale, settings::fullscreen_scale_default));
 }
 
-void TForm1::apply_view() {
-    view_ = fullscreen_mode_ ? fullscreen_view(fullscreen_scale_, surface_) : windowed_view(zoom_);
+void WindowZoom::apply() {
+    view_ = fullscreen() ? fullscreen_view(fullscreen_scale_, surface_) : windowed_view(zoom_);
     // Fullscreen covers the screen already; only the windowed client area grows with the zoom.
-    const int factor = fullscreen_mode_ ? 1 : zoom_;
-    setFixedSize(std::max(surface_.client_width_px * factor, 1),
-                 std::max(surface_.client_height_px * factor, 1));
+    const int factor = fullscreen() ? 1 : zoom_;
+    window_.setFixedSize(std::max(surface_.client_width_px * factor, 1),
+                         std::max(surface_.client_height_px * factor, 1));
 }
 
-void TForm1::set_zoom(int zoom) {
+void WindowZoom::set_zoom(int zoom) {
     zoom = bounded_zoom(zoom);
     if (zoom != zoom_) {
         zoom_ = zoom;
-        if (!fullscreen_mode_) resize_about_centre();
+        if (!fullscreen()) resize_about_centre();
     }
     settings_.write_integer(settings::zoom, zoom_);
 }
 
 // The handheld grows and shrinks about its middle, as far as the screen's top-left corner allows,
 // so that the player's eyes need not follow it into a corner.
-void TForm1::resize_about_centre() {
-    const QPoint centre = geometry().center();
-    apply_surface();
-    if (!isVisible()) return;
-    const QScreen* screen = this->screen();
+void WindowZoom::resize_about_centre() {
+    const QPoint centre = window_.geometry().center();
+    relayout_();
+    if (!window_.isVisible()) return;
+    const QScreen* screen = window_.screen();
     const QRect available = screen ? screen->availableGeometry() : QRect();
-    const QPoint corner = centre - QPoint(width() / 2, height() / 2);
-    move(std::max(corner.x(), available.left()), std::max(corner.y(), available.top()));
+    const QPoint corner = centre - QPoint(window_.width() / 2, window_.height() / 2);
+    window_.move(std::max(corner.x(), available.left()), std::max(corner.y(), available.top()));
 }
 
-void TForm1::set_fullscreen_scale(FullscreenScale scale) {
+void WindowZoom::set_fullscreen_scale(FullscreenScale scale) {
     if (scale != fullscreen_scale_) {
         fullscreen_scale_ = scale;
-        if (fullscreen_mode_) apply_surface();
+        if (fullscreen()) relayout_();
     }
     settings_.write_integer(settings::fullscreen_scale, static_cast<std::int32_t>(scale));
 }
 
-bool TForm1::handle_zoom_key(const QKeyEvent& event) {
+bool WindowZoom::key_press(const QKeyEvent& event) {
     const std::optional<int> step = zoom_step_of(event);
     if (!step) return false;
     const std::uint16_t key = virtual_key_of(event);
-    if (std::find(zoom_keys_down_.begin(), zoom_keys_down_.end(), key) == zoom_keys_down_.end())
-        zoom_keys_down_.push_back(key);
+    if (std::find(keys_down_.begin(), keys_down_.end(), key) == keys_down_.end())
+        keys_down_.push_back(key);
     if (event.isAutoRepeat()) return true;
-    if (fullscreen_mode_) {
+    if (fullscreen()) {
         set_fullscreen_scale(*step == 0 ? FullscreenScale::as_laid_out
                                         : stepped_fullscreen_scale(fullscreen_scale_, *step));
     } else {
@@ -88,16 +94,14 @@ bool TForm1::handle_zoom_key(const QKeyEvent& event) {
     return true;
 }
 
-bool TForm1::swallow_zoom_release(const QKeyEvent& event) {
-    const auto it =
-        std::find(zoom_keys_down_.begin(), zoom_keys_down_.end(), virtual_key_of(event));
-    if (it == zoom_keys_down_.end()) return false;
-    zoom_keys_down_.erase(it);
+bool WindowZoom::key_release(const QKeyEvent& event) {
+    const auto it = std::find(keys_down_.begin(), keys_down_.end(), virtual_key_of(event));
+    if (it == keys_down_.end()) return false;
+    keys_down_.erase(it);
     return true;
 }
 
-// The window's own items lie above the handheld and are met at their own size first.
-std::optional<ImageId> TForm1::hit_at(const QPoint& window_pos) const {
+std::optional<ImageId> WindowZoom::hit_at(const QPoint& window_pos) const {
     const std::optional<ImageId> own = images_.hit_test(window_pos.x(), window_pos.y());
     if (own && is_window_level(*own)) return own;
     int x = 0, y = 0;
@@ -106,13 +110,13 @@ std::optional<ImageId> TForm1::hit_at(const QPoint& window_pos) const {
     return hit && !is_window_level(*hit) ? hit : std::nullopt;
 }
 
-void TForm1::update_game_rect(const Rect& game) {
+void WindowZoom::update_game_rect(const Rect& game) {
     const Rect r = view_.window_cover(game);
-    update(QRect(r.left, r.top, r.width, r.height));
+    window_.update(QRect(r.left, r.top, r.width, r.height));
     // The change may be the window's own (backdrop, logo, game menu), which only fullscreen shows
     // and which stays where it is; the report does not say which image changed.
-    if (fullscreen_mode_ && !view_.identity())
-        update(QRect(game.left, game.top, game.width, game.height));
+    if (fullscreen() && !view_.identity())
+        window_.update(QRect(game.left, game.top, game.width, game.height));
 }
 
 }  // namespace zuzazizo
