@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # In a Wayland session (weston with XWayland) where both WAYLAND_DISPLAY and DISPLAY are set, as
 # on a Wayland desktop: the program takes XWayland, where its shaped handheld stands centred,
-# plays a game by keys, is dragged by its case and goes fullscreen over the whole output; a
-# platform the user sets still wins.
+# plays a game by keys, is dragged by its case and goes fullscreen; a platform the user sets
+# still wins.
 #
 # weston runs nested in the test's own X server (its x11 backend, drawn by pixman), so that its
 # seat has a keyboard and a pointer: xdotool drives that server, weston passes the input on, and
@@ -118,8 +118,12 @@ done
 xdotool mouseup 1
 expect_eq "the drag moved the window" "267,165 609x377" "$(placement_within 3 "267,165 609x377")"
 
+# At run time weston does not always take the window to the origin when it asks for fullscreen
+# (in some runs it stays where it was): only the size is certain there. A start in fullscreen
+# mode (below) stands at the origin.
 key F12
-expect_eq "F12: fullscreen covers the output" "0,0 1024x768" "$(placement_within 3 "0,0 1024x768")"
+expect_eq "F12: the window takes the output's size" "1024x768" \
+  "$(placement_within 3 "0,0 1024x768" | cut -d' ' -f2)"
 # Back in windowed mode weston puts the window where it likes: it ignores a mapped X window's
 # own moves, so the centring does not reach it there.
 stop
