@@ -9,32 +9,28 @@ recognised by comparing the dark pixels of a place with each digit picture's ink
 """
 import configparser
 import os
+import re
 import subprocess
 import sys
 
 
-
-
-def skin_numbers():
-    names = ["im_background", "im_background_screen_top", "btn_game_a_down", "btn_game_a_top",
-             "btn_game_b_down", "btn_game_b_top", "btn_time_down", "btn_time_top", "btn_set_top",
-             "btn_left_down", "btn_left_top", "btn_right_down", "btn_right_top",
-             "im_panel_game_a", "im_panel_game_b", "im_panel_time_1", "im_panel_time_2",
-             "im_panel_alarm", "im_panel_date", "im_panel_chrono", "im_panel_time_am",
-             "im_panel_time_pm", "im_panel_time_colon", "im_panel_sound", "im_panel_bell"]
-    names += [f"im_panel_digit_pos_{i}" for i in range(1, 6)]
-    names += [f"im_panel_miss_{i}" for i in range(1, 4)]
-    names += [f"im_panel_number_{i}" for i in range(10)]
-    names += [f"im_panel_number_small_{i}" for i in range(10)]
-    names += [f"im_hero_1_{i}" for i in range(1, 5)] + [f"im_hero_2_{i}" for i in range(1, 5)]
-    names += [f"im_hero_3_{i}" for i in range(1, 7)]
-    for r in (1, 2, 3):
-        names += [f"im_item_{r}_{c}" for c in range(1, 7)]
-    names += [f"im_item_{r}_got" for r in (1, 2, 3)] + [f"im_item_{r}_miss" for r in (1, 2, 3)]
-    names += [f"im_item_top_1_{i}" for i in range(1, 4)] + [f"im_item_top_2_{i}" for i in range(1, 6)]
-    names += [f"im_item_top_3_{i}" for i in range(1, 6)]
-    names += ["im_background_light", "btn_light_down", "btn_light_top"]
-    return {name: n + 1 for n, name in enumerate(names)}
+def skin_numbers(config_path):
+    """The number of each image's section, by image name: skingen writes the name as a comment
+    under each [ImageN] header of the Config.ini it generates, in the program's numbered order."""
+    numbers, section = {}, None
+    with open(config_path, encoding="utf-8") as config:
+        for line in config:
+            line = line.strip()
+            header = re.fullmatch(r"\[Image(\d+)\]", line)
+            if header:
+                section = int(header.group(1))
+                continue
+            if section is not None and line.startswith(";"):
+                numbers[line[1:].strip()] = section
+            section = None
+    if not numbers:
+        sys.exit(f"lcd_probe: no named image sections in {config_path}")
+    return numbers
 
 
 def read_pnm(data):
@@ -59,8 +55,9 @@ class Skin:
     def __init__(self, bin_dir):
         self.bin_dir = bin_dir
         self.config = configparser.ConfigParser(strict=False, interpolation=None)
-        self.config.read(os.path.join(bin_dir, "Config.ini"))
-        self.numbers = skin_numbers()
+        config_path = os.path.join(bin_dir, "Config.ini")
+        self.config.read(config_path)
+        self.numbers = skin_numbers(config_path)
         skin_dir = self.config.get("Common", "SkinDir", fallback="Graphics\\Skin\\")
         self.skin_dir = os.path.join(bin_dir, skin_dir.replace("\\", "/"))
 

@@ -4,13 +4,10 @@ namespace zuzazizo::bot {
 
 namespace {
 
-constexpr int cell_item = 1;
-constexpr int batter_line = 6;
-
 // The lane whose ball waits at the batter's line, or 0. A tick moves one lane only, so there is
 // never more than one.
 int lane_at_batter_line(const GameState& state) {
-    for (int r = 1; r <= 3; ++r) {
+    for (int r = 1; r <= lane_count; ++r) {
         if (state.lane_cell[r][batter_line] == cell_item) return r;
     }
     return 0;
@@ -29,14 +26,6 @@ EventSnapshot snapshot(const Engine& engine) {
 bool was_play_tick(const EventSnapshot& before, const GameState& after) {
     if (!before.game_timer_enabled) return false;
     return after.lane != before.state.lane || after.misses != before.state.misses;
-}
-
-int items_in_flight(const GameState& state) {
-    int n = 0;
-    for (int r = 1; r <= 3; ++r) {
-        for (int c = 1; c <= 6; ++c) n += state.lane_cell[r][c] == cell_item ? 1 : 0;
-    }
-    return n;
 }
 
 Bot::Bot(Engine& engine, BotOptions options)

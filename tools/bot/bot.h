@@ -32,8 +32,6 @@ EventSnapshot snapshot(const Engine& engine);
 // counts a miss while Timer_Game runs (the bonus end and the game start set `lane` with the tick
 // stopped).
 bool was_play_tick(const EventSnapshot& before, const GameState& after);
-// Items in flight (cells holding 1) over the three lanes.
-int items_in_flight(const GameState& state);
 
 class Bot {
   public:

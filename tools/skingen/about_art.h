@@ -4,11 +4,12 @@
 
 #include <QImage>
 
+#include "frontend/common/dialog_pictures.h"
 #include "skin_part.h"
 
 namespace skingen {
 
-inline constexpr QSize about_picture_size{116, 160};
+inline constexpr QSize about_picture_size = zuzazizo::dialog_pictures::about_handheld_size_px;
 
 QImage about_picture(const Skin& skin);
 

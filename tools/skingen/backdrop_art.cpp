@@ -5,8 +5,12 @@
 #include <cmath>
 
 #include "fonts.h"
+#include "frontend/common/dialog_look.h"
+#include "frontend/common/dialog_pictures.h"
 
 namespace skingen {
+
+namespace pictures = zuzazizo::dialog_pictures;
 
 namespace {
 
@@ -92,7 +96,9 @@ QImage logo_picture() {
     QPainter p(&image);
     smooth(p);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(8, 41, 82, 220));
+    QColor translucent_blue = zuzazizo::dialog_blue;
+    translucent_blue.setAlpha(220);
+    p.setBrush(translucent_blue);
     p.drawRoundedRect(QRectF(0.5, 0.5, 63, 31), 8, 8);
     draw_baseball(p, QPointF(16, 16), 11);
     p.setPen(QColor(245, 245, 240));
@@ -102,24 +108,27 @@ QImage logo_picture() {
 }
 
 QImage splash_background() {
-    QImage image(460, 420, QImage::Format_RGB32);
+    const QSize size = pictures::splash_background_size_px;
+    const int width = size.width();
+    const int band_top = pictures::splash_check_band_top_px;
+    QImage image(size, QImage::Format_RGB32);
     QPainter p(&image);
     smooth(p);
     QLinearGradient top(0, 0, 0, 230);
     top.setColorAt(0, QColor(4, 22, 48));
     top.setColorAt(1, QColor(16, 62, 118));
-    p.fillRect(QRect(0, 0, 460, 230), top);
+    p.fillRect(QRect(0, 0, width, 230), top);
     // A light panel for the black lines of text, the release line down to the buttons.
-    QLinearGradient panel(0, 230, 0, 382);
+    QLinearGradient panel(0, 230, 0, band_top);
     panel.setColorAt(0, QColor(236, 241, 248));
     panel.setColorAt(1, QColor(206, 218, 234));
-    p.fillRect(QRect(0, 230, 460, 152), panel);
-    p.fillRect(QRect(0, 382, 460, 38), QColor(8, 41, 82));
+    p.fillRect(QRect(0, 230, width, band_top - 230), panel);
+    p.fillRect(QRect(0, band_top, width, size.height() - band_top), zuzazizo::dialog_blue);
     p.setPen(QPen(QColor(200, 40, 36), 2));
-    p.drawLine(0, 229, 460, 229);
-    p.drawLine(0, 382, 460, 382);
+    p.drawLine(0, 229, width, 229);
+    p.drawLine(0, band_top, width, band_top);
     // Faint seams of a ball sweeping through the corners of the panel.
-    p.setClipRect(QRect(0, 231, 460, 150));
+    p.setClipRect(QRect(0, 231, width, band_top - 232));
     p.setPen(QPen(QColor(200, 40, 36, 50), 3));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(-150, 200, 230, 230), -60 * 16, 120 * 16);
@@ -128,7 +137,7 @@ QImage splash_background() {
 }
 
 QImage splash_box(const QImage& handheld) {
-    QImage image(460, 160, QImage::Format_RGB32);
+    QImage image(pictures::splash_box_size_px, QImage::Format_RGB32);
     QPainter p(&image);
     smooth(p);
     QLinearGradient bg(0, 0, 0, 160);
@@ -163,7 +172,7 @@ QImage splash_box(const QImage& handheld) {
 }
 
 QImage dialog_button(const QString& caption, QRgb face, bool enabled) {
-    QImage image(107, 30, QImage::Format_RGB32);
+    QImage image(pictures::button_size_px, QImage::Format_RGB32);
     image.fill(QColor(214, 224, 238));
     QPainter p(&image);
     smooth(p);
@@ -176,7 +185,7 @@ QImage dialog_button(const QString& caption, QRgb face, bool enabled) {
     p.drawRoundedRect(QRectF(1.5, 1.5, 104, 27), 7, 7);
     p.setPen(enabled ? QColor(255, 255, 255) : QColor(150, 150, 150));
     p.setFont(ui_font(13, true));
-    p.drawText(QRectF(0, 0, 107, 30), Qt::AlignCenter, caption);
+    p.drawText(QRectF(image.rect()), Qt::AlignCenter, caption);
     return image;
 }
 

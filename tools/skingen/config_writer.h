@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QString>
+#include <string_view>
 
 #include "skin_part.h"
 
@@ -22,5 +23,8 @@ bool write_skin_pictures(const Skin& skin, const QDir& skin_dir, int factor = 1)
 QString larger_name(const QString& file, int factor);
 
 bool write_text_file(const QString& path, const QString& text);
+
+// A folder as Config.ini writes it ("Graphics\\Skin\\") as a path below the program's folder.
+QString folder_of(std::string_view config_dir);
 
 }  // namespace skingen

@@ -13,6 +13,9 @@
 #include "art_scale.h"
 #include "backdrop_art.h"
 #include "config_writer.h"
+#include "core/skin/config_keys.h"
+#include "core/skin/picture_scales.h"
+#include "core/skin/skin_paths.h"
 #include "documents.h"
 #include "fonts.h"
 #include "frontend/common/dialog_pictures.h"
@@ -32,9 +35,22 @@ bool fail(const QString& what) {
     return false;
 }
 
+namespace keys = zuzazizo::config_keys;
+
+// The folders Config.ini names, below the program's folder.
+QString skin_folder(const QDir& bin) {
+    return bin.filePath(folder_of(keys::skin_dir.fallback));
+}
+QString backdrop_folder(const QDir& bin) {
+    return bin.filePath(folder_of(keys::backdrop_dir.fallback));
+}
+QString manual_folder(const QDir& bin) {
+    return bin.filePath(folder_of(keys::manual_dir.fallback));
+}
+
 bool make_dirs(const QDir& bin, const QDir& dialogs) {
-    for (const char* sub : {"Graphics/Skin", "Graphics/Backdrops", "Graphics/Manual", "Sound"})
-        if (!bin.mkpath(QString::fromLatin1(sub))) return fail(bin.filePath(sub));
+    for (const QString& dir : {skin_folder(bin), backdrop_folder(bin), manual_folder(bin)})
+        if (!QDir().mkpath(dir)) return fail(dir);
     return dialogs.mkpath(QStringLiteral(".")) || fail(dialogs.path());
 }
 
@@ -60,8 +76,7 @@ bool write_dialog_pictures(const Skin& skin, const QDir& dir) {
 
 // Drawn anew at each scale; the 1x skin stays the one everything else is made from.
 bool write_larger_skin_pictures(const QDir& skin_dir) {
-    constexpr int largest_factor = 4;
-    for (int factor = 2; factor <= largest_factor; ++factor) {
+    for (int factor = 2; factor <= zuzazizo::largest_picture_factor; ++factor) {
         const ArtScale scale(factor);
         if (!write_skin_pictures(draw_skin(), skin_dir, factor)) return false;
     }
@@ -69,18 +84,18 @@ bool write_larger_skin_pictures(const QDir& skin_dir) {
 }
 
 bool write_data(const Skin& skin, const QDir& bin) {
-    const QDir skin_dir(bin.filePath("Graphics/Skin"));
+    const QDir skin_dir(skin_folder(bin));
     if (!write_skin_pictures(skin, skin_dir) || !write_larger_skin_pictures(skin_dir))
         return fail(QStringLiteral("the skin pictures"));
     const FullscreenFiles fullscreen{QStringLiteral("backdrop.jpg"), QStringLiteral("logo.png")};
-    const QDir backdrops(bin.filePath("Graphics/Backdrops"));
+    const QDir backdrops(backdrop_folder(bin));
+    const QString config_file = QString::fromLatin1(zuzazizo::config_file_name);
     return save(backdrop_picture(), backdrops.filePath(fullscreen.backdrop), 88) &&
            save(logo_picture(), backdrops.filePath(fullscreen.logo)) &&
-           (write_text_file(bin.filePath("Config.ini"), config_ini_text(skin, fullscreen)) ||
-            fail(QStringLiteral("Config.ini"))) &&
-           (write_manual(skin, QDir(bin.filePath("Graphics/Manual"))) ||
-            fail(QStringLiteral("the manual"))) &&
-           (write_sounds(bin.filePath("Sound").toStdString()) || fail(QStringLiteral("Sound"))) &&
+           (write_text_file(bin.filePath(config_file), config_ini_text(skin, fullscreen)) ||
+            fail(config_file)) &&
+           (write_manual(skin, QDir(manual_folder(bin))) || fail(QStringLiteral("the manual"))) &&
+           (write_sounds(bin.path().toStdString()) || fail(QStringLiteral("the sounds"))) &&
            (write_text_file(bin.filePath("Readme.txt"), readme_text()) ||
             fail(QStringLiteral("Readme.txt"))) &&
            (write_text_file(bin.filePath("Whatsnew.txt"), whatsnew_text()) ||
@@ -91,7 +106,7 @@ bool write_previews_beside(const Skin& skin, const QDir& bin, const QString& pre
     const QFileInfo preview(preview_path);
     const QString sheet = preview.path() + "/" + preview.completeBaseName() + "-manual.png";
     return (write_previews(skin, preview_path) || fail(preview_path)) &&
-           (write_manual_sheet(bin.filePath("Graphics/Manual"), sheet) || fail(sheet));
+           (write_manual_sheet(manual_folder(bin), sheet) || fail(sheet));
 }
 
 }  // namespace

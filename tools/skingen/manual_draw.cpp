@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fonts.h"
+#include "frontend/common/dialog_look.h"
 #include "ink.h"
 #include "preview.h"
 
@@ -13,7 +14,7 @@ namespace skingen::manual {
 namespace {
 
 const QColor paper{250, 247, 238};
-const QColor heading_band{8, 41, 82};
+const QColor heading_band = zuzazizo::dialog_blue;
 const QColor stripe{200, 40, 36};
 
 }  // namespace
@@ -41,7 +42,7 @@ void text(QPainter& p, const QRectF& box, const QString& html, int size_px) {
     doc.setDefaultFont(ui_font(size_px));
     doc.setDocumentMargin(0);
     doc.setTextWidth(box.width());
-    doc.setDefaultStyleSheet(QStringLiteral("b { color: #082952; }"));
+    doc.setDefaultStyleSheet(QStringLiteral("b { color: %1; }").arg(zuzazizo::dialog_blue.name()));
     doc.setHtml(QStringLiteral("<div style='color:#222222'>%1</div>").arg(html));
     p.save();
     p.translate(box.topLeft());

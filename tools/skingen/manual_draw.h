@@ -6,13 +6,16 @@
 #include <array>
 #include <initializer_list>
 
+#include "core/skin/config_keys.h"
+#include "core/skin/window_surface.h"
 #include "skin_part.h"
 
 namespace skingen::manual {
 
-inline constexpr int page_width_px = 390;
-inline constexpr int page_height_px = 300;
-inline constexpr int page_count = 8;
+// The page size Config.ini gives the viewer when it names none, and the viewer's page count.
+inline constexpr int page_width_px = zuzazizo::config_keys::manual_width.fallback;
+inline constexpr int page_height_px = zuzazizo::config_keys::manual_height.fallback;
+inline constexpr int page_count = zuzazizo::manual_page_count;
 inline constexpr int margin_px = 14;
 inline constexpr int body_top_px = 38;
 

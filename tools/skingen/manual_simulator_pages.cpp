@@ -3,6 +3,7 @@
 #include <array>
 
 #include "fonts.h"
+#include "frontend/common/dialog_look.h"
 #include "manual_draw.h"
 
 namespace skingen::manual {
@@ -97,7 +98,7 @@ QImage keys_page() {
     qreal y = body_top_px + 2;
     for (const KeyLine& line : default_keys) {
         key_cap(p, QPointF(margin_px, y), QString::fromUtf8(line.key));
-        p.setPen(QColor(8, 41, 82));
+        p.setPen(zuzazizo::dialog_blue);
         p.setFont(ui_font(11, true));
         p.drawText(QRectF(margin_px + 32, y, 80, 18), Qt::AlignVCenter,
                    QString::fromLatin1(line.button));

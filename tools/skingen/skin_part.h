@@ -8,6 +8,7 @@
 #include <map>
 
 #include "core/lcd/image_id.h"
+#include "core/skin/config_keys.h"
 
 namespace skingen {
 
@@ -23,8 +24,8 @@ struct SkinPart {
 // stacking order, each without caring in which order the artwork was drawn.
 using Skin = std::map<ImageId, SkinPart>;
 
-// The game area the whole skin is laid out in.
-inline constexpr int game_width_px = 609;
-inline constexpr int game_height_px = 377;
+// The game area the whole skin is laid out in: the size Config.ini gives when it names none.
+inline constexpr int game_width_px = zuzazizo::config_keys::game_width.fallback;
+inline constexpr int game_height_px = zuzazizo::config_keys::game_height.fallback;
 
 }  // namespace skingen

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <filesystem>
 
 #include "wav_writer.h"
 
@@ -63,20 +64,33 @@ std::vector<std::int16_t> synthesise(std::span<const Tone> tones, int rate_hz) {
     return out;
 }
 
-bool write_sounds(const std::string& sound_dir) {
-    struct Sample {
-        const char* file;
-        std::span<const Tone> tones;
-    };
-    const std::array<Sample, 5> samples{{{"Gameover.wav", gameover_tones},
-                                         {"Got.wav", got_tones},
-                                         {"Miss.wav", miss_tones},
-                                         {"Move.wav", move_tones},
-                                         {"Start.wav", start_tones}}};
-    for (const Sample& s : samples)
-        if (!write_wav(sound_dir + "/" + s.file, synthesise(s.tones, sample_rate_hz),
-                       sample_rate_hz))
+std::span<const Tone> tones_of(zuzazizo::Sample sample) {
+    using enum zuzazizo::Sample;
+    switch (sample) {
+        case gameover:
+            return gameover_tones;
+        case got:
+            return got_tones;
+        case miss:
+            return miss_tones;
+        case move:
+            return move_tones;
+        case start:
+            return start_tones;
+    }
+    return {};
+}
+
+bool write_sounds(const std::string& bin_dir) {
+    for (const zuzazizo::Sample sample : zuzazizo::all_samples) {
+        const std::filesystem::path path =
+            std::filesystem::path(bin_dir) / zuzazizo::sample_file(sample);
+        std::error_code error;
+        std::filesystem::create_directories(path.parent_path(), error);
+        if (error ||
+            !write_wav(path.string(), synthesise(tones_of(sample), sample_rate_hz), sample_rate_hz))
             return false;
+    }
     return true;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/sound/sound_output.h"
+
 namespace skingen {
 
 struct Tone {
@@ -17,7 +19,10 @@ struct Tone {
 // Square wave with a short fade at both ends of every tone, so that nothing clicks.
 std::vector<std::int16_t> synthesise(std::span<const Tone> tones, int rate_hz);
 
-// Writes Gameover.wav, Got.wav, Miss.wav, Move.wav and Start.wav into the folder.
-bool write_sounds(const std::string& sound_dir);
+// The tones of one sample.
+std::span<const Tone> tones_of(zuzazizo::Sample sample);
+
+// Writes every sample under the name the program loads it by, below the program's folder.
+bool write_sounds(const std::string& bin_dir);
 
 }  // namespace skingen

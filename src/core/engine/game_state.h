@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/lcd/field.h"
+
 namespace zuzazizo {
 
 enum GameMode : std::int32_t {
@@ -28,6 +30,11 @@ inline constexpr std::int32_t pitch_first_frame = 3;
 inline constexpr std::int32_t pitch_last_frame = 6;
 inline constexpr std::int32_t ready_pitch_frame = 5;
 
+// What a cell of `lane_cell` holds.
+inline constexpr std::int32_t cell_empty = 0;
+inline constexpr std::int32_t cell_item = 1;    // a ball in flight
+inline constexpr std::int32_t cell_struck = 2;  // a ball just hit, about to fly off
+
 struct GameState {
     std::int32_t game_mode = mode_startup;
     std::int32_t score = 0;
@@ -37,9 +44,9 @@ struct GameState {
     std::int32_t hero_pos = 0;
     bool hero_active = false;
     std::int32_t lane = 0;
-    std::array<std::array<std::int32_t, 7>, 4> lane_cell{};  // [lane 1..3][cell 1..6]
-    std::array<std::int32_t, 4> got_flag{};
-    std::array<std::int32_t, 4> miss_flag{};
+    std::array<std::array<std::int32_t, cells_per_lane + 1>, lane_count + 1> lane_cell{};
+    std::array<std::int32_t, lane_count + 1> got_flag{};
+    std::array<std::int32_t, lane_count + 1> miss_flag{};
     std::int32_t item_top_frame = 0;
     std::int32_t max_items = 0;
     std::int32_t got_step = 0;
@@ -51,5 +58,14 @@ struct GameState {
     bool game_a_latch = false;
     bool game_b_latch = false;
 };
+
+// Balls in flight over the three lanes.
+inline int items_in_flight(const GameState& state) {
+    int n = 0;
+    for (int r = 1; r <= lane_count; ++r) {
+        for (int c = 1; c <= cells_per_lane; ++c) n += state.lane_cell[r][c] == cell_item ? 1 : 0;
+    }
+    return n;
+}
 
 }  // namespace zuzazizo

@@ -90,8 +90,8 @@ void Engine::ready_pitcher_for_play() {
 }
 
 void Engine::clear_field() {
-    for (int r = 1; r <= 3; ++r) {
-        for (int c = 1; c <= 6; ++c) state.lane_cell[r][c] = 0;
+    for (int r = 1; r <= lane_count; ++r) {
+        for (int c = 1; c <= cells_per_lane; ++c) state.lane_cell[r][c] = 0;
         state.got_flag[r] = 0;
         state.miss_flag[r] = 0;
     }

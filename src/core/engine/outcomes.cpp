@@ -61,7 +61,7 @@ void Engine::Timer_GotTimer() {
         if (state.score > 9999) state.score -= 10000;
         lcd_.Vid_Show_Panel_Score(state.score, true);
     } else if (state.got_step == 2) {
-        for (int p = 1; p <= 3; ++p) lcd_.Vid_Show_Hero(p, p == state.hero_pos ? 1 : 0);
+        for (int p = 1; p <= lane_count; ++p) lcd_.Vid_Show_Hero(p, p == state.hero_pos ? 1 : 0);
         Timer_Got.disable();
     }
     state.got_step += 1;
@@ -131,7 +131,7 @@ void Engine::Timer_Game_RepriseTimer() {
 void Engine::resume_after_miss() {
     lcd_.Vid_Show_Panel_Miss(state.misses);
     ready_pitcher_for_play();
-    for (int r = 1; r <= 3; ++r) state.miss_flag[r] = 0;
+    for (int r = 1; r <= lane_count; ++r) state.miss_flag[r] = 0;
     lcd_.Vid_Show_All_Item_Miss(false);
     state.hero_active = true;
     Timer_Game.enable();

@@ -9,18 +9,15 @@ namespace {
 
 constexpr int got_first_step_ms = 50;
 constexpr int silent_start_ms = 100;
-constexpr int cell_empty = 0;
-constexpr int cell_item = 1;
-constexpr int cell_struck = 2;
 
 int next_lane(int lane) {
-    return lane == 3 ? 1 : lane + 1;
+    return lane == lane_count ? 1 : lane + 1;
 }
 std::int32_t next_pitch_frame(std::int32_t frame) {
     return frame >= pitch_last_frame ? pitch_first_frame : frame + 1;
 }
 int previous_lane(int lane) {
-    return lane == 1 ? 3 : lane - 1;
+    return lane == 1 ? lane_count : lane - 1;
 }
 
 }  // namespace
@@ -29,7 +26,7 @@ void Engine::Timer_GameTimer() {
     const int L = state.lane;
     fly_off_struck_ball(L);
     const int missed = scan_for_miss();
-    if (missed == 0 && state.lane_cell[state.hero_pos][6] == cell_item) strike();
+    if (missed == 0 && state.lane_cell[state.hero_pos][batter_line] == cell_item) strike();
 
     int moved = 0;
     if (missed == 0) moved = advance_lane(L);
@@ -53,17 +50,17 @@ void Engine::Timer_GameTimer() {
 
 void Engine::fly_off_struck_ball(int lane) {
     if (state.got_flag[lane] == 1) state.got_flag[lane] = 0;
-    if (state.lane_cell[lane][6] == cell_struck) {
-        state.lane_cell[lane][6] = cell_empty;
+    if (state.lane_cell[lane][batter_line] == cell_struck) {
+        state.lane_cell[lane][batter_line] = cell_empty;
         state.got_flag[lane] = 1;
     }
 }
 
 int Engine::scan_for_miss() {
     int missed = 0;
-    for (int r = 1; r <= 3; ++r) {
-        if (state.lane_cell[r][6] == cell_item && r != state.hero_pos) {
-            state.lane_cell[r][6] = cell_empty;
+    for (int r = 1; r <= lane_count; ++r) {
+        if (state.lane_cell[r][batter_line] == cell_item && r != state.hero_pos) {
+            state.lane_cell[r][batter_line] = cell_empty;
             state.miss_flag[r] = 1;
             missed = r;
         }
@@ -77,21 +74,17 @@ void Engine::strike() {
     state.got_step = 1;
     Timer_Got.set_interval(got_first_step_ms);
     Timer_Got.enable();
-    state.lane_cell[state.hero_pos][6] = cell_struck;
+    state.lane_cell[state.hero_pos][batter_line] = cell_struck;
     Timer_Game.disable();
 }
 
 int Engine::items_in_flight() const {
-    int n = 0;
-    for (int r = 1; r <= 3; ++r) {
-        for (int c = 1; c <= 6; ++c) n += state.lane_cell[r][c] == cell_item ? 1 : 0;
-    }
-    return n;
+    return zuzazizo::items_in_flight(state);
 }
 
 int Engine::advance_lane(int L) {
     auto& cells = state.lane_cell[L];
-    for (int c = 6; c >= 2; --c) cells[c] = cells[c - 1];
+    for (int c = cells_per_lane; c >= 2; --c) cells[c] = cells[c - 1];
     cells[1] = cell_empty;
 
     const int n = items_in_flight();
@@ -102,7 +95,7 @@ int Engine::advance_lane(int L) {
     if (n >= state.max_items) cells[1] = cell_empty;
 
     int moved = 0;
-    for (int c = 1; c <= 6; ++c) moved += cells[c] == cell_item ? 1 : 0;
+    for (int c = 1; c <= cells_per_lane; ++c) moved += cells[c] == cell_item ? 1 : 0;
     return moved;
 }
 
@@ -118,12 +111,12 @@ void Engine::begin_miss(int missed) {
 }
 
 void Engine::redraw_field() {
-    for (int r = 1; r <= 3; ++r) {
-        for (int c = 1; c <= 6; ++c)
+    for (int r = 1; r <= lane_count; ++r) {
+        for (int c = 1; c <= cells_per_lane; ++c)
             images_.set_visible(lcd_.seg_item[r][c], state.lane_cell[r][c] > 0);
         images_.set_visible(lcd_.seg_item_got[r], state.got_flag[r] == 1);
     }
-    if (state.lane >= 1 && state.lane <= 3) images_.hide(*lcd_.seg_hero[state.lane][4]);
+    if (state.lane >= 1 && state.lane <= lane_count) images_.hide(*lcd_.seg_hero[state.lane][4]);
     lcd_.Vid_Show_Item_Top(state.item_top_frame);
 }
 
@@ -143,7 +136,7 @@ void Engine::Inp_right_down() {
     images_.show(btn_right_down);
     if (state.key_latch) return;
     state.key_latch = true;
-    if (state.hero_active && state.hero_pos < 3) show_hero_at(state.hero_pos + 1);
+    if (state.hero_active && state.hero_pos < lane_count) show_hero_at(state.hero_pos + 1);
 }
 
 void Engine::show_hero_at(std::int32_t position) {

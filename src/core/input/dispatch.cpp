@@ -2,30 +2,19 @@
 
 #include <array>
 
+#include "core/lcd/buttons.h"
+
 namespace zuzazizo {
 
 using enum ImageId;
 
-namespace {
-
-struct TopImage {
-    ImageId image;
-    Button button;
-};
-constexpr std::array<TopImage, 6> top_images = {{
-    {btn_game_a_top, Button::game_a},
-    {btn_game_b_top, Button::game_b},
-    {btn_time_top, Button::time},
-    {btn_light_top, Button::light},
-    {btn_left_top, Button::left},
-    {btn_right_top, Button::right},
-}};
-
-}  // namespace
+// A slot's number is its button's code, so the buttons and the slots line up one to one.
+static_assert(button_images.size() == key_slot_count &&
+              static_cast<int>(Button::right) == key_slot_count);
 
 std::optional<Button> button_of_top_image(ImageId image) {
-    for (const TopImage& top : top_images) {
-        if (top.image == image) return top.button;
+    for (int slot = 1; slot <= key_slot_count; ++slot) {
+        if (images_of_slot(slot).top == image) return static_cast<Button>(slot);
     }
     return std::nullopt;
 }

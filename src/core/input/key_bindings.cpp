@@ -1,25 +1,18 @@
 #include "core/input/key_bindings.h"
 
+#include "core/lcd/buttons.h"
+
 namespace zuzazizo {
 
 using enum ImageId;
 
 namespace {
 
-// The hint of each pictured button: "click or press " + the bound key's name, then the action.
-struct ButtonHint {
-    ImageId image;
-    int slot;
-    std::string_view action;  // empty: the hint ends with the key's name
+// The hint of each pictured button: "click or press " + the bound key's name, then the action of
+// its slot (empty: the hint ends with the key's name).
+constexpr std::array<std::string_view, key_slot_count> slot_actions = {
+    "to start game A", "to start game B", "to switch mode", "to turn on the light", "", "",
 };
-constexpr std::array<ButtonHint, 6> button_hints = {{
-    {btn_game_a_top, 1, "to start game A"},
-    {btn_game_b_top, 2, "to start game B"},
-    {btn_time_top, 3, "to switch mode"},
-    {btn_light_top, 4, "to turn on the light"},
-    {btn_left_top, 5, ""},
-    {btn_right_top, 6, ""},
-}};
 constexpr std::string_view hint_lead = "click or press ";
 
 std::size_t at(int index) {
@@ -62,16 +55,17 @@ const std::string& KeyBindings::Name(int slot) const {
 }
 
 void KeyBindings::Key_Build_Hints(ImageModel& images) const {
-    for (const ButtonHint& hint : button_hints) {
+    for (int slot = 1; slot <= key_slot_count; ++slot) {
         // Appended into one string rather than joined with `+`: at -O3 (the Release build) GCC 12
         // reports a false -Wrestrict on `" " + std::string`, and warnings are errors.
+        const std::string_view action = slot_actions[at(slot - 1)];
         std::string text(hint_lead);
-        text += Name(hint.slot);
-        if (!hint.action.empty()) {
+        text += Name(slot);
+        if (!action.empty()) {
             text += ' ';
-            text += hint.action;
+            text += action;
         }
-        images.set_hint(hint.image, std::move(text));
+        images.set_hint(images_of_slot(slot).top, std::move(text));
     }
     images.set_hint(btn_set_top, std::string(set_button_hint));
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "core/lcd/buttons.h"
 #include "core/lcd/game_menu_sizes.h"
 
 namespace zuzazizo {
@@ -12,12 +13,6 @@ using enum ImageId;
 
 namespace {
 
-constexpr std::array working_buttons = {
-    btn_game_a_top, btn_game_b_top, btn_time_top, btn_light_top, btn_left_top, btn_right_top,
-};
-constexpr std::array pressed_buttons = {
-    btn_game_a_down, btn_game_b_down, btn_time_down, btn_light_down, btn_left_down, btn_right_down,
-};
 constexpr std::array shown_at_start = {
     im_background,
     im_background_screen_top,
@@ -54,14 +49,14 @@ std::optional<ImageId> image_by_name(std::string_view name) {
 }
 
 ImageModel::ImageModel() {
-    for (ImageId id : working_buttons) {
-        Image& image = images_[index_of(id)];
+    for (const ButtonImages& button : button_images) {
+        Image& image = images_[index_of(button.top)];
         image.cursor = Cursor::hand;
         image.receives_mouse = true;
         image.transparency = Transparency::opaque;
         image.visible = true;
+        images_[index_of(button.down)].transparency = Transparency::opaque;
     }
-    for (ImageId id : pressed_buttons) images_[index_of(id)].transparency = Transparency::opaque;
     for (ImageId id : drag_surfaces) images_[index_of(id)].receives_mouse = true;
     for (ImageId id : shown_at_start) images_[index_of(id)].visible = true;
 

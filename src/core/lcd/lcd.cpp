@@ -60,12 +60,13 @@ void Lcd::fill_tables() {
         seg_panel_miss[i] = *image_by_name("im_panel_miss_" + std::to_string(i));
     }
     const std::array<ImageId, 4> hero_first = {im_hero_1_1, im_hero_1_1, im_hero_2_1, im_hero_3_1};
-    for (int p = 1; p <= 3; ++p) {
+    for (int p = 1; p <= lane_count; ++p) {
         const int frames = p == 3 ? 6 : 4;
         for (int f = 1; f <= frames; ++f) seg_hero[p][f] = offset(hero_first[p], f - 1);
     }
-    for (int r = 1; r <= 3; ++r) {
-        for (int c = 1; c <= 6; ++c) seg_item[r][c] = offset(im_item_1_1, (r - 1) * 6 + c - 1);
+    for (int r = 1; r <= lane_count; ++r) {
+        for (int c = 1; c <= cells_per_lane; ++c)
+            seg_item[r][c] = offset(im_item_1_1, (r - 1) * cells_per_lane + c - 1);
         seg_item_miss[r] = offset(im_item_1_miss, r - 1);
         seg_item_got[r] = offset(im_item_1_got, r - 1);
     }
@@ -95,7 +96,7 @@ void Lcd::Vid_Show_All(bool on) {
 }
 
 void Lcd::Vid_Show_All_Hero(bool on) {
-    for (int p = 1; p <= 3; ++p) {
+    for (int p = 1; p <= lane_count; ++p) {
         for (int f = 1; f <= 4; ++f) images_.set_visible(*seg_hero[p][f], on);
     }
     images_.set_visible(im_hero_3_5, on);
@@ -103,17 +104,17 @@ void Lcd::Vid_Show_All_Hero(bool on) {
 }
 
 void Lcd::Vid_Show_All_Item(bool on) {
-    for (int r = 1; r <= 3; ++r) {
-        for (int c = 1; c <= 6; ++c) images_.set_visible(seg_item[r][c], on);
+    for (int r = 1; r <= lane_count; ++r) {
+        for (int c = 1; c <= cells_per_lane; ++c) images_.set_visible(seg_item[r][c], on);
     }
 }
 
 void Lcd::Vid_Show_All_Item_Got(bool on) {
-    for (int r = 1; r <= 3; ++r) images_.set_visible(seg_item_got[r], on);
+    for (int r = 1; r <= lane_count; ++r) images_.set_visible(seg_item_got[r], on);
 }
 
 void Lcd::Vid_Show_All_Item_Miss(bool on) {
-    for (int r = 1; r <= 3; ++r) images_.set_visible(seg_item_miss[r], on);
+    for (int r = 1; r <= lane_count; ++r) images_.set_visible(seg_item_miss[r], on);
 }
 
 void Lcd::Vid_Show_All_Item_Top(bool on) {
@@ -128,7 +129,7 @@ void Lcd::set_hero_group(int position, std::array<bool, 3> lit) {
 
 void Lcd::Vid_Show_Hero(std::int32_t position, std::int32_t pose) {
     // Every caller keeps the position in range; anything else is ignored rather than trusted.
-    if (position < 1 || position > 3) return;
+    if (position < 1 || position > lane_count) return;
     switch (pose) {
         case 0:
             set_hero_group(position, {false, false, false});

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/lcd/field.h"
 #include "core/lcd/image_model.h"
 
 namespace zuzazizo {
@@ -40,10 +41,10 @@ class Lcd {
     std::array<ImageId, 10> seg_number{};
     std::array<ImageId, 10> seg_number_small{};
     std::array<ImageId, 4> seg_panel_miss{};
-    std::array<std::array<std::optional<ImageId>, 7>, 4> seg_hero{};
-    std::array<std::array<ImageId, 7>, 4> seg_item{};
-    std::array<ImageId, 4> seg_item_miss{};
-    std::array<ImageId, 4> seg_item_got{};
+    std::array<std::array<std::optional<ImageId>, 7>, lane_count + 1> seg_hero{};
+    std::array<std::array<ImageId, cells_per_lane + 1>, lane_count + 1> seg_item{};
+    std::array<ImageId, lane_count + 1> seg_item_miss{};
+    std::array<ImageId, lane_count + 1> seg_item_got{};
     std::array<std::array<std::optional<ImageId>, 6>, 4> seg_item_top{};
 
   private:

@@ -18,7 +18,8 @@ struct IntKey {
     std::int32_t fallback;
 };
 
-// A file key names no file by default.
+// A file key names no file by default, or when it holds this word (in any case).
+inline constexpr std::string_view no_file = "nil";
 struct FileKey {
     std::string_view section;
     std::string_view key;

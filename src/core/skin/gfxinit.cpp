@@ -49,7 +49,7 @@ std::optional<std::string> read_config(const std::string& path, std::string& err
 
 LayoutResult Gfx_Init_Game(std::string_view exe_dir, GameSurface& surface, ImageModel& model,
                            PictureLoader& loader) {
-    const std::string path = resolve_skin_path(exe_dir, "", config_file_name);
+    const std::string path = config_file_path(exe_dir);
     if (!config_exists(path)) {
         lay_out_game_menu(model, surface.fullscreen_mode);
         return {LayoutStatus::config_missing, std::string(config_missing_message)};
@@ -66,7 +66,7 @@ LayoutResult Gfx_Init_Game(std::string_view exe_dir, GameSurface& surface, Image
 LayoutResult Gfx_Init_Manual(std::string_view exe_dir, ManualSurface& surface,
                              PictureLoader& loader) {
     // The manual viewer does not insist on Config.ini: without it every key takes its default.
-    const std::string path = resolve_skin_path(exe_dir, "", config_file_name);
+    const std::string path = config_file_path(exe_dir);
     std::string error;
     const auto text = config_exists(path) ? read_config(path, error) : std::nullopt;
     return lay_out_manual(IniFile::parse(text.value_or("")), exe_dir, surface, loader);
@@ -74,7 +74,7 @@ LayoutResult Gfx_Init_Manual(std::string_view exe_dir, ManualSurface& surface,
 
 LayoutResult lay_out_manual(const IniFile& config, std::string_view exe_dir, ManualSurface& surface,
                             PictureLoader& loader) {
-    const std::string config_path = resolve_skin_path(exe_dir, "", config_file_name);
+    const std::string config_path = config_file_path(exe_dir);
     const std::string manual_dir = read_dir_key(config, keys::manual_dir);
     surface.client_height_px = read_key(config, keys::manual_height);
     surface.client_width_px = read_key(config, keys::manual_width);
@@ -103,8 +103,7 @@ LayoutResult lay_out_manual(const IniFile& config, std::string_view exe_dir, Man
 
 std::string manual_page_error(std::string_view exe_dir, const std::string& path,
                               const std::string& reason) {
-    return picture_error(path, resolve_skin_path(exe_dir, "", config_file_name),
-                         keys::manual_dir.section, reason);
+    return picture_error(path, config_file_path(exe_dir), keys::manual_dir.section, reason);
 }
 
 }  // namespace zuzazizo

@@ -43,7 +43,7 @@ class GameLayout {
                ImageModel& model, PictureLoader& loader)
         : config_(config),
           exe_dir_(exe_dir),
-          config_path_(resolve_skin_path(exe_dir, "", config_file_name)),
+          config_path_(config_file_path(exe_dir)),
           surface_(surface),
           model_(model),
           loader_(loader) {}

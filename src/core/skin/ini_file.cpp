@@ -1,6 +1,7 @@
 #include "core/skin/ini_file.h"
 
 #include "core/common/int_text.h"
+#include "core/skin/config_keys.h"
 
 namespace zuzazizo {
 
@@ -112,7 +113,7 @@ std::string IniFile::read_dir(std::string_view section, std::string_view key,
 std::optional<std::string> IniFile::read_file_name(std::string_view section,
                                                    std::string_view key) const {
     const std::string_view name = find(section, key).value_or("");
-    if (name.empty() || lower_ascii(name) == "nil") return std::nullopt;
+    if (name.empty() || lower_ascii(name) == config_keys::no_file) return std::nullopt;
     return std::string(name);
 }
 

@@ -18,4 +18,9 @@ inline constexpr std::string_view config_file_name = "Config.ini";
 std::string resolve_skin_path(std::string_view exe_dir, std::string_view dir,
                               std::string_view file);
 
+// Config.ini beside the executable.
+inline std::string config_file_path(std::string_view exe_dir) {
+    return resolve_skin_path(exe_dir, "", config_file_name);
+}
+
 }  // namespace zuzazizo

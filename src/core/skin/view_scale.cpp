@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/settings/settings_store.h"
+
 namespace zuzazizo {
 
 namespace {
@@ -32,15 +34,16 @@ bool is_window_level(ImageId id) {
            id == btn_game_menu_top;
 }
 
+// A stored value out of range reads as the value's default, like one that is not integer text.
 int bounded_zoom(std::int32_t stored) {
-    return stored >= zoom_min && stored <= zoom_max ? stored : zoom_min;
+    return stored >= zoom_min && stored <= zoom_max ? stored : settings::zoom_default;
 }
 
 FullscreenScale bounded_fullscreen_scale(std::int32_t stored) {
     const auto first = static_cast<std::int32_t>(FullscreenScale::as_laid_out);
     const auto last = static_cast<std::int32_t>(FullscreenScale::fit);
-    return stored >= first && stored <= last ? static_cast<FullscreenScale>(stored)
-                                             : FullscreenScale::as_laid_out;
+    const bool in_range = stored >= first && stored <= last;
+    return static_cast<FullscreenScale>(in_range ? stored : settings::fullscreen_scale_default);
 }
 
 int stepped_zoom(int zoom, int step) {

@@ -7,20 +7,30 @@
 #pragma once
 
 #include <QFile>
+#include <QSize>
 #include <QString>
 #include <array>
 
 namespace zuzazizo::dialog_pictures {
 
-inline constexpr const char* splash_background = ":/dialogs/splash_background.png";  // 460x420
-inline constexpr const char* splash_box = ":/dialogs/splash_box.jpg";                // 460x160
-inline constexpr const char* play = ":/dialogs/play.png";                            // 107x30
-inline constexpr const char* play_disabled = ":/dialogs/play_disabled.png";          // 107x30
-inline constexpr const char* donate = ":/dialogs/donate.png";                        // 107x30
-inline constexpr const char* about_handheld = ":/dialogs/about_handheld.png";        // 116x160
+inline constexpr const char* splash_background = ":/dialogs/splash_background.png";
+inline constexpr const char* splash_box = ":/dialogs/splash_box.jpg";
+inline constexpr const char* play = ":/dialogs/play.png";
+inline constexpr const char* play_disabled = ":/dialogs/play_disabled.png";
+inline constexpr const char* donate = ":/dialogs/donate.png";
+inline constexpr const char* about_handheld = ":/dialogs/about_handheld.png";
 
 inline constexpr std::array all{splash_background, splash_box, play,
                                 play_disabled,     donate,     about_handheld};
+
+// Each picture is drawn to the size of its place in its window: the background fills the splash
+// screen's client area, and play, play_disabled and donate share one size.
+inline constexpr QSize splash_background_size_px{460, 420};
+inline constexpr QSize splash_box_size_px{460, 160};
+inline constexpr QSize button_size_px{107, 30};
+inline constexpr QSize about_handheld_size_px{116, 160};
+// The dark band along the bottom of the splash background, behind the check box, begins here.
+inline constexpr int splash_check_band_top_px = 382;
 
 // Where the resources are, and the name of one picture's file among them.
 inline constexpr const char* prefix = ":/dialogs/";

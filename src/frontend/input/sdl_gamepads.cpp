@@ -46,10 +46,6 @@ bool start_subsystem(const SdlLibrary& sdl) {
     sdl.set_hint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
     sdl.set_hint(SDL_HINT_JOYSTICK_HIDAPI, "0");
     sdl.set_hint("SDL_JOYSTICK_DISABLE_UDEV", "1");
-    // The program's Ctrl+C and SIGTERM stay the system's: SDL's handlers would only queue a quit
-    // event that nobody reads. Not reset afterwards: the sound output may start SDL's event loop
-    // again later, and the handlers come with it unless the hint is still set.
-    sdl.set_hint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     return sdl.init_subsystem(SDL_INIT_GAMECONTROLLER) == 0;
 }
 

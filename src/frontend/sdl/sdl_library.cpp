@@ -38,6 +38,11 @@ std::optional<SdlLibrary> load() {
         resolve(sdl, f.game_controller_open, "SDL_GameControllerOpen") &&
         resolve(sdl, f.game_controller_close, "SDL_GameControllerClose");
     if (!complete) return std::nullopt;
+    // The program's Ctrl+C and SIGTERM stay the system's: SDL's handlers would only queue a quit
+    // event that nobody reads, so a plain `kill` or a logout would no longer end the program. Set
+    // before any subsystem starts and never reset: the audio and the controller subsystems share
+    // SDL's event loop, and whichever starts it installs the handlers unless the hint is set.
+    f.set_hint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     return f;
 }
 

@@ -20,16 +20,6 @@ QImage read_larger(const QtPicture& picture, int factor) {
 
 }  // namespace
 
-std::string larger_file_name(const std::string& path, int factor) {
-    const std::size_t slash = path.find_last_of('/');
-    const std::size_t dot = path.find_last_of('.');
-    const bool has_extension =
-        dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    const std::size_t stem_end = has_extension ? dot : path.size();
-    return path.substr(0, stem_end) + "@" + std::to_string(factor) + "x" +
-           (has_extension ? path.substr(dot) : std::string{});
-}
-
 const QImage& picture_at_factor(const QtPicture& picture, int factor) {
     factor = std::clamp(factor, 1, largest_picture_factor);
     if (factor == 1) return picture.image();

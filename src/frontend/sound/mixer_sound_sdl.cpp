@@ -86,10 +86,6 @@ bool MixerSound::open_first_driver(MixerOutput output) {
 
 bool MixerSound::open_subsystem(const std::string& driver) {
     sdl_->set_hint_with_priority(SDL_HINT_AUDIODRIVER, driver.c_str(), SDL_HINT_OVERRIDE);
-    // SDL's SIGINT/SIGTERM handlers only queue a quit event that nobody reads, so a plain
-    // `kill` or a logout would no longer end the program. Kept set: the audio and the controller
-    // subsystems share SDL's event loop, and whichever starts it installs the handlers.
-    sdl_->set_hint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     subsystem_open_ = sdl_->init_subsystem(SDL_INIT_AUDIO) == 0;
     sdl_->reset_hint(SDL_HINT_AUDIODRIVER);
     return subsystem_open_;

@@ -6,6 +6,7 @@
 
 #include "frontend/common/dialog_pictures.h"
 #include "frontend/common/key_codes_qt.h"
+#include "frontend/common/program_release.h"
 #include "frontend/windows/about_texts.h"
 #include "frontend/windows/dialog_style.h"
 
@@ -13,7 +14,7 @@ namespace zuzazizo {
 namespace {
 
 constexpr QSize client_size_px{397, 176};
-constexpr QRect picture_bounds{8, 8, 116, 160};
+constexpr QRect picture_bounds{QPoint(8, 8), dialog_pictures::about_handheld_size_px};
 constexpr int caption_left_px = 132;
 constexpr int value_left_px = 212;
 constexpr int value_width_px = 180;
@@ -86,9 +87,9 @@ void TAboutForm::build_components() {
     la_hobby_1 = caption_label(this, rows[4].caption, 4);
     la_hobby_2 = value_label(this, rows[4].value, 4, true);
     la_website_1 = caption_label(this, about::website_label, 5);
-    la_website_2 = link_label(this, about::website_text, 5);
+    la_website_2 = link_label(this, release::website_text, 5);
     la_email_1 = caption_label(this, about::email_label, 6);
-    la_email_2 = link_label(this, about::email_text, 6);
+    la_email_2 = link_label(this, release::email_text, 6);
 }
 
 bool TAboutForm::FormKeyDown(std::uint16_t key) {
@@ -103,7 +104,7 @@ void TAboutForm::la_website_2Click() {
 }
 
 void TAboutForm::la_email_2Click() {
-    open_link_(QUrl(QString::fromLatin1(about::email_address)));
+    open_link_(QUrl(QString::fromLatin1(release::email_address)));
     hide();
 }
 

@@ -1,8 +1,10 @@
 // The about box's texts. The "author" it presents is this program itself, so every value is a
-// true statement about the project; the addresses are our own, under the reserved example.org.
+// true statement about the project; the release and the addresses come from program_release.h.
 #pragma once
 
 #include <array>
+
+#include "frontend/common/program_release.h"
 
 namespace zuzazizo::about {
 
@@ -16,16 +18,13 @@ struct Row {
 inline constexpr std::array<Row, 5> fact_rows = {{
     {"Name:", "Zuzazizo Simulator"},
     {"Birthplace:", "its own repository"},
-    {"Birth date:", "December 2026"},
+    {"Birth date:", release::month},
     {"Occupation:", "LCD game simulator"},
     {"Hobby:", "keeping the time"},
 }};
 inline constexpr const char* website_label = "Website:";
-inline constexpr const char* website_text = "www.example.org/zuzazizo";
 // A page of the site the label shows.
-inline constexpr const char* website_address = "http://www.example.org/zuzazizo/about/";
+inline constexpr const char* website_address = "http://" ZUZAZIZO_SITE "/about/";
 inline constexpr const char* email_label = "Email:";
-inline constexpr const char* email_text = "zuzazizo@example.org";
-inline constexpr const char* email_address = "mailto:zuzazizo@example.org";
 
 }  // namespace zuzazizo::about

@@ -7,10 +7,9 @@
 #include <QPalette>
 #include <QWidget>
 
-namespace zuzazizo {
+#include "frontend/common/dialog_look.h"
 
-// RGB(8, 41, 82), the background of the splash screen, the key dialog and the about box.
-inline const QColor dialog_blue{8, 41, 82};
+namespace zuzazizo {
 
 // Fills a dialog's background with the dark blue; its child controls keep their own colours.
 inline void fill_with_dialog_blue(QWidget& window) {
@@ -22,7 +21,7 @@ inline void fill_with_dialog_blue(QWidget& window) {
 
 // "Arial" at a cell height in pixels, as the windows were designed.
 inline QFont arial_font(int pixel_size, bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(QString::fromLatin1(arial_family));
     font.setPixelSize(pixel_size);
     font.setBold(bold);
     return font;
@@ -53,7 +52,7 @@ inline QLabel* dialog_label(QWidget* parent, const char* text, QRect bounds, con
 // needs no look at the font database, which would load every font at start-up. Call it once the
 // application object exists, before any window.
 inline void use_metric_compatible_arial() {
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QString::fromLatin1(arial_family), QStringLiteral("Liberation Sans"));
 }
 
 }  // namespace zuzazizo

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 
 #include "frontend/common/key_codes_qt.h"
+#include "frontend/common/program_release.h"
 #include "frontend/common/window_centring_qt.h"
 #include "frontend/windows/splash_prefetch.h"
 #include "frontend/windows/splash_texts.h"
@@ -110,7 +111,7 @@ void TSplashForm::la_website_2Click() {
 }
 
 void TSplashForm::la_email_2Click() {
-    open_link_(QUrl(QString::fromLatin1(splash::email_address)));
+    open_link_(QUrl(QString::fromLatin1(release::email_address)));
 }
 
 bool TSplashForm::event(QEvent* event) {

@@ -12,6 +12,7 @@
 #include <QPixmap>
 
 #include "frontend/common/dialog_pictures.h"
+#include "frontend/common/program_release.h"
 #include "frontend/windows/dialog_style.h"
 #include "frontend/windows/splash.h"
 #include "frontend/windows/splash_prefetch.h"
@@ -20,13 +21,13 @@
 namespace zuzazizo {
 namespace {
 
-constexpr QSize client_size_px{460, 420};
-constexpr QSize button_size_px{107, 30};
+constexpr QSize client_size_px = dialog_pictures::splash_background_size_px;
+constexpr QSize button_size_px = dialog_pictures::button_size_px;
 constexpr int box_width_px = 220;
-constexpr int box_height_px = 160;
+constexpr int box_height_px = dialog_pictures::splash_box_size_px.height();
 // The dark bands of the drawn background: behind the title texts and behind the check box.
 constexpr int title_band_height_px = 52;
-constexpr int check_band_top_px = 384;
+constexpr int check_band_top_px = dialog_pictures::splash_check_band_top_px;
 constexpr qreal placeholder_corner_px = 6;
 const QColor link_colour{24, 82, 148};
 
@@ -105,32 +106,39 @@ QPixmap box_picture(const QImage& image) {
 
 void add_pictures(TSplashForm& form) {
     form.im_background = picture(&form, {QPoint(0, 0), client_size_px});
-    form.im_box_picture = picture(&form, {0, 56, 460, box_height_px});
+    form.im_box_picture = picture(&form, {0, 56, client_size_px.width(), box_height_px});
     form.im_box_picture->setAlignment(Qt::AlignCenter);
 }
 
+// A line of text centred across the whole form.
+QRect full_width_line(int top_px) {
+    return {0, top_px, client_size_px.width(), 15};
+}
+
 void add_texts(TSplashForm& form) {
-    form.la_game_title = text_label(&form, "", {0, 12, 460, 15}, Qt::white, true, Qt::AlignCenter);
-    form.la_version = text_label(&form, "", {0, 28, 460, 15}, Qt::white, true, Qt::AlignCenter);
+    form.la_game_title =
+        text_label(&form, "", full_width_line(12), Qt::white, true, Qt::AlignCenter);
+    form.la_version = text_label(&form, "", full_width_line(28), Qt::white, true, Qt::AlignCenter);
     form.la_release_date =
-        text_label(&form, "", {0, 236, 460, 15}, Qt::black, false, Qt::AlignCenter);
+        text_label(&form, "", full_width_line(236), Qt::black, false, Qt::AlignCenter);
     form.la_website_1 =
         text_label(&form, splash::website_label, {118, 259, 56, 15}, Qt::black, false);
-    form.la_website_2 = link_label(&form, splash::website_text, {174, 259, 168, 15});
+    form.la_website_2 = link_label(&form, release::website_text, {174, 259, 168, 15});
     form.la_email_1 = text_label(&form, splash::email_label, {118, 282, 56, 15}, Qt::black, false);
-    form.la_email_2 = link_label(&form, splash::email_text, {174, 282, 168, 15});
+    form.la_email_2 = link_label(&form, release::email_text, {174, 282, 168, 15});
     form.la_sound_select =
         text_label(&form, splash::sound_select, {98, 308, 116, 15}, Qt::black, false);
 }
 
 void add_buttons(TSplashForm& form) {
-    form.btn_play = picture(&form, {116, 340, 107, 30});
+    const QRect play_bounds{QPoint(116, 340), button_size_px};
+    form.btn_play = picture(&form, play_bounds);
     form.btn_play->setCursor(Qt::PointingHandCursor);
-    form.btn_play_disabled = picture(&form, {116, 340, 107, 30});
+    form.btn_play_disabled = picture(&form, play_bounds);
     form.btn_play_disabled->setCursor(Qt::WhatsThisCursor);
     form.btn_play_disabled->setToolTip(QString::fromLatin1(splash::play_hint));
     form.btn_play_disabled->hide();
-    form.btn_paypal = picture(&form, {237, 340, 107, 30});
+    form.btn_paypal = picture(&form, {QPoint(237, 340), button_size_px});
     form.btn_paypal->setCursor(Qt::PointingHandCursor);
 }
 

@@ -53,7 +53,7 @@ TEST_F(PlayLoopTest, OneItemAtATimeWhileTheCapIsOne) {
     start_game_a();
     for (int tick = 1; tick <= ticks_to_batter_line; ++tick) {
         ticks(1);
-        EXPECT_EQ(bot::items_in_flight(state()), 1) << "tick " << tick;
+        EXPECT_EQ(items_in_flight(state()), 1) << "tick " << tick;
     }
 }
 
@@ -83,7 +83,7 @@ TEST_F(PlayLoopTest, RandomPlayNeverPutsItemsInAdjacentCellsNorLaunchesTwiceInAR
         if (!bot::was_play_tick(before, state())) {
             // The end of a bonus empties the field: the next launch follows no launch.
             if (state().bonus_step != before.state.bonus_step && state().lane == 1 &&
-                bot::items_in_flight(state()) == 0)
+                items_in_flight(state()) == 0)
                 launched_before = false;
             bot.act();
             continue;

@@ -57,7 +57,7 @@ class Soak {
         const bool missed = state().misses != before.state.misses;
         const bool launched = !missed && state().lane_cell[L][1] == 1;
         if (launched) {
-            EXPECT_LE(bot::items_in_flight(state()), before.state.max_items)
+            EXPECT_LE(items_in_flight(state()), before.state.max_items)
                 << "at " << h.clock.now_ms() << " ms";
             EXPECT_FALSE(launched_last_tick_)
                 << "launches on two ticks in a row at " << h.clock.now_ms() << " ms";

@@ -34,11 +34,6 @@ struct PictureScales : ::testing::Test {
     QtPictureLoader loader;
 };
 
-TEST_F(PictureScales, LargerFileNamesSitBesideThePicture) {
-    EXPECT_EQ(larger_file_name("a/b/im_background.png", 2), "a/b/im_background@2x.png");
-    EXPECT_EQ(larger_file_name("a.b/name", 3), "a.b/name@3x");
-}
-
 TEST_F(PictureScales, TheSkinsOwnLargerDrawingIsUsedAndReadOnlyWhenAsked) {
     const std::string path = write("part.png", halves(4, 2));
     QImage drawn(12, 6, QImage::Format_RGB32);

@@ -1,0 +1,28 @@
+// The larger drawings of a skin picture, for zoomed windows and HiDPI screens.
+//
+// Beside `name.png` a skin may hold `name@2x.png` up to `name@4x.png`: the same art drawn at that
+// many times the size, one drawing for each zoom of the window. skingen writes them under these
+// names and the front end reads them back.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/skin/view_scale.h"
+
+namespace zuzazizo {
+
+inline constexpr int largest_picture_factor = zoom_max;
+
+// "dir/name.png" to "dir/name@2x.png"; a name without an extension takes the suffix at its end.
+inline std::string larger_file_name(std::string_view path, int factor) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t dot = path.find_last_of('.');
+    const bool has_extension =
+        dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash);
+    const std::size_t stem_end = has_extension ? dot : path.size();
+    return std::string(path.substr(0, stem_end)) + "@" + std::to_string(factor) + "x" +
+           std::string(has_extension ? path.substr(dot) : std::string_view{});
+}
+
+}  // namespace zuzazizo
