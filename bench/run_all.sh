@@ -13,3 +13,6 @@ bash bench/idle_wakeups.sh "$bin" 60 gamepad_probe
 bash bench/gamepad_latency.sh "$bin" 50
 bash bench/tick_period.sh "$bin" 1000
 "$bin/sound_latency" 50
+bash bench/held_keys_release.sh "$bin" 40
+LOAD=1 bash bench/held_keys_release.sh "$bin" 40
+bash bench/held_keys_stress.sh "$bin" 20

@@ -5,10 +5,11 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libsdl2-dev libsdl2-mixer-dev libxkbcommon-dev libxkbcommon-x11-dev fonts-dejavu-core fonts-liberation
+  qt6-base-dev libsdl2-dev libsdl2-mixer-dev libxkbcommon-dev libxkbcommon-x11-dev libxcb-xkb-dev fonts-dejavu-core fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  xvfb xdotool imagemagick x11-utils sox
+  xvfb xdotool imagemagick x11-utils x11-xkb-utils x11-xserver-utils sox
+  emscripten chromium node-ws
   openbox weston xwayland qt6-wayland
 )
 

@@ -55,6 +55,12 @@ bool VirtualClock::step() {
     return true;
 }
 
+std::optional<std::int64_t> VirtualClock::next_due_ms() {
+    drop_stale();
+    if (queue_.empty()) return std::nullopt;
+    return queue_.top().due_ms;
+}
+
 void VirtualClock::advance(std::int64_t ms) {
     const std::int64_t end_ms = now_ms_ + ms;
     for (;;) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <queue>
 #include <vector>
 
@@ -26,6 +27,9 @@ class VirtualClock final : public TimerHost {
     void advance(std::int64_t ms);
     // Fires the next due event, whenever it is; false when no timer is running.
     bool step();
+    // When the next event falls due, if any timer is running. A host that follows real time
+    // (the web page) sleeps until then and advances the clock to the moment it wakes.
+    std::optional<std::int64_t> next_due_ms();
     std::int64_t now_ms() const { return now_ms_; }
     std::uint64_t events_fired() const { return events_fired_; }
     TimerPrecision precision(Handle handle) const {

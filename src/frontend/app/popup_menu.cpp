@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "frontend/common/held_keys_qt.h"
 #include "frontend/common/key_codes_qt.h"
 
 namespace zuzazizo {
@@ -49,7 +50,9 @@ void PopupMenu::show_checks(const MenuChecks& checks) {
 
 void PopupMenu::keyPressEvent(QKeyEvent* event) {
     const std::uint16_t key = virtual_key_of(*event);
-    if (key != vk::escape && !event->isAutoRepeat() && command_of_shortcut(key)) {
+    // A shortcut is its key alone, as in the main window.
+    if (key != vk::escape && !event->isAutoRepeat() && pressed_alone(event->modifiers()) &&
+        command_of_shortcut(key)) {
         hide();
         if (on_shortcut_) on_shortcut_(key);
         return;

@@ -182,21 +182,39 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    if (zoom_.key_press(*event)) return;
-    const std::uint16_t key = virtual_key_of(*event);
-    if (!event->isAutoRepeat() && commands_.shortcut(key)) return;
-    // Auto-repeated presses go through: the firmware's latches make one press of them.
-    if (key != 0) dispatch_.FormKeyDown(key);
+    held_keys_.key_press(*event);
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {
-    // X11 reports a held key as release/press pairs; only the real release counts.
-    if (event->isAutoRepeat() || zoom_.key_release(*event)) return;
-    const std::uint16_t key = virtual_key_of(*event);
-    if (key != 0) dispatch_.FormKeyUp(key);
+    held_keys_.key_release(*event);
+}
+
+void TForm1::focusOutEvent(QFocusEvent* event) {
+    held_keys_.forget();
+    QWidget::focusOutEvent(event);
+}
+
+void TForm1::key_down(const KeyStroke& stroke) {
+    if (zoom_.key_press(stroke)) return;
+    // Alt+F4 is the desktop's command to close a window; where no window manager takes it, it
+    // closes this one, and is not F4.
+    if (stroke.key == vk::f4 && stroke.modifiers == Qt::AltModifier) {
+        if (!stroke.repeat) close();
+        return;
+    }
+    // A shortcut is its key alone: Shift+Esc is no Exit. Repeats of a held one do not act again.
+    if (!stroke.repeat && pressed_alone(stroke.modifiers) && commands_.shortcut(stroke.key)) return;
+    // Repeats go through: the firmware's latches make one press of them.
+    if (stroke.key != 0) dispatch_.FormKeyDown(stroke.key);
+}
+
+void TForm1::key_up(const KeyStroke& stroke) {
+    if (zoom_.key_release(stroke)) return;
+    if (stroke.key != 0) dispatch_.FormKeyUp(stroke.key);
 }
 
 void TForm1::mousePressEvent(QMouseEvent* event) {
+    held_keys_.settle();
     const std::optional<ImageId> hit = zoom_.hit_at(event->position().toPoint());
     dispatch_.mouse_down(hit, mouse_button_of(event->button()));
     if (hit) drag_.im_backgroundMouseDown(*hit, *event, fullscreen_mode_);
@@ -204,6 +222,7 @@ void TForm1::mousePressEvent(QMouseEvent* event) {
 }
 
 void TForm1::mouseReleaseEvent(QMouseEvent* event) {
+    held_keys_.settle();
     dispatch_.mouse_up(mouse_button_of(event->button()));
     if (event->button() != Qt::LeftButton) return;
     drag_.end();

@@ -22,6 +22,7 @@
 #include "frontend/app/window_shape.h"
 #include "frontend/app/window_zoom.h"
 #include "frontend/common/error_report_qt.h"
+#include "frontend/common/held_keys_qt.h"
 #include "frontend/sound/mixer_sound_sdl.h"
 #include "frontend/windows/splash_host.h"
 
@@ -95,6 +96,7 @@ class TForm1 final : public QWidget, public SplashHost {
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -109,6 +111,8 @@ class TForm1 final : public QWidget, public SplashHost {
     void apply_surface();
     // Centred, and in fullscreen mode the window manager's fullscreen too.
     void place_on_screen();
+    void key_down(const KeyStroke& stroke);
+    void key_up(const KeyStroke& stroke);
 
     std::string base_dir_;
     ErrorReport errors_;
@@ -134,6 +138,10 @@ class TForm1 final : public QWidget, public SplashHost {
     WindowZoom zoom_;
     WindowDrag drag_{*this};
     WindowShape shape_{*this, images_, surface_};
+    // Key events become strokes: a down per press and repeat, the repeats marked, one up.
+    QtHeldKeys held_keys_{[this](const KeyStroke& stroke) { key_down(stroke); },
+                          [this](const KeyStroke& stroke) { key_up(stroke); },
+                          platform_pair_window_ms()};
 };
 
 }  // namespace zuzazizo

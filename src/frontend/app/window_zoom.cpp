@@ -9,10 +9,12 @@ namespace zuzazizo {
 
 namespace {
 
-// +1 larger, -1 smaller, 0 back to the game area's own size; nullopt for any other key.
-std::optional<int> zoom_step_of(const QKeyEvent& event) {
-    if (!(event.modifiers() & Qt::ControlModifier)) return std::nullopt;
-    switch (event.key()) {
+// +1 larger, -1 smaller, 0 back to the game area's own size; nullopt for any other key. The
+// reset is the digit 0 key, wherever the layout puts the character 0.
+std::optional<int> zoom_step_of(const KeyStroke& stroke) {
+    if (!(stroke.modifiers & Qt::ControlModifier)) return std::nullopt;
+    if (stroke.key == vk::digit(0)) return 0;
+    switch (stroke.qt_key) {
         case Qt::Key_Plus:
         case Qt::Key_Equal:
             return 1;
@@ -78,13 +80,14 @@ void WindowZoom::set_fullscreen_scale(FullscreenScale scale) {
     settings_.write_integer(settings::fullscreen_scale, static_cast<std::int32_t>(scale));
 }
 
-bool WindowZoom::key_press(const QKeyEvent& event) {
-    const std::optional<int> step = zoom_step_of(event);
+// A zoom key stays one until it is let go: its repeats are the zoom's, with Ctrl or without. A
+// key that was already held when Ctrl went down (a bound 0) stays the handheld's.
+bool WindowZoom::key_press(const KeyStroke& stroke) {
+    if (std::find(keys_down_.begin(), keys_down_.end(), stroke.id) != keys_down_.end()) return true;
+    if (stroke.repeat) return false;
+    const std::optional<int> step = zoom_step_of(stroke);
     if (!step) return false;
-    const std::uint16_t key = virtual_key_of(event);
-    if (std::find(keys_down_.begin(), keys_down_.end(), key) == keys_down_.end())
-        keys_down_.push_back(key);
-    if (event.isAutoRepeat()) return true;
+    keys_down_.push_back(stroke.id);
     if (fullscreen()) {
         set_fullscreen_scale(*step == 0 ? FullscreenScale::as_laid_out
                                         : stepped_fullscreen_scale(fullscreen_scale_, *step));
@@ -94,8 +97,8 @@ bool WindowZoom::key_press(const QKeyEvent& event) {
     return true;
 }
 
-bool WindowZoom::key_release(const QKeyEvent& event) {
-    const auto it = std::find(keys_down_.begin(), keys_down_.end(), virtual_key_of(event));
+bool WindowZoom::key_release(const KeyStroke& stroke) {
+    const auto it = std::find(keys_down_.begin(), keys_down_.end(), stroke.id);
     if (it == keys_down_.end()) return false;
     keys_down_.erase(it);
     return true;

@@ -5,7 +5,6 @@
 // are their releases, which would otherwise reach the handheld as releases of 0 or the minus key.
 #pragma once
 
-#include <QKeyEvent>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -16,6 +15,7 @@
 #include "core/settings/settings_store.h"
 #include "core/skin/view_scale.h"
 #include "core/skin/window_surface.h"
+#include "frontend/common/held_keys_qt.h"
 
 namespace zuzazizo {
 
@@ -39,8 +39,8 @@ class WindowZoom {
     void set_fullscreen_scale(FullscreenScale scale);
 
     // True when the key was a zoom key (or the release of one) and goes no further.
-    bool key_press(const QKeyEvent& event);
-    bool key_release(const QKeyEvent& event);
+    bool key_press(const KeyStroke& stroke);
+    bool key_release(const KeyStroke& stroke);
 
     // The image under a window point: the window's own items at their own size first, then the
     // game area's through the view.
@@ -60,7 +60,7 @@ class WindowZoom {
     int zoom_ = zoom_min;
     FullscreenScale fullscreen_scale_ = FullscreenScale::as_laid_out;
     ViewScale view_;
-    std::vector<std::uint16_t> keys_down_;
+    std::vector<KeyId> keys_down_;
 };
 
 }  // namespace zuzazizo

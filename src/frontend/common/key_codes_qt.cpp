@@ -1,99 +1,45 @@
 #include "frontend/common/key_codes_qt.h"
 
-#include <xkbcommon/xkbcommon-x11.h>
-#include <xkbcommon/xkbcommon.h>
-
 #include <QGuiApplication>
 #include <memory>
+#include <optional>
+
+#include "frontend/common/key_codes_qt_xkb.h"
 
 namespace zuzazizo {
 
 namespace {
 
-std::uint16_t virtual_key_of_keysym(xkb_keysym_t sym) {
-    if (sym >= XKB_KEY_0 && sym <= XKB_KEY_9)
-        return static_cast<std::uint16_t>(vk::digit_0 + sym - XKB_KEY_0);
-    if (sym >= XKB_KEY_a && sym <= XKB_KEY_z)
-        return static_cast<std::uint16_t>(vk::letter_a + sym - XKB_KEY_a);
-    if (sym >= XKB_KEY_A && sym <= XKB_KEY_Z)
-        return static_cast<std::uint16_t>(vk::letter_a + sym - XKB_KEY_A);
-    if (sym >= XKB_KEY_F1 && sym <= XKB_KEY_F12)
-        return static_cast<std::uint16_t>(vk::f1 + sym - XKB_KEY_F1);
-    switch (sym) {
-        case XKB_KEY_Shift_L:
-        case XKB_KEY_Shift_R:
-            return vk::shift;
-        case XKB_KEY_Control_L:
-        case XKB_KEY_Control_R:
-            return vk::control;
-        case XKB_KEY_Alt_L:
-        case XKB_KEY_Alt_R:
-        case XKB_KEY_ISO_Level3_Shift:
-            return vk::alt;
-        case XKB_KEY_space:
-            return vk::space;
-        case XKB_KEY_Left:
-            return vk::left;
-        case XKB_KEY_Up:
-            return vk::up;
-        case XKB_KEY_Right:
-            return vk::right;
-        case XKB_KEY_Down:
-            return vk::down;
-        case XKB_KEY_Return:
-        case XKB_KEY_KP_Enter:
-            return vk::enter;
-        case XKB_KEY_Escape:
-            return vk::escape;
-        default:
-            return 0;
-    }
-}
-
-// The keymap that scan codes are looked up in: the X server's own when we run on X11, else the
-// default layout, so that synthetic events with evdev scan codes resolve alike everywhere.
-class Keymap {
+// The keymap the server types with. It is read again when a key gives a keysym that the copy
+// does not know: the user switched layouts (setxkbmap) while the program runs.
+class ServerKeymap {
   public:
-    Keymap() : context_(xkb_context_new(XKB_CONTEXT_NO_FLAGS)) {
-        if (!context_) return;
-        keymap_ = from_x_server();
-        if (!keymap_)
-            keymap_ = xkb_keymap_new_from_names(context_, nullptr, XKB_KEYMAP_COMPILE_NO_FLAGS);
-    }
-    ~Keymap() {
-        if (keymap_) xkb_keymap_unref(keymap_);
-        if (context_) xkb_context_unref(context_);
-    }
-    Keymap(const Keymap&) = delete;
-    Keymap& operator=(const Keymap&) = delete;
-
-    // The keysym of the key's first level: what it types without Shift.
-    xkb_keysym_t unshifted(std::uint32_t keycode) const {
-        if (!keymap_) return XKB_KEY_NoSymbol;
-        const xkb_keysym_t* syms = nullptr;
-        const int n = xkb_keymap_key_get_syms_by_level(keymap_, keycode, 0, 0, &syms);
-        return n > 0 ? syms[0] : XKB_KEY_NoSymbol;
+    std::optional<std::uint16_t> virtual_key(std::uint32_t keycode, std::uint32_t keysym,
+                                             std::uint32_t state) {
+        if (!map_) reload();
+        if (!map_) return std::nullopt;
+        if (const auto code = map_->virtual_key(keycode, keysym, state)) return code;
+        if (!connection() || !reload()) return map_->virtual_key_by_place(keycode, keysym);
+        if (const auto code = map_->virtual_key(keycode, keysym, state)) return code;
+        return map_->virtual_key_by_place(keycode, keysym);
     }
 
   private:
-    xkb_keymap* from_x_server() const {
+    static xcb_connection_t* connection() {
         auto* x11 =
             qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-        xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-        if (!connection) return nullptr;
-        if (!xkb_x11_setup_xkb_extension(
-                connection, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
-                XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, nullptr, nullptr)) {
-            return nullptr;
-        }
-        const std::int32_t device = xkb_x11_get_core_keyboard_device_id(connection);
-        if (device < 0) return nullptr;
-        return xkb_x11_keymap_new_from_device(context_, connection, device,
-                                              XKB_KEYMAP_COMPILE_NO_FLAGS);
+        return x11 ? x11->connection() : nullptr;
+    }
+    // Without an X server (another platform, tests) the default layout gives the keys' places.
+    bool reload() {
+        std::unique_ptr<KeyboardMap> fresh = KeyboardMap::from_x_server(connection());
+        if (!fresh && !map_) fresh = KeyboardMap::from_names(nullptr);
+        if (!fresh) return false;
+        map_ = std::move(fresh);
+        return true;
     }
 
-    xkb_context* context_ = nullptr;
-    xkb_keymap* keymap_ = nullptr;
+    std::unique_ptr<KeyboardMap> map_;
 };
 
 }  // namespace
@@ -134,12 +80,11 @@ std::uint16_t virtual_key_of_qt_key(int qt_key) {
 }
 
 std::uint16_t virtual_key_of(const QKeyEvent& event) {
-    static const Keymap keymap;
-    if (event.nativeScanCode() != 0) {
-        const xkb_keysym_t sym = keymap.unshifted(event.nativeScanCode());
-        if (sym != XKB_KEY_NoSymbol) return virtual_key_of_keysym(sym);
-    }
-    return virtual_key_of_qt_key(event.key());
+    static ServerKeymap keymap;
+    if (event.nativeScanCode() == 0) return virtual_key_of_qt_key(event.key());
+    const std::optional<std::uint16_t> code = keymap.virtual_key(
+        event.nativeScanCode(), event.nativeVirtualKey(), event.nativeModifiers());
+    return code ? *code : virtual_key_of_qt_key(event.key());
 }
 
 }  // namespace zuzazizo

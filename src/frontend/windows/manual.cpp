@@ -29,8 +29,9 @@ TManualForm::TManualForm(const std::string& base_dir, ErrorReport errors, QWidge
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       base_dir_(base_dir),
       errors_(std::move(errors)),
-      held_keys_([this](std::uint16_t key) { FormKeyDown(key); },
-                 [this](std::uint16_t key) { FormKeyUp(key); }, this) {
+      held_keys_([this](const KeyStroke& stroke) { FormKeyDown(stroke.key); },
+                 [this](const KeyStroke& stroke) { FormKeyUp(stroke.key); },
+                 platform_pair_window_ms(), this) {
     // No caption bar is shown; the title names the window in task lists.
     setWindowTitle(QStringLiteral("Manual"));
     build_components();
@@ -219,6 +220,7 @@ void TManualForm::release(ManualButton button) {
 }
 
 void TManualForm::mousePressEvent(QMouseEvent* event) {
+    held_keys_.settle();
     if (event->button() != Qt::LeftButton || captured_) return;
     const QPoint pos = event->position().toPoint();
     if (const auto button = button_at(pos)) {
@@ -230,6 +232,7 @@ void TManualForm::mousePressEvent(QMouseEvent* event) {
 }
 
 void TManualForm::mouseReleaseEvent(QMouseEvent* event) {
+    held_keys_.settle();
     if (event->button() != Qt::LeftButton) return;
     drag_origin.reset();
     if (const auto button = std::exchange(captured_, std::nullopt)) release(*button);

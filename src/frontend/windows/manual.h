@@ -84,7 +84,7 @@ class TManualForm final : public QWidget {
     // What the layout gave each page, until its pixmap is made.
     std::array<PicturePtr, manual_last_page + 1> page_pictures_;
     PicturePtr missing_page_;
-    HeldKeys held_keys_;
+    QtHeldKeys held_keys_;
     std::optional<ManualButton> captured_;
     std::optional<QPoint> drag_origin;
     bool shown_before_ = false;

@@ -78,6 +78,50 @@ TEST_F(Commands, EveryShortcutRunsItsItemAndNoneWhileTheWindowIsDisabled) {
     EXPECT_EQ(shell.shown.back(), "about");
 }
 
+// Shift+Esc is no Exit and Ctrl+F1 no About; Alt+F4 is the desktop's close, not the manual.
+TEST_F(Commands, ShortcutsActOnlyWhenPressedAlone) {
+    auto form = make_form();
+    form->show();
+    const auto settings_before = settings->values;
+    for (const Qt::KeyboardModifier modifier :
+         {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier}) {
+        for (int key :
+             {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F12, Qt::Key_Escape}) {
+            QKeyEvent down(QEvent::KeyPress, key, modifier);
+            QApplication::sendEvent(form.get(), &down);
+            QKeyEvent up(QEvent::KeyRelease, key, modifier);
+            QApplication::sendEvent(form.get(), &up);
+            EXPECT_TRUE(shell.shown.empty()) << modifier << " " << key;
+        }
+    }
+    EXPECT_TRUE(opened.empty());
+    EXPECT_FALSE(form->fullscreen_mode());
+    EXPECT_FALSE(form->terminating());
+    EXPECT_EQ(settings->values, settings_before);
+    EXPECT_FALSE(form->isVisible()) << "Alt+F4 asked the window to close";
+
+    form->show();
+    PopupMenu& menu = form->pm_0_menu();
+    menu.popup(form->mapToGlobal(QPoint(300, 200)));
+    QKeyEvent shift_f4(QEvent::KeyPress, Qt::Key_F4, Qt::ShiftModifier);
+    QApplication::sendEvent(&menu, &shift_f4);
+    EXPECT_TRUE(shell.shown.empty()) << "nor in the open menu";
+    menu.hide();
+    form->hide();
+}
+
+TEST_F(Commands, AHeldShortcutActsOnce) {
+    auto form = make_form();
+    // Repeats as a platform without release/press pairs sends them: presses only.
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_F4, Qt::NoModifier, QString(), i > 1);
+        QApplication::sendEvent(form.get(), &down);
+    }
+    QKeyEvent up(QEvent::KeyRelease, Qt::Key_F4, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &up);
+    EXPECT_EQ(shell.shown, std::vector<std::string>{"manual"});
+}
+
 TEST_F(Commands, FunctionKeysActWhileThePopupIsOpenAndEscClosesOnlyThePopup) {
     auto form = make_form();
     form->show();

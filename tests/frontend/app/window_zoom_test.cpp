@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "frontend/common/key_codes_qt.h"
 #include "support/qt_app.h"
 
 namespace zuzazizo {
@@ -15,16 +16,15 @@ struct WindowZoomTest : ::testing::Test {
         surface.game_width_px = 300;
         surface.game_height_px = 200;
     }
-    // A key as Qt delivers it, with or without Ctrl.
-    bool press(int qt_key, bool ctrl = true, bool auto_repeat = false) {
-        const QKeyEvent event(QEvent::KeyPress, qt_key, ctrl ? Qt::ControlModifier : Qt::NoModifier,
-                              QString(), auto_repeat);
-        return zoom.key_press(event);
+    // A key as the held-key rule hands it on, with or without Ctrl.
+    static KeyStroke stroke(int qt_key, bool ctrl, bool repeat) {
+        return KeyStroke{static_cast<KeyId>(qt_key), virtual_key_of_qt_key(qt_key), qt_key,
+                         ctrl ? Qt::ControlModifier : Qt::NoModifier, repeat};
     }
-    bool release(int qt_key) {
-        const QKeyEvent event(QEvent::KeyRelease, qt_key, Qt::ControlModifier);
-        return zoom.key_release(event);
+    bool press(int qt_key, bool ctrl = true, bool repeat = false) {
+        return zoom.key_press(stroke(qt_key, ctrl, repeat));
     }
+    bool release(int qt_key) { return zoom.key_release(stroke(qt_key, true, false)); }
 
     QApplication& app = ensure_qapp();  // before the window
     QWidget window;

@@ -192,6 +192,36 @@ TEST_F(Zoom, ZoomKeysNeverReachTheBindingsButCtrlAloneDoes) {
     EXPECT_EQ(form->engine().state.game_mode, mode_time_2) << "'0' alone is TIME";
 }
 
+// A bound 0 held while Ctrl goes down, or a zoom key held while Ctrl comes up: the repeats and
+// the release stay with the key's first meaning, so no button is left pressed or lost.
+TEST_F(Zoom, CtrlMidwayThroughAHeldKeyKeepsItsMeaning) {
+    initial["Key3"] = "1";  // TIME on '0'
+    auto form = make_form();
+    form->engine().set_mode(mode_time_1);
+    send_key(*form, QEvent::KeyPress, Qt::Key_0, Qt::NoModifier);
+    EXPECT_TRUE(form->images()[btn_time_down].visible);
+    send_key(*form, QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    send_key(*form, QEvent::KeyPress, Qt::Key_0, Qt::ControlModifier, true);
+    send_key(*form, QEvent::KeyPress, Qt::Key_0, Qt::ControlModifier);  // a repeat, unflagged
+    send_key(*form, QEvent::KeyRelease, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_FALSE(form->images()[btn_time_down].visible) << "the button was let go";
+    send_key(*form, QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+    EXPECT_EQ(form->zoom(), 1);
+    send_key(*form, QEvent::KeyPress, Qt::Key_0, Qt::NoModifier);
+    EXPECT_TRUE(form->images()[btn_time_down].visible) << "its next press is not lost";
+    send_key(*form, QEvent::KeyRelease, Qt::Key_0, Qt::NoModifier);
+
+    ctrl_key(*form, Qt::Key_Plus);
+    ASSERT_EQ(form->zoom(), 2);
+    send_key(*form, QEvent::KeyPress, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(form->zoom(), 1);
+    send_key(*form, QEvent::KeyPress, Qt::Key_0, Qt::NoModifier, true);  // Ctrl let go first
+    EXPECT_FALSE(form->images()[btn_time_down].visible) << "still the zoom's key";
+    send_key(*form, QEvent::KeyRelease, Qt::Key_0, Qt::NoModifier);
+    send_key(*form, QEvent::KeyPress, Qt::Key_0, Qt::NoModifier);
+    EXPECT_TRUE(form->images()[btn_time_down].visible);
+}
+
 TEST_F(Zoom, FullscreenScaleIsChosenWithTheSameKeysAndKeepsTheWindowsOwnItems) {
     initial["FullscreenMode"] = "1";
     auto form = make_form();

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the simulator for web browsers into build-web/site/ and serves it.
+#   bash scripts/web.sh           build, then serve at http://127.0.0.1:8000/ (Ctrl+C ends)
+#   bash scripts/web.sh --build   build only
+# The site is a folder of static files any web server can host. Its pictures and sounds are the
+# desktop build's own (the skin_data target); ZUZAZIZO_SKIN_DIR names a folder that already holds
+# them, such as an existing build's bin/. ZUZAZIZO_WEB_PORT changes the port.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+serve=1
+[ "${1:-}" = "--build" ] && serve=0
+out=build-web
+site=$out/site
+
+bash scripts/deps.sh
+
+skin=${ZUZAZIZO_SKIN_DIR:-build/bin}
+if [ ! -f "$skin/Config.ini" ]; then
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build --target skin_data
+  skin=build/bin
+fi
+
+# Emscripten's own JavaScript modules are found through NODE_PATH with a Node.js that is not
+# Debian's.
+export NODE_PATH=/usr/share/nodejs
+emcmake cmake -S src/web -B "$out/wasm" -G Ninja >/dev/null
+cmake --build "$out/wasm"
+
+rm -rf "$site"
+mkdir -p "$site"
+cp -r src/web/site/. "$site/"
+cp "$out/wasm/handheld_core.mjs" "$out/wasm/handheld_core.wasm" "$site/js/"
+cp "$skin/Config.ini" "$site/"
+cp -r "$skin/Graphics" "$skin/Sound" "$site/"
+echo "web site built in $site"
+
+[ "$serve" = 1 ] || exit 0
+port=${ZUZAZIZO_WEB_PORT:-8000}
+echo "serving at http://127.0.0.1:$port/"
+exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$site"

@@ -1,0 +1,98 @@
+// Keys, mouse and fingers turned into the handheld's presses and releases.
+//
+// A held key repeats as more key-downs and one key-up, as the firmware expects. The mouse holds a
+// button from its press until its release, wherever the pointer goes meanwhile; every finger
+// holds the button it came down on, so a game button can be held while LEFT and RIGHT are
+// tapped. Over the canvas the page never scrolls or zooms under a finger.
+import { virtualKeyOf } from './keys.js';
+import { Cursor } from './handheld.js';
+
+const cursorStyles = { [Cursor.arrow]: 'default', [Cursor.hand]: 'pointer', [Cursor.help]: 'help' };
+
+export class Input {
+  // `afterInput` runs after every call into the handheld; `firstGesture` once, at the first.
+  constructor(canvas, handheld, { afterInput, firstGesture, zoomKey }) {
+    this.canvas = canvas;
+    this.handheld = handheld;
+    this.afterInput = afterInput;
+    this.firstGesture = firstGesture;
+    this.zoomKey = zoomKey;
+    this.gestured = false;
+    this.zoomKeysDown = new Set();
+    window.addEventListener('keydown', (e) => this.keyDown(e));
+    window.addEventListener('keyup', (e) => this.keyUp(e));
+    canvas.addEventListener('pointerdown', (e) => this.pointerDown(e));
+    canvas.addEventListener('pointerup', (e) => this.pointerUp(e));
+    canvas.addEventListener('pointercancel', (e) => this.pointerUp(e));
+    canvas.addEventListener('pointermove', (e) => this.pointerMove(e));
+    canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+  }
+
+  gesture() {
+    if (this.gestured) return;
+    this.gestured = true;
+    this.firstGesture();
+  }
+
+  keyDown(event) {
+    this.gesture();
+    const key = virtualKeyOf(event);
+    // Ctrl with plus, minus or 0 zooms the handheld rather than the page, as on the desktop.
+    if (event.ctrlKey && !event.repeat && this.zoomKey(event)) {
+      this.zoomKeysDown.add(event.code);
+      event.preventDefault();
+      return;
+    }
+    if (key === 0) return;
+    if (this.handheld.isBound(key)) event.preventDefault();
+    this.handheld.keyDown(key);
+    this.afterInput();
+  }
+
+  keyUp(event) {
+    if (this.zoomKeysDown.delete(event.code)) return;
+    const key = virtualKeyOf(event);
+    if (key === 0) return;
+    if (this.handheld.isBound(key)) event.preventDefault();
+    this.handheld.keyUp(key);
+    this.afterInput();
+  }
+
+  position(event) {
+    const box = this.canvas.getBoundingClientRect();
+    return [Math.floor(event.clientX - box.left), Math.floor(event.clientY - box.top)];
+  }
+
+  pointerDown(event) {
+    this.gesture();
+    event.preventDefault();
+    const [x, y] = this.position(event);
+    if (event.pointerType === 'mouse') {
+      this.canvas.setPointerCapture(event.pointerId);
+      this.handheld.mouseDown(x, y, event.button);
+    } else {
+      this.handheld.touchDown(event.pointerId, x, y);
+    }
+    this.afterInput();
+  }
+
+  pointerUp(event) {
+    if (event.pointerType === 'mouse') {
+      if (event.type === 'pointercancel') return;
+      this.handheld.mouseUp(event.button);
+    } else {
+      this.handheld.touchUp(event.pointerId);
+    }
+    this.afterInput();
+  }
+
+  pointerMove(event) {
+    if (event.pointerType !== 'mouse') return;
+    const [x, y] = this.position(event);
+    const hit = this.handheld.hitAt(x, y);
+    const images = hit >= 0 ? this.handheld.images() : null;
+    this.canvas.style.cursor = cursorStyles[hit >= 0 ? images[hit].cursor : Cursor.arrow];
+    const hint = hit >= 0 ? this.handheld.hint(hit) : '';
+    if (this.canvas.title !== hint) this.canvas.title = hint;
+  }
+}

@@ -1,0 +1,133 @@
+// Paints the handheld on the canvas from the image model, one changed rectangle at a time.
+//
+// The canvas holds zoom × devicePixelRatio device pixels per game pixel, and pictures come from
+// the drawing that matches that scale, so lines stay sharp. Outside the case the canvas is
+// see-through, as the desktop window is shaped by its colour key.
+import { DrawRule } from './handheld.js';
+
+function intersect(a, b) {
+  const left = Math.max(a.left, b.left);
+  const top = Math.max(a.top, b.top);
+  const right = Math.min(a.left + a.width, b.left + b.width);
+  const bottom = Math.min(a.top + a.height, b.top + b.height);
+  return right > left && bottom > top ? { left, top, width: right - left, height: bottom - top } : null;
+}
+
+function colourText(value) {
+  // Windows colour values are 00BBGGRR.
+  return `rgb(${value & 0xff}, ${(value >> 8) & 0xff}, ${(value >> 16) & 0xff})`;
+}
+
+// Where a picture of the given size goes for an image, in game pixels.
+function targetOf(image, width, height) {
+  if (image.drawRule === DrawRule.stretched) {
+    return { left: image.left, top: image.top, width: image.width, height: image.height };
+  }
+  if (image.drawRule === DrawRule.centred) {
+    // Centred in whole game pixels first, as the desktop rounds, so every scale agrees.
+    const cx = Math.trunc((2 * image.left + image.width - 1) / 2);
+    const cy = Math.trunc((2 * image.top + image.height - 1) / 2);
+    return { left: cx - Math.trunc(width / 2), top: cy - Math.trunc(height / 2), width, height };
+  }
+  return { left: image.left, top: image.top, width, height };
+}
+
+export class Painter {
+  constructor(canvas, handheld, pictures) {
+    this.canvas = canvas;
+    this.context = canvas.getContext('2d');
+    this.handheld = handheld;
+    this.pictures = pictures;
+    this.pending = [];
+    this.frameRequested = false;
+    this.onPainted = null;
+  }
+
+  // Sizes the canvas for the surface at a zoom and pixel ratio; everything is repainted.
+  resize(surface, zoom, pixelRatio) {
+    this.surface = surface;
+    this.zoom = zoom;
+    this.scale = zoom * pixelRatio;
+    this.factor = this.handheld.pictureFactor(this.scale);
+    this.exact = this.handheld.exactFactor(this.scale, this.factor);
+    this.canvas.width = Math.round(surface.width * this.scale);
+    this.canvas.height = Math.round(surface.height * this.scale);
+    this.canvas.style.width = `${surface.width * zoom}px`;
+    this.canvas.style.height = `${surface.height * zoom}px`;
+    this.pending = [{ left: 0, top: 0, width: surface.width, height: surface.height }];
+    this.paintNow();
+  }
+
+  // Rectangles the model reported; painted together at the next frame.
+  invalidate(rects) {
+    if (rects.length === 0) return;
+    this.pending.push(...rects);
+    if (this.frameRequested) return;
+    this.frameRequested = true;
+    requestAnimationFrame(() => this.paintNow());
+  }
+
+  paintNow() {
+    this.frameRequested = false;
+    const rects = this.pending;
+    this.pending = [];
+    if (rects.length === 0 || !this.surface) return;
+    const images = this.handheld.images();
+    for (const rect of rects) this.paintRect(images, rect);
+    if (!this.painted) performance.mark('handheld-first-frame');
+    this.painted = true;
+    if (this.onPainted) this.onPainted();
+  }
+
+  // The device pixels that cover a game rectangle.
+  deviceRect(r) {
+    const left = Math.floor(r.left * this.scale);
+    const top = Math.floor(r.top * this.scale);
+    return {
+      left, top,
+      width: Math.ceil((r.left + r.width) * this.scale) - left,
+      height: Math.ceil((r.top + r.height) * this.scale) - top,
+    };
+  }
+
+  paintRect(images, rect) {
+    const c = this.context;
+    const d = this.deviceRect(rect);
+    c.save();
+    c.setTransform(1, 0, 0, 1, 0, 0);
+    c.beginPath();
+    c.rect(d.left, d.top, d.width, d.height);
+    c.clip();
+    if (this.surface.colourKeyOn) {
+      c.clearRect(d.left, d.top, d.width, d.height);
+    } else {
+      c.fillStyle = colourText(this.surface.colour);
+      c.fillRect(d.left, d.top, d.width, d.height);
+    }
+    c.setTransform(this.scale, 0, 0, this.scale, 0, 0);
+    for (const image of images) this.drawImage(image, rect);
+    c.restore();
+  }
+
+  drawImage(image, rect) {
+    if (!image.visible || image.picture < 0 || image.width <= 0 || image.height <= 0) return;
+    const clip = intersect(image, rect);
+    if (!clip) return;
+    const drawing = this.pictures.drawing(image.picture, this.factor);
+    if (!drawing || !drawing.bitmap) return;
+    const { bitmap, factor } = drawing;
+    const target = targetOf(image, bitmap.width / factor, bitmap.height / factor);
+    const c = this.context;
+    c.save();
+    const d = this.deviceRect(clip);
+    c.setTransform(1, 0, 0, 1, 0, 0);
+    c.beginPath();
+    c.rect(d.left, d.top, d.width, d.height);
+    c.clip();
+    c.setTransform(this.scale, 0, 0, this.scale, 0, 0);
+    c.imageSmoothingEnabled = !(this.exact && factor === this.factor);
+    c.imageSmoothingQuality = 'high';
+    c.drawImage(bitmap, target.left, target.top, target.width, target.height);
+    c.restore();
+  }
+}

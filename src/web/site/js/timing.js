@@ -1,0 +1,66 @@
+// Delivers the handheld's timer events at their deadlines, from performance.now().
+//
+// The page sleeps until the next deadline the handheld reports, less a little, and then waits out
+// the last stretch, since browsers wake a timeout a millisecond or more late. The handheld's time
+// stands still while the page is hidden (browsers then slow timeouts to once a second): a game
+// does not play on without its player, and on return the clock shows the time again at its next
+// second.
+const earlyWakeMs = 2;
+
+export class Timing {
+  constructor(handheld, afterEvents) {
+    this.handheld = handheld;
+    this.afterEvents = afterEvents;
+    this.origin = performance.now();
+    this.pausedMs = 0;
+    this.hiddenAt = document.hidden ? this.origin : null;
+    this.timeout = null;
+    this.wakeUps = 0;
+    this.lateMs = [];
+    document.addEventListener('visibilitychange', () => this.visibilityChanged());
+  }
+
+  // The handheld's time: real time since the start, less the time spent hidden.
+  nowMs() {
+    const real = this.hiddenAt !== null ? this.hiddenAt : performance.now();
+    return real - this.origin - this.pausedMs;
+  }
+
+  visibilityChanged() {
+    if (document.hidden) {
+      if (this.hiddenAt === null) this.hiddenAt = performance.now();
+      this.cancel();
+    } else {
+      if (this.hiddenAt !== null) this.pausedMs += performance.now() - this.hiddenAt;
+      this.hiddenAt = null;
+      this.schedule();
+    }
+  }
+
+  cancel() {
+    if (this.timeout !== null) clearTimeout(this.timeout);
+    this.timeout = null;
+  }
+
+  // Called after anything that may have started or stopped a timer.
+  schedule() {
+    this.cancel();
+    if (this.hiddenAt !== null) return;
+    const due = this.handheld.nextDueMs();
+    if (due === null) return;
+    const delay = Math.max(0, due - this.nowMs() - earlyWakeMs);
+    this.timeout = setTimeout(() => this.wake(due), delay);
+  }
+
+  wake(due) {
+    this.timeout = null;
+    if (this.hiddenAt !== null) return;
+    this.wakeUps++;
+    while (this.nowMs() < due) { /* the last stretch: at most earlyWakeMs */ }
+    // How late each event ran, kept for the page's timing benchmark (the last 2000).
+    if (this.lateMs.push(this.nowMs() - due) > 2000) this.lateMs.shift();
+    this.handheld.advanceTo(Math.floor(this.nowMs()));
+    this.afterEvents();
+    this.schedule();
+  }
+}

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the web site, serves it with broken copies beside it, and runs the page's tests in a
+# headless Chromium. Usage: run.sh <folder with the desktop build's Config.ini, Graphics, Sound>
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+skin=$(cd "${1:-$root/build/bin}" && pwd)
+ZUZAZIZO_SKIN_DIR=$skin bash "$root/scripts/web.sh" --build >/dev/null
+
+work=$(mktemp -d)
+server=""
+cleanup() {
+  [ -n "$server" ] && kill "$server" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+cp -r "$root/build-web/site" "$work/ok"
+cp -r "$work/ok" "$work/no-config" && rm "$work/no-config/Config.ini"
+cp -r "$work/ok" "$work/bad-picture" && echo "not a picture" >"$work/bad-picture/Graphics/Skin/im_hero_1_1.png"
+cp -r "$work/ok" "$work/no-sound" && rm "$work/no-sound/Sound/Gameover.wav"
+
+port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+python3 -m http.server "$port" --bind 127.0.0.1 --directory "$work" >/dev/null 2>&1 &
+server=$!
+for _ in $(seq 50); do
+  python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/ok/')" 2>/dev/null && break
+  sleep 0.1
+done
+node "$root/tests/web/page_test.mjs" "http://127.0.0.1:$port"
