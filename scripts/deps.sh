@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool imagemagick x11-utils x11-xkb-utils x11-xserver-utils sox
   emscripten chromium node-ws
   pulseaudio pulseaudio-utils
+  openbox weston xwayland qt6-wayland
 )
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }

@@ -12,12 +12,16 @@ E2E_CONF=$SETTINGS_FILE
 E2E_SHOTS=${E2E_SHOTS:-$E2E_HOME}
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 E2E_PID=""
+E2E_WMPID=""
+# E2E_WM=openbox runs the tests under a real window manager; empty, on the bare server.
+E2E_WM=${E2E_WM:-}
 
 e2e_cleanup() {
   if [ -n "$E2E_PID" ]; then
     kill -9 "$E2E_PID" 2>/dev/null || true
     wait "$E2E_PID" 2>/dev/null || true
   fi
+  if [ -n "$E2E_WMPID" ]; then kill "$E2E_WMPID" 2>/dev/null || true; fi
   xserver_cleanup
 }
 trap e2e_cleanup EXIT
@@ -27,6 +31,25 @@ pass() { echo "ok: $*"; }
 
 e2e_xserver() {
   XSERVER_SCREEN=${E2E_SCREEN:-1024x768} xserver_start || fail "no X server"
+  e2e_wm
+}
+
+# The window manager named by E2E_WM, started on the test's server; it is ready once it has
+# announced itself on the root window.
+e2e_wm() {
+  case "$E2E_WM" in
+    "") return 0 ;;
+    openbox) openbox --sm-disable >"$E2E_HOME/wm.log" 2>&1 & ;;
+    *) fail "unknown window manager '$E2E_WM'" ;;
+  esac
+  E2E_WMPID=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    kill -0 "$E2E_WMPID" 2>/dev/null || break
+    sleep 0.1
+  done
+  cat "$E2E_HOME/wm.log" >&2
+  fail "the window manager '$E2E_WM' did not start"
 }
 
 e2e_settings() { xserver_settings "$@"; }
@@ -103,6 +126,22 @@ lit_within() {  # SECONDS EXPECTED SEGMENT...
 expect_eq() {  # WHAT EXPECTED ACTUAL
   [ "$2" = "$3" ] || fail "$1: expected '$2', got '$3'"
   pass "$1 = '$3'"
+}
+
+# The program's window under the pointer, or whatever else is there. A window manager puts a frame
+# of its own around each window (even a borderless one); over it the pointer is over the window.
+window_under_pointer() {
+  local w root tree=""
+  w=$(xdotool getmouselocation --shell | sed -n 's/^WINDOW=//p')
+  root=$(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')
+  if [ -n "$E2E_WM" ] && [ -n "$w" ] && [ "$w" != "$E2E_WIN" ] && [ $((w)) != $((root)) ]; then
+    tree=$(xwininfo -tree -id "$w" 2>/dev/null)
+  fi
+  if grep -qi "^ *$(printf '0x%x' "$E2E_WIN") " <<<"$tree"; then
+    echo "$E2E_WIN"
+  else
+    echo "$w"
+  fi
 }
 
 running() { kill -0 "$E2E_PID" 2>/dev/null; }

@@ -32,7 +32,6 @@ windows_within() {
   done
   echo "$now"
 }
-window_under_pointer() { xdotool getmouselocation --shell | sed -n 's/^WINDOW=//p'; }
 
 # The default skin: a 609 by 377 game on the 1024 by 768 screen, centred at 207, 195.
 expect_eq "fullscreen covers the screen" "0 0 1024 768" "$(geometry_within 5 "0 0 1024 768")"
@@ -51,11 +50,15 @@ expect_eq "settings: windowed" "0" "$(setting FullscreenMode)"
 # The case's rounded corner is key colour: there the pointer is over the root window, and a
 # right-click there opens no menu, because it never reaches the program.
 xdotool mousemove 208 196
-sleep 0.2
+# A window manager shapes its frame after the window's new shape, a moment later.
+for _ in $(seq 30); do [ "$(window_under_pointer)" != "$E2E_WIN" ] && break; sleep 0.1; done
 [ "$(window_under_pointer)" != "$E2E_WIN" ] || fail "the key-colour corner belongs to the window"
 pass "the key-colour corner is not the program's window"
 xdotool click 3
 expect_eq "a right-click through the corner opens nothing" "1" "$(windows_within 1 2)"
+# A window manager may open its own desktop menu there; a left click on the desktop folds it.
+xdotool click 1
+sleep 0.2
 xdotool mousemove 327 535
 sleep 0.2
 expect_eq "the case itself is the program's window" "$E2E_WIN" "$(window_under_pointer)"

@@ -8,6 +8,7 @@
 #include "core/windows/splash_rules.h"
 #include "frontend/app/first_paint.h"
 #include "frontend/app/paths_qt.h"
+#include "frontend/app/platform_choice.h"
 #include "frontend/app/program_shell.h"
 #include "frontend/app/settings_backend_qt.h"
 #include "frontend/app/unit1.h"
@@ -69,6 +70,7 @@ void use_precise_event_dispatcher() {
 int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop) {
     MaskedFloatingPoint floating_point;
     use_precise_event_dispatcher();
+    choose_platform();
     QApplication app(argc, argv);
     QThreadPool::globalInstance()->setExpiryTimeout(pooled_thread_expiry_ms);
     use_metric_compatible_arial();
@@ -97,9 +99,11 @@ int run_program(int argc, char* argv[], const BeforeEventLoop& before_event_loop
     prefetch.reset();
 
     if (before_event_loop) before_event_loop(app, form1);
-    // The main window becomes visible as the loop starts, still off-screen unless the splash
-    // screen has already played.
-    if (!form1.terminating()) form1.show();
+    // The main window becomes visible as the loop starts when the splash screen has already
+    // played. Otherwise it waits, unmapped, for the play action to show it: parked off-screen
+    // it would be pulled partly back into view by a window manager, which keeps some of every
+    // window on the screen.
+    if (!form1.terminating() && splash_form.has_played()) form1.show();
     return QApplication::exec();
 }
 

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QThread>
 #include <QTimer>
 
 #include "core/skin/gfxinit.h"
@@ -41,6 +42,10 @@ TForm1::TForm1(FormOptions options, ErrorReport errors, PicturePrefetch* prefetc
                  [this](std::size_t row) { commands_.run(menu_item_table[row].command); }),
       zoom_(*this, settings_, surface_, images_, [this] { apply_surface(); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A window with an alpha channel: what its shape cuts away is never painted and stays
+    // transparent, so a compositor that draws the window's pixels rather than honouring its shape
+    // (weston's XWayland) shows it see-through too. Everything inside the shape is painted opaque.
+    setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     // A write fails inside a firmware handler (a high score at game over); the box is shown once
@@ -52,7 +57,8 @@ TForm1::TForm1(FormOptions options, ErrorReport errors, PicturePrefetch* prefetc
 }
 
 void TForm1::FormCreate(PicturePrefetch* prefetch) {
-    QGuiApplication::setApplicationDisplayName(program_title);
+    // The application title is the main window's: Qt would append a display name to every
+    // other window's caption too, and theirs are given texts of their own.
     setWindowTitle(program_title);
     move_off_primary_screen(*this);
     fullscreen_mode_ =
@@ -86,6 +92,8 @@ void TForm1::Gfx_Init_Game(PicturePrefetch* prefetch) {
 }
 
 void TForm1::set_fullscreen_mode(bool fullscreen) {
+    // Out of the window manager's fullscreen first, before the window is moved and resized.
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
     fullscreen_mode_ = fullscreen;
     commands_.set_check(MenuCommand::fullscreen, fullscreen);
     game_menu_.fold();
@@ -95,13 +103,21 @@ void TForm1::set_fullscreen_mode(bool fullscreen) {
     Gfx_Init_Game(nullptr);  // a later layout reads its files afresh
     // Also after a layout error: the window must not stay off-screen, where the user could no
     // longer reach its menu. When Config.ini is gone the program is ending anyway.
-    if (!terminating_) centre_on_primary_screen(*this);
+    if (!terminating_) place_on_screen();
 }
 
 void TForm1::apply_surface() {
     zoom_.apply();
     shape_.apply(zoom_.view());
     update();
+}
+
+void TForm1::place_on_screen() {
+    centre_on_primary_screen(*this);
+    // The window manager is told of the fullscreen mode too: it then lets the window cover the
+    // panels, and a compositor that places windows itself puts it at the screen's origin. Told
+    // last, as any later move or resize of the window would take the state back.
+    if (fullscreen_mode_) setWindowState(windowState() | Qt::WindowFullScreen);
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {
@@ -115,7 +131,8 @@ bool TForm1::start_sound(SoundChoice choice) {
 }
 
 void TForm1::power_on() {
-    centre_on_primary_screen(*this);
+    place_on_screen();
+    show();
     raise();
     activateWindow();
     setFocus();
@@ -157,6 +174,11 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::closeEvent(QCloseEvent* event) {
     sound_.shut_down();
     event->accept();
+    // The handheld is the application's main window: closing it ends the program whatever else
+    // is open. Qt would only quit once no window is left visible, and an about box or manual
+    // that was open, or hidden later by its Escape, would keep the process alive unseen.
+    // Without a running event loop (a test driving the window) there is nothing to end.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {

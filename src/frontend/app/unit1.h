@@ -109,6 +109,8 @@ class TForm1 final : public QWidget, public SplashHost {
     void FormCreate(PicturePrefetch* prefetch);
     void Gfx_Init_Game(PicturePrefetch* prefetch);
     void apply_surface();
+    // Centred, and in fullscreen mode the window manager's fullscreen too.
+    void place_on_screen();
     void key_down(const KeyStroke& stroke);
     void key_up(const KeyStroke& stroke);
 

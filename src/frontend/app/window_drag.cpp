@@ -1,5 +1,7 @@
 #include "frontend/app/window_drag.h"
 
+#include <QWindow>
+
 #include "core/lcd/image_model.h"
 
 namespace zuzazizo {
@@ -10,6 +12,11 @@ void WindowDrag::im_backgroundMouseDown(ImageId image, const QMouseEvent& event,
     surface_ = image;
     drag_origin_x_ = pos.x();
     drag_origin_y_ = pos.y();
+    // Where a window manager offers to move the window itself, it does: a compositor (weston's
+    // XWayland among them) ignores a managed window's own moves. The pointer stays on the same
+    // point of the case either way. Without one, the moves below do it.
+    QWindow* handle = window_.windowHandle();
+    if (handle && handle->startSystemMove()) surface_.reset();
 }
 
 bool WindowDrag::im_backgroundMouseMove(const QMouseEvent& event, bool fullscreen) {

@@ -1,5 +1,6 @@
 #include "frontend/common/window_centring_qt.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -12,11 +13,54 @@ QRect primary_screen_rect() {
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
-void centre_on_primary_screen(QWidget& window) {
+namespace {
+
+// Centred by the window's outer size: a top-level window's position is that of its frame.
+void move_to_centre(QWidget& window) {
     const QRect area = primary_screen_rect();
+    const QSize outer = window.frameGeometry().size();
     const WindowPlace place = centred_on({area.left(), area.top(), area.width(), area.height()},
-                                         window.width(), window.height());
+                                         outer.width(), outer.height());
     window.move(place.left, place.top);
+}
+
+// A window manager adds its frame (border and title bar) only once the window is shown, and only
+// then does Qt know the frame's size: centred by its client size alone, a framed window would
+// stand half a frame too low and to the right. So this watches one window until its frame is
+// known, then centres it again and goes. It also goes when the window hides: a later showing
+// asks for its own centring. With no window manager there is no frame, and nothing happens.
+class FrameWatch final : public QObject {
+  public:
+    explicit FrameWatch(QWidget& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &window_) return false;
+        if (event->type() == QEvent::Hide) {
+            deleteLater();
+        } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+                   window_.frameGeometry().size() != window_.size()) {
+            window_.removeEventFilter(this);
+            move_to_centre(window_);
+            deleteLater();
+        }
+        return false;
+    }
+
+  private:
+    QWidget& window_;
+};
+
+}  // namespace
+
+void centre_on_primary_screen(QWidget& window) {
+    move_to_centre(window);
+    if (window.frameGeometry().size() != window.size()) return;  // the frame is known already
+    const QObjectList children = window.children();
+    for (QObject* child : children) delete dynamic_cast<FrameWatch*>(child);  // an earlier one
+    new FrameWatch(window);
 }
 
 void bring_to_front(QWidget& window) {

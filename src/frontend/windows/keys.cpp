@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
+#include <QWindow>
 
 #include "frontend/common/key_codes_qt.h"
 #include "frontend/windows/dialog_style.h"
@@ -79,6 +81,7 @@ TKeysForm::TKeysForm(KeyBindings& keys, ImageModel& images, QWidget* main_window
     build_components();
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    if (main_window_) main_window_->installEventFilter(this);
     FormCreate();
 }
 
@@ -186,10 +189,30 @@ void TKeysForm::hideEvent(QHideEvent* event) {
 
 bool TKeysForm::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) FormActivate();
+    // The dialog belongs to the main window: a window manager keeps it above its owner and
+    // lets the two go together. Told before the dialog is mapped, which follows this event.
+    if (event->type() == QEvent::Show && main_window_ && main_window_->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(main_window_->windowHandle());
+    }
     return QDialog::event(event);
 }
 
+void TKeysForm::owner_activated() {
+    // A click on the disabled main window makes a window manager activate it, and its keyboard
+    // would then be lost to the dialog; as with a disabled owner, the dialog takes both back.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible()) return;
+        raise();
+        activateWindow();
+    });
+}
+
 bool TKeysForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == main_window_) {
+        if (event->type() == QEvent::WindowActivate && isVisible()) owner_activated();
+        return false;
+    }
     if (event->type() == QEvent::KeyPress) {
         // A key the focused list ignores travels up to the form; take it once only, where it was
         // first delivered.

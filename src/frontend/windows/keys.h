@@ -67,6 +67,7 @@ class TKeysForm final : public QDialog {
     void build_components();
     void FormCreate();
     void close_dialog();
+    void owner_activated();
 
     KeyBindings& keys_;
     ImageModel& images_;

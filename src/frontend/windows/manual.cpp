@@ -161,6 +161,23 @@ void TManualForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+void TManualForm::hideEvent(QHideEvent* event) {
+    // A press held on a button while the viewer closes (Escape, a close request) ends with the
+    // window, as the mouse grab does: it neither turns a page nor captures the next opening's
+    // first click, and its button looks released again. A pair that the page hid stays hidden.
+    if (const auto button = std::exchange(captured_, std::nullopt)) {
+        QLabel* released = *button == ManualButton::left    ? btn_left_up
+                           : *button == ManualButton::right ? btn_right_up
+                                                            : btn_close_up;
+        const QLabel* pressed = *button == ManualButton::left    ? btn_left_down
+                                : *button == ManualButton::right ? btn_right_down
+                                                                 : btn_close_down;
+        if (!pressed->isHidden()) released->show();
+    }
+    drag_origin.reset();
+    QWidget::hideEvent(event);
+}
+
 void TManualForm::keyPressEvent(QKeyEvent* event) {
     held_keys_.key_press(*event);
 }

@@ -1,6 +1,8 @@
 #include "frontend/windows/splash.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,6 +27,8 @@ TSplashForm::TSplashForm(SplashHost& host, SettingsStore& settings, SplashPrefet
     // Key preview: the form sees a key before the focused control does.
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    // The unfolded driver list is a popup window of its own that takes the keyboard.
+    cb_sound->view()->installEventFilter(this);
     FormCreate();
 }
 
@@ -116,6 +120,14 @@ bool TSplashForm::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+void TSplashForm::closeEvent(QCloseEvent* event) {
+    // Play and Escape are the only ways on. A close request from the window manager or the task
+    // bar is taken as the Escape it stands for: hidden instead, the form would leave the handheld
+    // off-screen and the program running out of the user's reach.
+    if (!played_) host_.terminate();
+    QWidget::closeEvent(event);
+}
+
 bool TSplashForm::click_component(QObject* watched) {
     if (watched == btn_play) {
         if (btn_play->isEnabled()) btn_playClick();
@@ -131,7 +143,24 @@ bool TSplashForm::click_component(QObject* watched) {
     return true;
 }
 
+bool TSplashForm::open_list_key(const QKeyEvent& event) {
+    const std::uint16_t key = virtual_key_of(event);
+    const std::optional<SplashKey> action = splash_key(key);
+    if (!action) return false;
+    // Moving through the unfolded list chooses as it goes, so the play keys take the highlighted
+    // driver; Escape leaves the choice alone. Either way the list folds and the form acts.
+    const QModelIndex highlighted = cb_sound->view()->currentIndex();
+    if (action == SplashKey::play && highlighted.isValid())
+        cb_sound->setCurrentIndex(highlighted.row());
+    cb_sound->hidePopup();
+    FormKeyDown(key);
+    return true;
+}
+
 bool TSplashForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched == cb_sound->view()) {
+        return open_list_key(*static_cast<QKeyEvent*>(event));
+    }
     if (event->type() == QEvent::KeyPress) {
         // A key the focused control ignores travels up to the form; take it once only, where it
         // was first delivered.

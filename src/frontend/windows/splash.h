@@ -15,6 +15,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 
 namespace zuzazizo {
@@ -66,6 +67,7 @@ class TSplashForm final : public QWidget {
 
   protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     // Key preview and the clicks of the pictured buttons and link labels.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -74,6 +76,7 @@ class TSplashForm final : public QWidget {
     void load_pictures();     // splash_layout.cpp, on the first showing
     void FormCreate();
     bool click_component(QObject* watched);
+    bool open_list_key(const QKeyEvent& event);
 
     SplashHost& host_;
     SettingsStore& settings_;

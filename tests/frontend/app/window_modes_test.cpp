@@ -19,6 +19,27 @@ QPoint centred(const QSize& size) {
             std::max((screen.height() - size.height()) / 2, 0)};
 }
 
+// The window manager learns the mode from the window's state: in fullscreen it then covers the
+// panels, and a compositor that places windows itself puts it at the origin.
+TEST_F(WindowModes, TheFullscreenModeIsTheWindowsFullscreenStateInEveryWayItIsReached) {
+    initial["FullscreenMode"] = "1";
+    auto form = make_form();
+    form->power_on();
+    EXPECT_TRUE(form->windowState().testFlag(Qt::WindowFullScreen)) << "at start";
+    press_key(*form, Qt::Key_F12);
+    EXPECT_FALSE(form->windowState().testFlag(Qt::WindowFullScreen)) << "windowed";
+    EXPECT_EQ(form->pos(), centred(form->size()));
+    press_key(*form, Qt::Key_F12);
+    EXPECT_TRUE(form->windowState().testFlag(Qt::WindowFullScreen)) << "after F12";
+    EXPECT_EQ(form->geometry(), screen_rect());
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent ctrl_plus(type, Qt::Key_Plus, Qt::ControlModifier, "+");
+        QApplication::sendEvent(form.get(), &ctrl_plus);
+    }
+    EXPECT_NE(form->fullscreen_scale(), FullscreenScale::as_laid_out);
+    EXPECT_TRUE(form->windowState().testFlag(Qt::WindowFullScreen)) << "after a new scale";
+}
+
 TEST_F(WindowModes, F12SwitchesBetweenTheShapedWindowAndTheWholeScreen) {
     auto form = make_form();
     form->power_on();

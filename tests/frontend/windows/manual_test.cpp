@@ -143,6 +143,24 @@ TEST_F(Manual, AButtonShowsPressedOnPressAndTurnsThePageOnRelease) {
     EXPECT_FALSE(form.isVisible());
 }
 
+TEST_F(Manual, APressHeldWhileEscapeClosesTheViewerEndsWithIt) {
+    form.show();
+    mouse(QEvent::MouseButtonPress, form.btn_right_up, Qt::LeftButton);
+    ASSERT_FALSE(form.btn_right_up->isVisible());
+    tap(Qt::Key_Escape);
+    ASSERT_FALSE(form.isVisible());
+
+    form.show();
+    EXPECT_EQ(visible_buttons(), (std::vector<bool>{true, false, true}))
+        << "the next-page button looks released again";
+    mouse(QEvent::MouseButtonPress, form.im_page_top, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, form.im_page_top, Qt::LeftButton);
+    EXPECT_EQ(form.manual_page, 1) << "a click on the page turns nothing";
+    mouse(QEvent::MouseButtonPress, form.btn_right_up, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, form.btn_right_up, Qt::LeftButton);
+    EXPECT_EQ(form.manual_page, 2) << "and the button answers its next press";
+}
+
 TEST_F(Manual, RightButtonClicksAndHiddenButtonsDoNothing) {
     form.show();
     for (QLabel* button : {form.btn_right_up, form.btn_close_up}) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -233,6 +234,35 @@ TEST_F(Splash, EscapeEndsTheProgramWithoutWritingAnything) {
     EXPECT_EQ(host.calls, (Calls{"terminate"}));
     EXPECT_EQ(backend.writes, 0);
     EXPECT_FALSE(splash.has_played());
+}
+
+// With the driver list unfolded its popup has the keyboard; the form still sees Escape, Enter
+// and 1 first, and Enter or 1 take the highlighted driver, as moving through the list chooses it.
+TEST_F(Splash, KeysReachTheFormFirstWhileTheDriverListIsOpen) {
+    const struct {
+        const char* what;
+        Qt::Key key;
+        int highlighted;
+        Calls calls;
+    } cases[] = {
+        {"Escape", Qt::Key_Escape, 1, {"terminate"}},
+        {"Enter", Qt::Key_Return, 2, {"sound_disabled", "menu checked", "power_on"}},
+        {"1", Qt::Key_1, 0, {"sound_enabled", "start_sound 0", "menu checked", "power_on"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TSplashForm& splash = create(std::nullopt, std::nullopt);
+        splash.show();
+        splash.FormActivate();
+        splash.cb_sound->showPopup();
+        QAbstractItemView* list = splash.cb_sound->view();
+        ASSERT_TRUE(list->isVisible());
+        list->setCurrentIndex(splash.cb_sound->model()->index(c.highlighted, 0));
+        QTest::keyClick(list, c.key);
+        EXPECT_EQ(host.calls, c.calls) << "one key is enough";
+        EXPECT_FALSE(list->isVisible());
+        splash.hide();
+    }
 }
 
 TEST_F(Splash, LinksOpenTheirAddressesAndLeaveTheSplashAndSettingsAlone) {

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# A close request to the main window (what a window manager's close command or a task bar sends)
+# ends the program within a second, whatever else is open: the about box, the manual, the key
+# settings dialog, a game, the game menu.
+source "$(dirname "$0")/lib.sh"
+e2e_xserver
+
+window_named() {
+  xdotool search --all --onlyvisible --pid "$E2E_PID" --name "$1" 2>/dev/null | head -1
+}
+wait_window() {  # NAME: waits for a visible window of that name
+  for _ in $(seq 50); do [ -n "$(window_named "$1")" ] && return 0; sleep 0.1; done
+  fail "no window '$1' appeared"
+}
+
+open_about() { key F1; wait_window '^About the author'; }
+open_manual() { key F4; wait_window '^Manual'; }
+open_keys() {
+  xdotool mousemove $((E2E_WX + 60)) $((E2E_WY + 200)) click 3
+  sleep 0.5
+  for _ in 1 2 3 4 5 6; do xdotool key Down; sleep 0.05; done
+  xdotool key Return
+  wait_window '^Key settings'
+}
+run_game() { key 1; sleep 0.5; }
+open_game_menu() {
+  key F12
+  sleep 0.5
+  xdotool mousemove 10 10 click 1
+  sleep 0.3
+}
+about_and_manual() {
+  open_about
+  xdotool windowfocus --sync "$E2E_WIN" 2>/dev/null || true
+  open_manual
+}
+
+# Sends the close request and waits up to a second for the process to end.
+close_ends_program() {  # STATE
+  python3 "$E2E_DIR/close_request.py" "$E2E_WIN"
+  for _ in $(seq 10); do running || break; sleep 0.1; done
+  running && fail "$1: the program still runs a second after the main window's close request"
+  wait "$E2E_PID" 2>/dev/null || true
+  pass "$1: the close request ended the program"
+}
+
+for state in open_about open_manual open_keys run_game open_game_menu about_and_manual; do
+  e2e_settings FullscreenMode=0 SplashScreen=0 SoundMode=2
+  e2e_launch
+  key 3
+  "$state"
+  running || fail "$state: the program ended before the close request"
+  close_ends_program "$state"
+done

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Each window's caption, as the window manager and the task bar read it, is its own text and
+# nothing more: no program name appended to the splash screen, the about box or the key dialog.
+source "$(dirname "$0")/lib.sh"
+e2e_start FullscreenMode=0 SplashScreen=1 SoundMode=2
+
+window_named() {
+  xdotool search --all --onlyvisible --pid "$E2E_PID" --name "$1" 2>/dev/null | head -1
+}
+wait_window() {  # PATTERN: prints the window once it is visible
+  local w
+  for _ in $(seq 50); do
+    w=$(window_named "$1")
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.1
+  done
+  fail "no window '$1' appeared"
+}
+# Both the EWMH name (UTF-8) and the old WM_NAME must carry the caption.
+expect_caption() {  # WINDOW CAPTION
+  local net old
+  net=$(xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME([A-Z0-9_]*) = "\(.*\)"$/\1/p')
+  old=$(xprop -id "$1" WM_NAME | sed -n 's/^WM_NAME([A-Z0-9_]*) = "\(.*\)"$/\1/p')
+  expect_eq "_NET_WM_NAME of '$2'" "$2" "$net"
+  expect_eq "WM_NAME of '$2'" "$2" "$old"
+}
+
+splash=$(wait_window '^About this game')
+expect_caption "$splash" "About this game..."
+xdotool windowfocus --sync "$splash" 2>/dev/null || true
+key Return
+for _ in $(seq 50); do [ -z "$(window_named '^About this game')" ] && break; sleep 0.1; done
+
+main=$(wait_window '^Zuzazizo')
+expect_caption "$main" "Zuzazizo (Corvane, Pocketeer) Simulator"
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+
+key F1
+about=$(wait_window '^About the author')
+expect_caption "$about" "About the author..."
+key Escape
+
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+geo=$(xdotool getwindowgeometry "$main")
+wx=$(sed -n 's/.*Position: \(-\?[0-9]*\),.*/\1/p' <<<"$geo")
+wy=$(sed -n 's/.*Position: -\?[0-9]*,\(-\?[0-9]*\).*/\1/p' <<<"$geo")
+xdotool mousemove $((wx + 60)) $((wy + 200)) click 3
+sleep 0.5
+for _ in 1 2 3 4 5 6; do xdotool key Down; sleep 0.05; done
+xdotool key Return
+keys=$(wait_window '^Key settings')
+expect_caption "$keys" "Key settings"
