@@ -144,4 +144,18 @@ window_under_pointer() {
   fi
 }
 
+# The program's visible window whose caption matches PATTERN (a regular expression), if any.
+window_named() {
+  xdotool search --all --onlyvisible --pid "$E2E_PID" --name "$1" 2>/dev/null | head -1
+}
+wait_window() {  # PATTERN: prints the window once it is visible
+  local w
+  for _ in $(seq 50); do
+    w=$(window_named "$1")
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.1
+  done
+  fail "no window '$1' appeared"
+}
+
 running() { kill -0 "$E2E_PID" 2>/dev/null; }

@@ -5,22 +5,15 @@
 source "$(dirname "$0")/lib.sh"
 e2e_xserver
 
-window_named() {
-  xdotool search --all --onlyvisible --pid "$E2E_PID" --name "$1" 2>/dev/null | head -1
-}
-wait_window() {  # NAME: waits for a visible window of that name
-  for _ in $(seq 50); do [ -n "$(window_named "$1")" ] && return 0; sleep 0.1; done
-  fail "no window '$1' appeared"
-}
 
-open_about() { key F1; wait_window '^About the author'; }
-open_manual() { key F4; wait_window '^Manual'; }
+open_about() { key F1; wait_window '^About the author' >/dev/null; }
+open_manual() { key F4; wait_window '^Manual' >/dev/null; }
 open_keys() {
   xdotool mousemove $((E2E_WX + 60)) $((E2E_WY + 200)) click 3
   sleep 0.5
   for _ in 1 2 3 4 5 6; do xdotool key Down; sleep 0.05; done
   xdotool key Return
-  wait_window '^Key settings'
+  wait_window '^Key settings' >/dev/null
 }
 run_game() { key 1; sleep 0.5; }
 open_game_menu() {

@@ -4,18 +4,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_start FullscreenMode=0 SplashScreen=1 SoundMode=2
 
-window_named() {
-  xdotool search --all --onlyvisible --pid "$E2E_PID" --name "$1" 2>/dev/null | head -1
-}
-wait_window() {  # PATTERN: prints the window once it is visible
-  local w
-  for _ in $(seq 50); do
-    w=$(window_named "$1")
-    [ -n "$w" ] && { echo "$w"; return 0; }
-    sleep 0.1
-  done
-  fail "no window '$1' appeared"
-}
 # Both the EWMH name (UTF-8) and the old WM_NAME must carry the caption.
 expect_caption() {  # WINDOW CAPTION
   local net old

@@ -13,18 +13,6 @@ e2e_settings FullscreenMode=0 SplashScreen=1 SoundMode=2
 "$E2E_BIN/zuzazizo" >"$E2E_HOME/log" 2>&1 &
 E2E_PID=$!
 
-window_named() {
-  xdotool search --all --onlyvisible --pid "$E2E_PID" --name "$1" 2>/dev/null | head -1
-}
-wait_window() {  # PATTERN: prints the window once it is visible
-  local w
-  for _ in $(seq 50); do
-    w=$(window_named "$1")
-    [ -n "$w" ] && { echo "$w"; return 0; }
-    sleep 0.1
-  done
-  fail "no window '$1' appeared"
-}
 wait_gone() {  # PATTERN
   for _ in $(seq 50); do [ -z "$(window_named "$1")" ] && return 0; sleep 0.1; done
   fail "the window '$1' is still shown"
