@@ -159,3 +159,12 @@ wait_window() {  # PATTERN: prints the window once it is visible
 }
 
 running() { kill -0 "$E2E_PID" 2>/dev/null; }
+# Waits up to SECONDS for the program to end; AFTER names what should have ended it.
+wait_ended() {  # SECONDS AFTER
+  local deadline=$((SECONDS + $1))
+  while running; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "the program was still running $1 s after $2"
+    sleep 0.1
+  done
+  E2E_PID=""
+}

@@ -14,10 +14,5 @@ until [ -s "$SDL_DISKAUDIOFILE" ]; do
 done
 
 kill -TERM "$E2E_PID"
-deadline=$((SECONDS + 5))
-while running; do
-  [ "$SECONDS" -lt "$deadline" ] || fail "the program was still running 5 s after SIGTERM"
-  sleep 0.1
-done
-E2E_PID=""
+wait_ended 5 "SIGTERM"
 pass "SIGTERM ended the program while sound was open"

@@ -17,12 +17,7 @@ caption=$(xdotool getwindowname "$E2E_WIN")
 expect_eq "the window that came up" "Error" "${caption%% — *}"
 shot
 xdotool key Return
-deadline=$((SECONDS + 5))
-while running; do
-  [ "$SECONDS" -lt "$deadline" ] || fail "the program was still running 5 s after the error box"
-  sleep 0.1
-done
-E2E_PID=""
+wait_ended 5 "the error box"
 pass "closing the error box ended the program"
 expect_eq "SoundMode after the failure" "-1" "$(setting SoundMode)"
 expect_eq "SplashScreen after the failure" "1" "$(setting SplashScreen)"

@@ -50,10 +50,5 @@ pass "Start.wav heard after the release (match $score)"
 
 # Leaving with the sound thread and the server's stream live must not hang on either.
 xdotool key Escape
-deadline=$((SECONDS + 5))
-while running; do
-  [ "$SECONDS" -lt "$deadline" ] || fail "the program was still running 5 s after Escape"
-  sleep 0.1
-done
-E2E_PID=""
+wait_ended 5 "Escape"
 pass "Escape ended the program with its sound output open"
