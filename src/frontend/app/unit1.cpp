@@ -14,10 +14,9 @@
 #include "core/skin/gfxinit.h"
 #include "frontend/app/game_painting.h"
 #include "frontend/app/paths_qt.h"
-#include "frontend/app/pointer_qt.h"
 #include "frontend/app/settings_backend_qt.h"
 #include "frontend/app/sound_startup.h"
-#include "frontend/common/key_codes_qt.h"
+#include "frontend/app/window_placement.h"
 #include "frontend/common/program_title.h"
 #include "frontend/common/window_centring_qt.h"
 #include "frontend/skin/picture_loader_qt.h"
@@ -92,32 +91,22 @@ void TForm1::Gfx_Init_Game(PicturePrefetch* prefetch) {
 }
 
 void TForm1::set_fullscreen_mode(bool fullscreen) {
-    // Out of the window manager's fullscreen first, before the window is moved and resized.
-    setWindowState(windowState() & ~Qt::WindowFullScreen);
     fullscreen_mode_ = fullscreen;
     commands_.set_check(MenuCommand::fullscreen, fullscreen);
     game_menu_.fold();
     drag_.end();
     settings_.write_bool(settings::fullscreen_mode, fullscreen);
-    move_off_primary_screen(*this);
+    park_off_screen(*this);
     Gfx_Init_Game(nullptr);  // a later layout reads its files afresh
     // Also after a layout error: the window must not stay off-screen, where the user could no
     // longer reach its menu. When Config.ini is gone the program is ending anyway.
-    if (!terminating_) place_on_screen();
+    if (!terminating_) place_on_screen(*this, fullscreen_mode_);
 }
 
 void TForm1::apply_surface() {
     zoom_.apply();
     shape_.apply(zoom_.view());
     update();
-}
-
-void TForm1::place_on_screen() {
-    centre_on_primary_screen(*this);
-    // The window manager is told of the fullscreen mode too: it then lets the window cover the
-    // panels, and a compositor that places windows itself puts it at the screen's origin. Told
-    // last, as any later move or resize of the window would take the state back.
-    if (fullscreen_mode_) setWindowState(windowState() | Qt::WindowFullScreen);
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {
@@ -131,7 +120,7 @@ bool TForm1::start_sound(SoundChoice choice) {
 }
 
 void TForm1::power_on() {
-    place_on_screen();
+    place_on_screen(*this, fullscreen_mode_);
     show();
     raise();
     activateWindow();
@@ -182,68 +171,34 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    held_keys_.key_press(*event);
+    keys_input_.key_press(*event);
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {
-    held_keys_.key_release(*event);
+    keys_input_.key_release(*event);
 }
 
 void TForm1::focusOutEvent(QFocusEvent* event) {
-    held_keys_.forget();
+    keys_input_.forget();
     QWidget::focusOutEvent(event);
 }
 
-void TForm1::key_down(const KeyStroke& stroke) {
-    if (zoom_.key_press(stroke)) return;
-    // Alt+F4 is the desktop's command to close a window; where no window manager takes it, it
-    // closes this one, and is not F4.
-    if (stroke.key == vk::f4 && stroke.modifiers == Qt::AltModifier) {
-        if (!stroke.repeat) close();
-        return;
-    }
-    // A shortcut is its key alone: Shift+Esc is no Exit. Repeats of a held one do not act again.
-    if (!stroke.repeat && pressed_alone(stroke.modifiers) && commands_.shortcut(stroke.key)) return;
-    // Repeats go through: the firmware's latches make one press of them.
-    if (stroke.key != 0) dispatch_.FormKeyDown(stroke.key);
-}
-
-void TForm1::key_up(const KeyStroke& stroke) {
-    if (zoom_.key_release(stroke)) return;
-    if (stroke.key != 0) dispatch_.FormKeyUp(stroke.key);
-}
-
 void TForm1::mousePressEvent(QMouseEvent* event) {
-    held_keys_.settle();
-    const std::optional<ImageId> hit = zoom_.hit_at(event->position().toPoint());
-    dispatch_.mouse_down(hit, mouse_button_of(event->button()));
-    if (hit) drag_.im_backgroundMouseDown(*hit, *event, fullscreen_mode_);
-    game_menu_.button_press(hit, event->button() == Qt::LeftButton);
+    pointer_.press(*event);
 }
 
 void TForm1::mouseReleaseEvent(QMouseEvent* event) {
-    held_keys_.settle();
-    dispatch_.mouse_up(mouse_button_of(event->button()));
-    if (event->button() != Qt::LeftButton) return;
-    drag_.end();
-    const QPoint pos = event->position().toPoint();
-    if (game_menu_.button_release(images_.hit_test(pos.x(), pos.y()))) btn_game_menu_topClick();
+    pointer_.release(*event);
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
-    if (drag_.im_backgroundMouseMove(*event, fullscreen_mode_)) return;
-    const std::optional<ImageId> hit = zoom_.hit_at(event->position().toPoint());
-    setCursor(cursor_shape(hit ? images_[*hit].cursor : Cursor::arrow));
+    pointer_.move(*event);
 }
 
 bool TForm1::event(QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
-        const auto& help = static_cast<const QHelpEvent&>(*event);
-        const std::optional<ImageId> hit = zoom_.hit_at(help.pos());
-        show_hint(help, hit ? images_[*hit].hint : std::string{}, this);
-        return true;
-    }
-    return QWidget::event(event);
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    pointer_.hint(static_cast<const QHelpEvent&>(*event));
+    return true;
 }
 
 }  // namespace zuzazizo

@@ -19,10 +19,11 @@
 #include "frontend/app/splash_check.h"
 #include "frontend/app/timer_host_qt.h"
 #include "frontend/app/window_drag.h"
+#include "frontend/app/window_keys.h"
+#include "frontend/app/window_pointer.h"
 #include "frontend/app/window_shape.h"
 #include "frontend/app/window_zoom.h"
 #include "frontend/common/error_report_qt.h"
-#include "frontend/common/held_keys_qt.h"
 #include "frontend/sound/mixer_sound_sdl.h"
 #include "frontend/windows/splash_host.h"
 
@@ -109,10 +110,6 @@ class TForm1 final : public QWidget, public SplashHost {
     void FormCreate(PicturePrefetch* prefetch);
     void Gfx_Init_Game(PicturePrefetch* prefetch);
     void apply_surface();
-    // Centred, and in fullscreen mode the window manager's fullscreen too.
-    void place_on_screen();
-    void key_down(const KeyStroke& stroke);
-    void key_up(const KeyStroke& stroke);
 
     std::string base_dir_;
     ErrorReport errors_;
@@ -138,10 +135,10 @@ class TForm1 final : public QWidget, public SplashHost {
     WindowZoom zoom_;
     WindowDrag drag_{*this};
     WindowShape shape_{*this, images_, surface_};
-    // Key events become strokes: a down per press and repeat, the repeats marked, one up.
-    QtHeldKeys held_keys_{[this](const KeyStroke& stroke) { key_down(stroke); },
-                          [this](const KeyStroke& stroke) { key_up(stroke); },
-                          platform_pair_window_ms()};
+    WindowKeys keys_input_{zoom_, commands_, dispatch_, [this] { close(); }};
+    WindowPointer pointer_{{*this, images_, zoom_, dispatch_, drag_, game_menu_, keys_input_},
+                           [this] { return fullscreen_mode_; },
+                           [this] { btn_game_menu_topClick(); }};
 };
 
 }  // namespace zuzazizo
