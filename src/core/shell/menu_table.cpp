@@ -11,8 +11,12 @@ constexpr std::string_view checked_row_suffix = " [V]";
 
 std::string shortcut_text(std::uint16_t key) {
     if (key == vk::escape) return "Esc";
-    if (key >= vk::f1 && key <= vk::f12) return "F" + std::to_string(key - vk::f1 + 1);
-    return {};
+    if (key < vk::f1 || key > vk::f12) return {};
+    // Appended rather than "F" + number: GCC 12 at -O3 (the Windows build) warns falsely of an
+    // overlapping copy in the literal-plus-string form.
+    std::string text = "F";
+    text += std::to_string(key - vk::f1 + 1);
+    return text;
 }
 
 bool MenuChecks::checked(MenuCommand command) const {
