@@ -158,6 +158,16 @@ wait_window() {  # PATTERN: prints the window once it is visible
   fail "no window '$1' appeared"
 }
 
+# Opens "Key settings" from the context menu of the window at WX,WY (its sixth command: the arrow
+# keys skip separators) and prints the dialog's window.
+open_key_settings() {  # WX WY
+  xdotool mousemove $(($1 + 60)) $(($2 + 200)) click 3
+  sleep 0.5
+  for _ in 1 2 3 4 5 6; do xdotool key Down; sleep 0.05; done
+  xdotool key Return
+  wait_window '^Key settings'
+}
+
 running() { kill -0 "$E2E_PID" 2>/dev/null; }
 # Waits up to SECONDS for the program to end; AFTER names what should have ended it.
 wait_ended() {  # SECONDS AFTER

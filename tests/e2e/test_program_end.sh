@@ -8,13 +8,7 @@ e2e_xserver
 
 open_about() { key F1; wait_window '^About the author' >/dev/null; }
 open_manual() { key F4; wait_window '^Manual' >/dev/null; }
-open_keys() {
-  xdotool mousemove $((E2E_WX + 60)) $((E2E_WY + 200)) click 3
-  sleep 0.5
-  for _ in 1 2 3 4 5 6; do xdotool key Down; sleep 0.05; done
-  xdotool key Return
-  wait_window '^Key settings' >/dev/null
-}
+open_keys() { open_key_settings "$E2E_WX" "$E2E_WY" >/dev/null; }
 run_game() { key 1; sleep 0.5; }
 open_game_menu() {
   key F12

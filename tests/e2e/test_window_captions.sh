@@ -32,9 +32,5 @@ xdotool windowfocus --sync "$main" 2>/dev/null || true
 geo=$(xdotool getwindowgeometry "$main")
 wx=$(sed -n 's/.*Position: \(-\?[0-9]*\),.*/\1/p' <<<"$geo")
 wy=$(sed -n 's/.*Position: -\?[0-9]*,\(-\?[0-9]*\).*/\1/p' <<<"$geo")
-xdotool mousemove $((wx + 60)) $((wy + 200)) click 3
-sleep 0.5
-for _ in 1 2 3 4 5 6; do xdotool key Down; sleep 0.05; done
-xdotool key Return
-keys=$(wait_window '^Key settings')
+keys=$(open_key_settings "$wx" "$wy")
 expect_caption "$keys" "Key settings"

@@ -99,11 +99,7 @@ pass "a close request hides the manual"
 # The key dialog: framed, centred, its owner's; a click on the disabled main window leaves it
 # the keyboard, so its Escape still closes it.
 xdotool windowfocus --sync "$E2E_WIN" 2>/dev/null || true
-xdotool mousemove $((E2E_WX + 60)) $((E2E_WY + 200)) click 3
-sleep 0.5
-for _ in 1 2 3 4 5 6; do xdotool key Down; sleep 0.05; done
-xdotool key Return
-keys=$(wait_window '^Key settings')
+keys=$(open_key_settings "$E2E_WX" "$E2E_WY")
 expect_centred "the key dialog" "$keys"
 expect_no_close_asked "the key dialog" "$keys"
 xprop -id "$keys" WM_TRANSIENT_FOR | grep -qi "$(printf '0x%x' "$E2E_WIN")" ||
