@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds the web site, serves it with broken copies beside it, and runs the page's tests in a
-# headless Chromium. Usage: run.sh <folder with the desktop build's Config.ini, Graphics, Sound>
+# headless Chromium.
+# Usage: run.sh <folder with the desktop build's Config.ini, Graphics, Sound> <test file>.mjs
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 skin=$(cd "${1:-$root/build/bin}" && pwd)
+test_file=${2:-$root/tests/web/handheld_test.mjs}
 ZUZAZIZO_SKIN_DIR=$skin bash "$root/scripts/web.sh" --build >/dev/null
 
 work=$(mktemp -d)
@@ -25,4 +27,4 @@ for _ in $(seq 50); do
   python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/ok/')" 2>/dev/null && break
   sleep 0.1
 done
-node "$root/tests/web/page_test.mjs" "http://127.0.0.1:$port"
+node "$test_file" "http://127.0.0.1:$port"
