@@ -32,6 +32,19 @@ std::optional<SoundDriverPlay> sound_driver_play(std::string_view shown) {
     return std::nullopt;
 }
 
+std::optional<int> page_sound_list_position(int sound_mode) {
+    const std::optional<int> position = sound_list_position(sound_mode);
+    if (!position) return std::nullopt;
+    return *position == static_cast<int>(SoundChoice::none) ? 1 : 0;
+}
+
+std::optional<SoundDriverPlay> page_sound_driver_play(std::string_view shown) {
+    if (shown == splash::page_output_caption)
+        return SoundDriverPlay{SoundChoice::direct_sound, true};
+    if (shown == splash::no_sound_caption) return SoundDriverPlay{SoundChoice::none, false};
+    return std::nullopt;
+}
+
 std::optional<SplashKey> splash_key(std::uint16_t key) {
     if (key == vk::enter || key == vk::digit(1)) return SplashKey::play;
     if (key == vk::escape) return SplashKey::quit;

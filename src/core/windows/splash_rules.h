@@ -22,6 +22,13 @@ inline constexpr std::string_view no_sound_caption = "(no sound)";
 inline constexpr std::array<std::string_view, 3> driver_items = {
     direct_sound_caption, multimedia_caption, no_sound_caption};
 
+// A front end with one sound output of its own, the web page, offers that output and "(no
+// sound)". It stores the output as SoundMode 0, and takes a stored 1 (the desktop's second
+// output) for it too, so that a choice made on either program means the same on the other.
+inline constexpr std::string_view page_output_caption = "Web Audio";
+inline constexpr std::array<std::string_view, 2> page_driver_items = {page_output_caption,
+                                                                      no_sound_caption};
+
 }  // namespace splash
 
 // What the play action makes of the text the list shows.
@@ -33,6 +40,10 @@ struct SoundDriverPlay {
 // The list position a stored SoundMode selects; nullopt for a value that is no item's position
 // (-1 for "none chosen yet", or anything else), which leaves the list without a selection.
 std::optional<int> sound_list_position(int sound_mode);
+
+// The same two rules for the list of a front end with one output (splash::page_driver_items).
+std::optional<int> page_sound_list_position(int sound_mode);
+std::optional<SoundDriverPlay> page_sound_driver_play(std::string_view shown);
 
 // The play button is usable exactly when the list shows an item.
 constexpr bool splash_play_usable(std::string_view shown) {

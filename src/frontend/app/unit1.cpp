@@ -12,12 +12,12 @@
 #include <QTimer>
 
 #include "core/skin/gfxinit.h"
+#include "core/windows/program_title.h"
 #include "frontend/app/game_painting.h"
 #include "frontend/app/paths_qt.h"
 #include "frontend/app/settings_backend_qt.h"
 #include "frontend/app/sound_startup.h"
 #include "frontend/app/window_placement.h"
-#include "frontend/common/program_title.h"
 #include "frontend/common/window_centring_qt.h"
 #include "frontend/skin/picture_loader_qt.h"
 #include "frontend/windows/splash.h"

@@ -4,11 +4,13 @@
 
 #include <QColor>
 
+#include "core/windows/splash_layout.h"
+
 namespace zuzazizo {
 
 // RGB(8, 41, 82), the background of the splash screen, the key dialog and the about box, and the
 // dark band of every picture drawn to sit among them.
-inline const QColor dialog_blue{8, 41, 82};
+inline const QColor dialog_blue = QColor::fromRgb(splash_layout::dialog_blue_rgb);
 
 // The family the windows' texts were laid out in (see use_metric_compatible_arial).
 inline constexpr const char* arial_family = "Arial";

@@ -2,8 +2,8 @@
 // resources. Linking the library zuzazizo_dialog_pictures is all a consumer does: the resource
 // objects are linked whole, so they register themselves when the program loads.
 //
-// The names below are the only list of these pictures: skingen writes the files under these names
-// and the build (tools/skingen/CMakeLists.txt) reads its list of them from this header.
+// The file names come from core/windows/dialog_picture_files.h, the one list of these pictures,
+// which skingen writes and the web page serves as well.
 #pragma once
 
 #include <QFile>
@@ -11,14 +11,16 @@
 #include <QString>
 #include <array>
 
+#include "core/windows/dialog_picture_files.h"
+
 namespace zuzazizo::dialog_pictures {
 
-inline constexpr const char* splash_background = ":/dialogs/splash_background.png";
-inline constexpr const char* splash_box = ":/dialogs/splash_box.jpg";
-inline constexpr const char* play = ":/dialogs/play.png";
-inline constexpr const char* play_disabled = ":/dialogs/play_disabled.png";
-inline constexpr const char* donate = ":/dialogs/donate.png";
-inline constexpr const char* about_handheld = ":/dialogs/about_handheld.png";
+inline constexpr const char* splash_background = ":/dialogs/" ZUZAZIZO_DIALOG_SPLASH_BACKGROUND;
+inline constexpr const char* splash_box = ":/dialogs/" ZUZAZIZO_DIALOG_SPLASH_BOX;
+inline constexpr const char* play = ":/dialogs/" ZUZAZIZO_DIALOG_PLAY;
+inline constexpr const char* play_disabled = ":/dialogs/" ZUZAZIZO_DIALOG_PLAY_DISABLED;
+inline constexpr const char* donate = ":/dialogs/" ZUZAZIZO_DIALOG_DONATE;
+inline constexpr const char* about_handheld = ":/dialogs/" ZUZAZIZO_DIALOG_ABOUT_HANDHELD;
 
 inline constexpr std::array all{splash_background, splash_box, play,
                                 play_disabled,     donate,     about_handheld};

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "core/windows/program_release.h"
 #include "frontend/common/dialog_pictures.h"
 #include "frontend/common/key_codes_qt.h"
-#include "frontend/common/program_release.h"
 #include "frontend/windows/about_texts.h"
 #include "frontend/windows/dialog_style.h"
 

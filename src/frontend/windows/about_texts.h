@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "frontend/common/program_release.h"
+#include "core/windows/program_release.h"
 
 namespace zuzazizo::about {
 

@@ -8,11 +8,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "core/windows/program_release.h"
+#include "core/windows/splash_texts.h"
 #include "frontend/common/key_codes_qt.h"
-#include "frontend/common/program_release.h"
 #include "frontend/common/window_centring_qt.h"
 #include "frontend/windows/splash_prefetch.h"
-#include "frontend/windows/splash_texts.h"
 
 namespace zuzazizo {
 

@@ -11,25 +11,35 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "core/windows/program_release.h"
+#include "core/windows/splash_layout.h"
+#include "core/windows/splash_texts.h"
 #include "frontend/common/dialog_pictures.h"
-#include "frontend/common/program_release.h"
 #include "frontend/windows/dialog_style.h"
 #include "frontend/windows/splash.h"
 #include "frontend/windows/splash_prefetch.h"
-#include "frontend/windows/splash_texts.h"
 
 namespace zuzazizo {
 namespace {
 
-constexpr QSize client_size_px = dialog_pictures::splash_background_size_px;
-constexpr QSize button_size_px = dialog_pictures::button_size_px;
+namespace place = splash_layout;
+
+constexpr QSize client_size_px{place::client_width_px, place::client_height_px};
+constexpr QSize button_size_px{place::btn_play.width, place::btn_play.height};
 constexpr int box_width_px = 220;
-constexpr int box_height_px = dialog_pictures::splash_box_size_px.height();
+constexpr int box_height_px = place::im_box_picture.height;
+static_assert(client_size_px == dialog_pictures::splash_background_size_px);
+static_assert(button_size_px == dialog_pictures::button_size_px);
+static_assert(box_height_px == dialog_pictures::splash_box_size_px.height());
 // The dark bands of the drawn background: behind the title texts and behind the check box.
 constexpr int title_band_height_px = 52;
 constexpr int check_band_top_px = dialog_pictures::splash_check_band_top_px;
 constexpr qreal placeholder_corner_px = 6;
-const QColor link_colour{24, 82, 148};
+const QColor link_colour = QColor::fromRgb(place::link_rgb);
+
+constexpr QRect rect_of(const place::Bounds& b) {
+    return {b.left, b.top, b.width, b.height};
+}
 
 enum class Placeholder { background, box, play, play_disabled, donation };
 
@@ -85,7 +95,8 @@ QLabel* picture(QWidget* parent, QRect bounds) {
 
 QLabel* text_label(QWidget* parent, const char* text, QRect bounds, const QColor& colour, bool bold,
                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    return dialog_label(parent, text, bounds, arial_font(12, bold), colour, alignment);
+    return dialog_label(parent, text, bounds, arial_font(place::text_height_px, bold), colour,
+                        alignment);
 }
 
 QLabel* link_label(QWidget* parent, const char* text, QRect bounds) {
@@ -105,55 +116,52 @@ QPixmap box_picture(const QImage& image) {
 }
 
 void add_pictures(TSplashForm& form) {
-    form.im_background = picture(&form, {QPoint(0, 0), client_size_px});
-    form.im_box_picture = picture(&form, {0, 56, client_size_px.width(), box_height_px});
+    form.im_background = picture(&form, rect_of(place::im_background));
+    form.im_box_picture = picture(&form, rect_of(place::im_box_picture));
     form.im_box_picture->setAlignment(Qt::AlignCenter);
-}
-
-// A line of text centred across the whole form.
-QRect full_width_line(int top_px) {
-    return {0, top_px, client_size_px.width(), 15};
 }
 
 void add_texts(TSplashForm& form) {
     form.la_game_title =
-        text_label(&form, "", full_width_line(12), Qt::white, true, Qt::AlignCenter);
-    form.la_version = text_label(&form, "", full_width_line(28), Qt::white, true, Qt::AlignCenter);
+        text_label(&form, "", rect_of(place::la_game_title), Qt::white, true, Qt::AlignCenter);
+    form.la_version =
+        text_label(&form, "", rect_of(place::la_version), Qt::white, true, Qt::AlignCenter);
     form.la_release_date =
-        text_label(&form, "", full_width_line(236), Qt::black, false, Qt::AlignCenter);
+        text_label(&form, "", rect_of(place::la_release_date), Qt::black, false, Qt::AlignCenter);
     form.la_website_1 =
-        text_label(&form, splash::website_label, {118, 259, 56, 15}, Qt::black, false);
-    form.la_website_2 = link_label(&form, release::website_text, {174, 259, 168, 15});
-    form.la_email_1 = text_label(&form, splash::email_label, {118, 282, 56, 15}, Qt::black, false);
-    form.la_email_2 = link_label(&form, release::email_text, {174, 282, 168, 15});
+        text_label(&form, splash::website_label, rect_of(place::la_website_1), Qt::black, false);
+    form.la_website_2 = link_label(&form, release::website_text, rect_of(place::la_website_2));
+    form.la_email_1 =
+        text_label(&form, splash::email_label, rect_of(place::la_email_1), Qt::black, false);
+    form.la_email_2 = link_label(&form, release::email_text, rect_of(place::la_email_2));
     form.la_sound_select =
-        text_label(&form, splash::sound_select, {98, 308, 116, 15}, Qt::black, false);
+        text_label(&form, splash::sound_select, rect_of(place::la_sound_select), Qt::black, false);
 }
 
 void add_buttons(TSplashForm& form) {
-    const QRect play_bounds{QPoint(116, 340), button_size_px};
+    const QRect play_bounds = rect_of(place::btn_play);
     form.btn_play = picture(&form, play_bounds);
     form.btn_play->setCursor(Qt::PointingHandCursor);
     form.btn_play_disabled = picture(&form, play_bounds);
     form.btn_play_disabled->setCursor(Qt::WhatsThisCursor);
     form.btn_play_disabled->setToolTip(QString::fromLatin1(splash::play_hint));
     form.btn_play_disabled->hide();
-    form.btn_paypal = picture(&form, {QPoint(237, 340), button_size_px});
+    form.btn_paypal = picture(&form, rect_of(place::btn_paypal));
     form.btn_paypal->setCursor(Qt::PointingHandCursor);
 }
 
 void add_choices(TSplashForm& form) {
     form.cb_sound = new QComboBox(&form);
     form.cb_sound->setEditable(false);
-    form.cb_sound->setGeometry(217, 308, 144, 21);
+    form.cb_sound->setGeometry(rect_of(place::cb_sound));
     // In the style's own font "Microsoft DirectSound" runs under the arrow; the form's is Arial.
-    form.cb_sound->setFont(arial_font(12));
+    form.cb_sound->setFont(arial_font(place::text_height_px));
     for (const std::string_view item : splash::driver_items)
         form.cb_sound->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
     form.cb_sound->setCurrentIndex(-1);
 
     form.chb_splashscreen = new QCheckBox(QString::fromLatin1(splash::show_at_startup), &form);
-    form.chb_splashscreen->setGeometry(12, 391, 444, 17);
+    form.chb_splashscreen->setGeometry(rect_of(place::chb_splashscreen));
     form.chb_splashscreen->setChecked(true);
     // Buttons fill with their Button role by default; the strip is the window colour.
     form.chb_splashscreen->setBackgroundRole(QPalette::Window);

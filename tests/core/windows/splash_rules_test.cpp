@@ -75,5 +75,30 @@ TEST(SplashRules, EnterAndTheDigitOnePlayEscapeQuitsAndOtherKeysPassOn) {
     for (const auto& c : cases) EXPECT_EQ(splash_key(c.key), c.action) << c.key;
 }
 
+// The page's list has its one output and "(no sound)". A SoundMode stored by either program
+// selects the item that means the same, and playing it stores a mode that selects it again.
+TEST(SplashRules, ThePagesListMapsEveryStoredModeToTheItemMeaningTheSame) {
+    const struct {
+        int sound_mode;
+        std::optional<int> position;
+    } stored[] = {{-1, std::nullopt}, {0, 0}, {1, 0}, {2, 1}, {3, std::nullopt}};
+    for (const auto& c : stored)
+        EXPECT_EQ(page_sound_list_position(c.sound_mode), c.position) << c.sound_mode;
+
+    for (std::size_t i = 0; i < splash::page_driver_items.size(); ++i) {
+        const std::optional<SoundDriverPlay> play =
+            page_sound_driver_play(splash::page_driver_items[i]);
+        ASSERT_TRUE(play) << i;
+        EXPECT_EQ(play->sound_enabled, i == 0);
+        EXPECT_EQ(page_sound_list_position(static_cast<int>(play->choice)), static_cast<int>(i));
+        EXPECT_TRUE(splash_shows_at_start(static_cast<int>(play->choice), true));
+        EXPECT_FALSE(splash_shows_at_start(static_cast<int>(play->choice), false));
+    }
+    // The desktop's own outputs are not the page's items.
+    EXPECT_EQ(page_sound_driver_play(splash::direct_sound_caption), std::nullopt);
+    EXPECT_EQ(page_sound_driver_play(splash::multimedia_caption), std::nullopt);
+    EXPECT_EQ(page_sound_driver_play(""), std::nullopt);
+}
+
 }  // namespace
 }  // namespace zuzazizo

@@ -2,8 +2,8 @@
 // program_release.h.
 #pragma once
 
-#include "frontend/common/program_release.h"
-#include "frontend/common/program_title.h"
+#include "core/windows/program_release.h"
+#include "core/windows/program_title.h"
 
 namespace zuzazizo::splash {
 
