@@ -4,7 +4,8 @@
 #   bash scripts/web.sh --build   build only
 # The site is a folder of static files any web server can host. Its pictures and sounds are the
 # desktop build's own (the skin_data target); ZUZAZIZO_SKIN_DIR names a folder that already holds
-# them, such as an existing build's bin/. ZUZAZIZO_WEB_PORT changes the port.
+# them, such as an existing build's bin/, and ZUZAZIZO_DIALOGS_DIR the dialogs' pictures (by default
+# generated/dialogs beside that bin/). ZUZAZIZO_WEB_PORT changes the port.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 serve=1
@@ -33,6 +34,10 @@ cp -r src/web/site/. "$site/"
 cp "$out/wasm/handheld_core.mjs" "$out/wasm/handheld_core.wasm" "$site/js/"
 cp "$skin/Config.ini" "$site/"
 cp -r "$skin/Graphics" "$skin/Sound" "$site/"
+# The splash screen's and the about box's pictures, which the desktop links in as resources.
+dialogs=${ZUZAZIZO_DIALOGS_DIR:-$skin/../generated/dialogs}
+mkdir -p "$site/dialogs"
+cp "$dialogs"/* "$site/dialogs/"
 echo "web site built in $site"
 
 [ "$serve" = 1 ] || exit 0

@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "core/lcd/game_menu_sizes.h"
-#include "frontend/common/dialog_look.h"
 #include "frontend/skin/picture_loader_qt.h"
 
 namespace zuzazizo {
@@ -17,19 +16,10 @@ namespace {
 
 using namespace game_menu;
 
-// 80 % opacity: the handheld behind the panel stays faintly visible.
-constexpr int panel_alpha = 204;
-constexpr int symbol_bar_left_px = 9;
-constexpr int symbol_bar_width_px = 18;
-constexpr int symbol_bar_height_px = 3;
-constexpr int symbol_bar_gap_px = 3;
-constexpr int title_left_px = closed_width_px + 4;
-// The rows' font was designed by its cell height (ascent plus descent), not its em size.
-constexpr int row_font_cell_height_px = 16;
-constexpr const char* title_text = "Game menu";
+constexpr int row_font_cell_height_px = font_cell_height_px;
 
 QFont font_of_cell_height(int cell_height_px) {
-    QFont font(QString::fromLatin1(arial_family));
+    QFont font(QString::fromLatin1(font_family));
     for (int size_px = cell_height_px; size_px > 1; --size_px) {
         font.setPixelSize(size_px);
         if (QFontMetrics(font).height() <= cell_height_px) break;

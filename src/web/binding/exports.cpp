@@ -16,6 +16,17 @@ using namespace zuzazizo;
 namespace {
 
 std::unique_ptr<WebHandheld> handheld;
+}  // namespace
+
+namespace zuzazizo {
+// For the other export files (shell_exports.cpp).
+WebHandheld& page_handheld() {
+    return *handheld;
+}
+}  // namespace zuzazizo
+
+namespace {
+
 std::vector<std::int32_t> out_ints;
 std::string out_text;
 
@@ -79,13 +90,9 @@ EMSCRIPTEN_KEEPALIVE void hh_record_picture(const char* path, int transparency, 
         {static_cast<FetchedStatus>(status), page_id, width_px, height_px});
 }
 
-EMSCRIPTEN_KEEPALIVE int hh_create() {
-    return handheld->create() ? 1 : 0;
-}
-
-// 0: the page's sound output, 1: no sound.
-EMSCRIPTEN_KEEPALIVE int hh_sound_choice() {
-    return handheld->sound_choice() == WebSoundChoice::none ? 1 : 0;
+// The screen is the page's viewport, which a fullscreen layout covers.
+EMSCRIPTEN_KEEPALIVE int hh_create(int screen_width_px, int screen_height_px) {
+    return handheld->create(screen_width_px, screen_height_px) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void hh_power_on(int no_sound) {

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/lcd/game_menu_sizes.h"
 #include "core/skin/skin_paths.h"
 #include "core/sound/sound_failure.h"
-#include "core/windows/splash_rules.h"
 #include "web/binding/page_imports.h"
 
 namespace zuzazizo {
@@ -21,14 +21,6 @@ class AnyFileMayExist final : public PictureLoader {
 };
 
 }  // namespace
-
-WebSoundChoice web_sound_choice(std::int32_t sound_mode, bool splash_screen) {
-    const bool chosen_and_skipped = !splash_shows_at_start(sound_mode, splash_screen);
-    if (chosen_and_skipped && sound_mode == static_cast<std::int32_t>(SoundChoice::none)) {
-        return WebSoundChoice::none;
-    }
-    return WebSoundChoice::page_output;
-}
 
 WebHandheld::WebHandheld()
     : settings_(backend_),
@@ -55,19 +47,36 @@ void WebHandheld::set_config(const std::optional<std::string>& text) {
 }
 
 std::vector<PictureRequest> WebHandheld::picture_requests() const {
-    return pictures_to_load(web_site_dir, false, AnyFileMayExist());
+    const bool fullscreen =
+        settings_.read_bool(settings::fullscreen_mode, settings::fullscreen_mode_default);
+    return pictures_to_load(web_site_dir, fullscreen, AnyFileMayExist());
 }
 
-bool WebHandheld::create() {
-    zoom_ = bounded_zoom(settings_.read_integer(settings::zoom, settings::zoom_default));
-    // The handheld alone, as in the desktop's windowed mode: the page is its window.
-    surface_.fullscreen_mode = false;
+std::vector<PictureRequest> WebHandheld::fullscreen_picture_requests() const {
+    return pictures_to_load(web_site_dir, true, AnyFileMayExist());
+}
+
+void WebHandheld::lay_out(int screen_width_px, int screen_height_px) {
+    surface_.screen_width_px = screen_width_px;
+    surface_.screen_height_px = screen_height_px;
     const LayoutResult result = Gfx_Init_Game(web_site_dir, surface_, images_, pictures_);
-    if (result.status == LayoutStatus::config_missing) {
-        page_report_error(std::string(config_missing_message).c_str());
-        return false;
+    if (surface_.fullscreen_mode && game_menu_picture_)
+        images_.set_picture(ImageId::btn_game_menu_background, game_menu_picture_);
+    if (!result.ok()) {
+        page_report_error(result.status == LayoutStatus::config_missing
+                              ? std::string(config_missing_message).c_str()
+                              : result.message.c_str());
     }
-    if (!result.ok()) page_report_error(result.message.c_str());
+}
+
+bool WebHandheld::create(int screen_width_px, int screen_height_px) {
+    zoom_ = bounded_zoom(settings_.read_integer(settings::zoom, settings::zoom_default));
+    fullscreen_scale_ = bounded_fullscreen_scale(
+        settings_.read_integer(settings::fullscreen_scale, settings::fullscreen_scale_default));
+    surface_.fullscreen_mode =
+        settings_.read_bool(settings::fullscreen_mode, settings::fullscreen_mode_default);
+    lay_out(screen_width_px, screen_height_px);
+    if (!std::filesystem::exists(config_file_path(web_site_dir))) return false;
     // As on the desktop, also after a layout error: keys and high scores must still be right.
     keys_.Key_Build_Names();
     keys_.Key_Load_Bindings();
@@ -78,12 +87,6 @@ bool WebHandheld::create() {
     engine_.state.game_b_latch = false;
     engine_.state.hero_active = false;
     return true;
-}
-
-WebSoundChoice WebHandheld::sound_choice() const {
-    return web_sound_choice(
-        settings_.read_integer(settings::sound_mode, settings::sound_mode_default),
-        settings_.read_bool(settings::splash_screen, settings::splash_screen_default));
 }
 
 void WebHandheld::power_on(WebSoundChoice choice) {
@@ -97,19 +100,74 @@ void WebHandheld::sound_failed() {
     engine_.state.sound_enabled = false;
 }
 
+std::optional<std::int64_t> WebHandheld::next_due_ms() {
+    const std::optional<std::int64_t> due = clock_.next_due_ms();
+    if (standing_since_ms_ || !due) return std::nullopt;
+    return *due + stood_still_ms_;
+}
+
 void WebHandheld::advance_to(std::int64_t now_ms) {
-    if (now_ms > clock_.now_ms()) clock_.advance(now_ms - clock_.now_ms());
+    if (standing_since_ms_) return;
+    const std::int64_t handheld_ms = now_ms - stood_still_ms_;
+    if (handheld_ms > clock_.now_ms()) clock_.advance(handheld_ms - clock_.now_ms());
+}
+
+void WebHandheld::stand_still(std::int64_t now_ms) {
+    if (!standing_since_ms_) standing_since_ms_ = now_ms;
+}
+
+void WebHandheld::go_on(std::int64_t now_ms) {
+    if (!standing_since_ms_) return;
+    stood_still_ms_ += now_ms - *standing_since_ms_;
+    standing_since_ms_.reset();
 }
 
 bool WebHandheld::is_bound(std::uint16_t virtual_key) const {
     return dispatch_.bound_button(virtual_key).has_value();
 }
 
+// The window's own images (backdrop, logo, game menu) at their own size first, then the game
+// area's through the view, as the desktop window hit-tests.
 std::optional<ImageId> WebHandheld::hit_at(int x, int y) const {
+    if (surface_.fullscreen_mode) {
+        const std::optional<ImageId> own = images_.hit_test(x, y);
+        if (own && is_window_level(*own)) return own;
+    }
     int game_x = 0;
     int game_y = 0;
-    windowed_view(zoom_).to_game(x, y, game_x, game_y);
-    return images_.hit_test(game_x, game_y);
+    view().to_game(x, y, game_x, game_y);
+    const std::optional<ImageId> hit = images_.hit_test(game_x, game_y);
+    return hit && !is_window_level(*hit) ? hit : std::nullopt;
+}
+
+ViewScale WebHandheld::view() const {
+    return surface_.fullscreen_mode ? fullscreen_view(fullscreen_scale_, surface_)
+                                    : windowed_view(zoom_);
+}
+
+void WebHandheld::zoom_key(int step) {
+    if (!surface_.fullscreen_mode) return step_zoom(step == 0 ? zoom_min - zoom_ : step);
+    fullscreen_scale_ = step == 0 ? FullscreenScale::as_laid_out
+                                  : stepped_fullscreen_scale(fullscreen_scale_, step);
+    settings_.write_integer(settings::fullscreen_scale,
+                            static_cast<std::int32_t>(fullscreen_scale_));
+}
+
+void WebHandheld::set_fullscreen_mode(bool fullscreen, int screen_width_px, int screen_height_px) {
+    surface_.fullscreen_mode = fullscreen;
+    settings_.write_bool(settings::fullscreen_mode, fullscreen);
+    lay_out(screen_width_px, screen_height_px);
+}
+
+void WebHandheld::set_game_menu_picture(int page_id, int width_px, int height_px) {
+    game_menu_picture_ = std::make_shared<WebPicture>(page_id, width_px, height_px);
+    images_.set_picture(ImageId::btn_game_menu_background, game_menu_picture_);
+}
+
+void WebHandheld::set_game_menu_open(bool open) {
+    using namespace game_menu;
+    images_.set_height(ImageId::btn_game_menu_background, open ? open_height_px : closed_height_px);
+    images_.set_width(ImageId::btn_game_menu_background, open ? open_width_px : closed_width_px);
 }
 
 void WebHandheld::touch_down(int finger, int x, int y) {

@@ -30,11 +30,9 @@ namespace zuzazizo {
 // so that every relative name in it resolves as the page's URLs do.
 inline constexpr const char* web_site_dir = "/site";
 
-// The sound output the page starts with. The splash screen, which lets the player choose, is not
-// on the page yet: a stored choice is honoured where the desktop program would skip the splash
-// and use it, and otherwise the page takes its one real output.
+// The sound output the handheld powers on with: the page's own, or none ("(no sound)"). The
+// splash screen chooses it, or the stored choice when the splash is skipped.
 enum class WebSoundChoice { page_output, none };
-WebSoundChoice web_sound_choice(std::int32_t sound_mode, bool splash_screen);
 
 class WebHandheld {
   public:
@@ -44,21 +42,27 @@ class WebHandheld {
 
     // Step 1: Config.ini's text (nothing: the file is missing) and the pictures it names.
     void set_config(const std::optional<std::string>& text);
+    // In the stored display mode, which the creation lays out; fullscreen_picture_requests() are
+    // those a switch to fullscreen needs.
     std::vector<PictureRequest> picture_requests() const;
+    std::vector<PictureRequest> fullscreen_picture_requests() const;
     WebPictureLoader& pictures() { return pictures_; }
 
-    // Step 2, the main window's creation: layout, key bindings, high scores. Errors go to the
-    // page's message box. False when Config.ini is missing, after which the handheld never runs.
-    bool create();
-    // Step 3: the sound choice and the all-segments display.
-    WebSoundChoice sound_choice() const;
+    // Step 2, the main window's creation: layout (in the stored display mode, on a screen of the
+    // given size), key bindings, high scores. Errors go to the page's message box. False when
+    // Config.ini is missing, after which the handheld never runs.
+    bool create(int screen_width_px, int screen_height_px);
+    // Step 3, after the splash screen: the sound choice and the all-segments display.
     void power_on(WebSoundChoice choice);
     // The sound folder is broken: the message, and the settings put back as on the desktop.
     void sound_failed();
 
-    // Time, in milliseconds since the handheld was made.
-    std::optional<std::int64_t> next_due_ms() { return clock_.next_due_ms(); }
+    // Time, in milliseconds since the handheld was made, less the time it stood still.
+    std::optional<std::int64_t> next_due_ms();
     void advance_to(std::int64_t now_ms);
+    // While the splash screen is back on the page (its "Exit"), the handheld's time stands still.
+    void stand_still(std::int64_t now_ms);
+    void go_on(std::int64_t now_ms);
     std::int64_t now_ms() const { return clock_.now_ms(); }
 
     // Input, in the canvas's CSS pixels.
@@ -78,6 +82,22 @@ class WebHandheld {
     // Zoom as on the desktop: kept in the settings, 1 to 4.
     int zoom() const { return zoom_; }
     void step_zoom(int step);
+    // A zoom key: +1, -1, or 0 for back to the own size. In fullscreen mode it chooses the
+    // FullscreenScale instead, as on the desktop. Both are stored.
+    void zoom_key(int step);
+
+    // The display mode (FullscreenMode, read at creation): a new layout on a screen of this size,
+    // stored at each switch. In fullscreen the screen is the page's viewport.
+    bool fullscreen_mode() const { return surface_.fullscreen_mode; }
+    void set_fullscreen_mode(bool fullscreen, int screen_width_px, int screen_height_px);
+    // The game area's place in the window: the zoom, or the fullscreen scale.
+    ViewScale view() const;
+    // The in-window game menu's picture, drawn by the page, and its size for open or closed.
+    void set_game_menu_picture(int page_id, int width_px, int height_px);
+    void set_game_menu_open(bool open);
+
+    void reset_hiscores() { engine_.reset_hiscores(); }
+    SettingsStore& settings() { return settings_; }
 
     const GameSurface& surface() const { return surface_; }
     const ImageModel& images() const { return images_; }
@@ -86,6 +106,8 @@ class WebHandheld {
     std::vector<Rect> take_dirty();
 
   private:
+    void lay_out(int screen_width_px, int screen_height_px);
+
     WebSettingsBackend backend_;
     SettingsStore settings_;
     VirtualClock clock_;
@@ -101,6 +123,13 @@ class WebHandheld {
     std::map<int, Button> touches_;
     std::vector<Rect> dirty_;
     int zoom_ = settings::zoom_default;
+    FullscreenScale fullscreen_scale_ = FullscreenScale::as_laid_out;
+    PicturePtr game_menu_picture_;
+    std::int64_t stood_still_ms_ = 0;
+    std::optional<std::int64_t> standing_since_ms_;
 };
+
+// The page's one handheld, made by hh_new (exports.cpp).
+WebHandheld& page_handheld();
 
 }  // namespace zuzazizo

@@ -57,8 +57,8 @@ export class Handheld {
       this.m._hh_record_picture(p, transparency, status, id, width, height));
   }
 
-  create() { return this.m._hh_create() === 1; }
-  soundChoiceIsNone() { return this.m._hh_sound_choice() === 1; }
+  // The screen a fullscreen layout covers: the page's viewport.
+  create(screenWidth, screenHeight) { return this.m._hh_create(screenWidth, screenHeight) === 1; }
   powerOn(noSound) { this.m._hh_power_on(noSound ? 1 : 0); }
   soundFailed() { this.m._hh_sound_failed(); }
 

@@ -1,11 +1,15 @@
 // The page's start-up, in the desktop program's order: settings, layout from Config.ini, key
-// bindings and high scores, then the sound output and the all-segments display at once.
+// bindings and high scores, then the splash screen, whose play action chooses the sound output
+// and shows the all-segments display.
+import { Display } from './fullscreen.js';
 import { Handheld } from './handheld.js';
 import { Input } from './input.js';
 import { showError } from './message_box.js';
 import { Painter } from './painter.js';
 import { Pictures } from './pictures.js';
 import { settingsRead, settingsWrite } from './settings.js';
+import { Shell } from './shell.js';
+import { ShellCore } from './shell_core.js';
 import { Sound } from './sound.js';
 import { Timing } from './timing.js';
 
@@ -17,8 +21,6 @@ async function fetchConfig() {
     return null;
   }
 }
-
-const zoomSteps = { Equal: 1, NumpadAdd: 1, Minus: -1, NumpadSubtract: -1 };
 
 async function start() {
   const canvas = document.getElementById('handheld');
@@ -32,40 +34,25 @@ async function start() {
   const pictures = new Pictures();
   handheld.setConfig(await config);
   await pictures.loadAll(handheld, handheld.pictureRequests());
-  if (!handheld.create()) return null;  // no Config.ini: the handheld never runs
+  const root = document.documentElement;
+  if (!handheld.create(root.clientWidth, root.clientHeight)) return null;  // no Config.ini
 
   const painter = new Painter(canvas, handheld, pictures);
   const repaint = () => painter.invalidate(handheld.takeDirty());
   const timing = new Timing(handheld, repaint);
   const afterInput = () => { repaint(); timing.schedule(); };
 
-  const layOut = async () => {
-    const zoom = handheld.zoom();
-    await pictures.prepare(handheld.pictureFactor(zoom * window.devicePixelRatio));
-    handheld.takeDirty();
-    painter.resize(handheld.surface(), zoom, window.devicePixelRatio);
-  };
-  await layOut();
-  matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', layOut);
+  const core = new ShellCore(handheld);
+  const display = new Display({ handheld, core, painter, pictures, canvas });
+  await display.layOut();
+  matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
+    .addEventListener('change', () => display.layOut());
 
-  const zoomKey = (event) => {
-    if (event.code === 'Digit0' || event.code === 'Numpad0') {
-      handheld.stepZoom(1 - handheld.zoom());
-    } else if (zoomSteps[event.code] !== undefined) {
-      handheld.stepZoom(zoomSteps[event.code]);
-    } else {
-      return false;
-    }
-    layOut();
-    return true;
-  };
-  new Input(canvas, handheld, { afterInput, firstGesture: () => sound.resume(), zoomKey });
-
-  const noSound = handheld.soundChoiceIsNone();
-  if (!noSound && !(await sound.load())) handheld.soundFailed();
-  handheld.powerOn(noSound);
-  afterInput();
-  return { handheld, painter, timing, sound, pictures };
+  new Input(canvas, handheld,
+    { afterInput, firstGesture: () => sound.resume(), zoomKey: (e) => display.zoomKey(e) });
+  const shell = new Shell({ handheld, core, display, sound, timing, pictures, canvas, afterInput });
+  await shell.start();
+  return { handheld, painter, timing, sound, pictures, core, display, shell };
 }
 
 // Kept on the window for the page's tests, which read the handheld's state and the timing.

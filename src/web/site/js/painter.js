@@ -4,6 +4,7 @@
 // the drawing that matches that scale, so lines stay sharp. Outside the case the canvas is
 // see-through, as the desktop window is shaped by its colour key.
 import { DrawRule } from './handheld.js';
+import { paintViewRect } from './view_painter.js';
 
 function intersect(a, b) {
   const left = Math.max(a.left, b.left);
@@ -91,6 +92,8 @@ export class Painter {
   }
 
   paintRect(images, rect) {
+    // Fullscreen: the window's own images and the game area at their different scales.
+    if (this.view) return paintViewRect(this, images, rect);
     const c = this.context;
     const d = this.deviceRect(rect);
     c.save();
