@@ -69,7 +69,7 @@ export class Shell {
 
   // While a modal box or dialog is up, the main window takes no commands.
   mainDisabled() {
-    return document.querySelector(':modal, [role=alertdialog]:not([hidden])') !== null;
+    return document.querySelector('dialog:modal, [role=alertdialog]:not([hidden])') !== null;
   }
 
   async play({ soundEnabled, showAtStartup, gesture }) {
