@@ -78,6 +78,8 @@ export class Splash {
     });
     frame.append(title, this.client);
     this.element.appendChild(frame);
+    this.frame = frame;
+    window.addEventListener('resize', () => this.fit());
 
     this.picture('im_background', this.pictures.splash_background);
     const box = this.place(document.createElement('div'), 'im_box_picture');
@@ -155,8 +157,20 @@ export class Splash {
     }
     this.cbSoundChange();
     this.element.hidden = false;
+    this.fit();
     this.cbSound.focus();
     return false;
+  }
+
+  // On a screen narrower or lower than the form (a phone), the whole form is made smaller to
+  // fit rather than cut: its places stay those of the layout, in the form's own pixels.
+  fit() {
+    if (!this.visible) return;
+    this.frame.style.transform = '';
+    const margin = 8;
+    const scale = Math.min(1, (window.innerWidth - margin) / this.frame.offsetWidth,
+      (window.innerHeight - margin) / this.frame.offsetHeight);
+    if (scale < 1) this.frame.style.transform = `scale(${scale})`;
   }
 
   // The play button is usable exactly when the list shows an item.
