@@ -353,8 +353,8 @@ test('game menu: the table\'s rows under the button, a row runs its command, rig
   assert.deepEqual(await clipped(page, '#game-menu > *'), []);
   await screenshot(page, 'game_menu');
   // The title row of the picture is opaque black, the panel below it lets the backdrop through.
-  const pixel = (x, y) => page.eval(`Array.from(document.getElementById('handheld').getContext('2d')
-    .getImageData(${x}, ${y}, 1, 1).data)`);
+  const pixel = (x, y) => shell(page, `(z.painter.paintNow(), Array.from(document
+    .getElementById('handheld').getContext('2d').getImageData(${x}, ${y}, 1, 1).data))`);
   assert.deepEqual(await pixel(250, 2), [0, 0, 0, 255]);
 
   // A separator is inert; the splash row switches the setting and folds the menu.

@@ -61,9 +61,8 @@ inline constexpr std::array<Component, 15> components = {{
 
 // The texts are Arial of this cell height in pixels.
 inline constexpr int text_height_px = 12;
-// RGB(24, 82, 148), as 0xRRGGBB: the links.
-inline constexpr std::uint32_t link_rgb = 0x185294;
-// RGB(8, 41, 82): the band behind the check box, and the dialogs' dark blue.
-inline constexpr std::uint32_t dialog_blue_rgb = 0x082952;
+// RGB(24, 82, 148), the links, as a Windows colour value (00BBGGRR). The band behind the check
+// box is the dialogs' dark blue (dialog_colours.h).
+inline constexpr std::uint32_t link_colour = 0x00945218;
 
 }  // namespace zuzazizo::splash_layout

@@ -2,7 +2,7 @@
 // program_release.h.
 #pragma once
 
-#include "core/windows/program_release.h"
+#include "core/common/program_release.h"
 #include "core/windows/program_title.h"
 
 namespace zuzazizo::splash {

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "core/windows/program_release.h"
+#include "core/common/program_release.h"
 #include "frontend/common/dialog_pictures.h"
 #include "frontend/common/key_codes_qt.h"
 #include "frontend/windows/about_texts.h"

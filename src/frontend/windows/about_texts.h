@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "core/windows/program_release.h"
+#include "core/common/program_release.h"
 
 namespace zuzazizo::about {
 

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "core/windows/program_release.h"
+#include "core/common/program_release.h"
 #include "core/windows/splash_texts.h"
 #include "frontend/common/key_codes_qt.h"
 #include "frontend/common/window_centring_qt.h"

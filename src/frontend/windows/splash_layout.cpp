@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "core/windows/program_release.h"
+#include "core/common/program_release.h"
 #include "core/windows/splash_layout.h"
 #include "core/windows/splash_texts.h"
 #include "frontend/common/dialog_pictures.h"
@@ -35,7 +35,8 @@ static_assert(box_height_px == dialog_pictures::splash_box_size_px.height());
 constexpr int title_band_height_px = 52;
 constexpr int check_band_top_px = dialog_pictures::splash_check_band_top_px;
 constexpr qreal placeholder_corner_px = 6;
-const QColor link_colour = QColor::fromRgb(place::link_rgb);
+const QColor link_colour{red_of(place::link_colour), green_of(place::link_colour),
+                         blue_of(place::link_colour)};
 
 constexpr QRect rect_of(const place::Bounds& b) {
     return {b.left, b.top, b.width, b.height};

@@ -8,10 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/common/program_release.h"
 #include "core/lcd/game_menu_sizes.h"
 #include "core/shell/menu_table.h"
+#include "core/windows/dialog_colours.h"
 #include "core/windows/dialog_picture_files.h"
-#include "core/windows/program_release.h"
 #include "core/windows/splash_layout.h"
 #include "core/windows/splash_rules.h"
 #include "core/windows/splash_texts.h"
@@ -146,7 +147,7 @@ EMSCRIPTEN_KEEPALIVE const char* sh_splash_texts() {
 }
 
 // The components' places: "name left top width height" lines; then "look" with the client size,
-// the text height and the two colours (0xRRGGBB).
+// the text height and the two colours (Windows colour values, 00BBGGRR).
 EMSCRIPTEN_KEEPALIVE const char* sh_splash_layout() {
     namespace place = splash_layout;
     out_text.clear();
@@ -157,8 +158,8 @@ EMSCRIPTEN_KEEPALIVE const char* sh_splash_layout() {
     }
     out_text += "look " + std::to_string(place::client_width_px) + ' ' +
                 std::to_string(place::client_height_px) + ' ' +
-                std::to_string(place::text_height_px) + ' ' + std::to_string(place::link_rgb) +
-                ' ' + std::to_string(place::dialog_blue_rgb) + '\n';
+                std::to_string(place::text_height_px) + ' ' + std::to_string(place::link_colour) +
+                ' ' + std::to_string(dialog_blue_colour) + '\n';
     return out_text.c_str();
 }
 

@@ -60,7 +60,7 @@ export class ShellCore {
       const [name, ...n] = line.split(' ');
       const v = n.map(Number);
       if (name === 'look') {
-        look = { width: v[0], height: v[1], textHeight: v[2], linkRgb: v[3], blueRgb: v[4] };
+        look = { width: v[0], height: v[1], textHeight: v[2], linkColour: v[3], blueColour: v[4] };
       } else {
         places[name] = { left: v[0], top: v[1], width: v[2], height: v[3] };
       }

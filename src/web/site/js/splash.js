@@ -4,8 +4,9 @@
 // also the click that browsers want before a page may sound.
 import { virtualKeyOf } from './keys.js';
 
-function rgbText(value) {
-  return `#${value.toString(16).padStart(6, '0')}`;
+// Windows colour values are 00BBGGRR.
+function colourText(value) {
+  return `rgb(${value & 0xff}, ${(value >> 8) & 0xff}, ${(value >> 16) & 0xff})`;
 }
 
 export class Splash {
@@ -46,7 +47,7 @@ export class Splash {
     element.href = href;
     element.target = '_blank';
     element.rel = 'noopener';
-    element.style.color = rgbText(this.look.linkRgb);
+    element.style.color = colourText(this.look.linkColour);
     return this.place(element, name);
   }
 
@@ -133,7 +134,7 @@ export class Splash {
     this.place(this.cbSound, 'cb_sound');
     const label = document.createElement('label');
     label.className = 'splash-check';
-    label.style.background = rgbText(this.look.blueRgb);
+    label.style.background = colourText(this.look.blueColour);
     this.chbSplashscreen = document.createElement('input');
     this.chbSplashscreen.type = 'checkbox';
     this.chbSplashscreen.checked = true;
@@ -187,6 +188,8 @@ export class Splash {
     if (choice) this.core.setSoundMode(choice.soundMode);
     const showAtStartup = this.chbSplashscreen.checked;
     this.core.setSplashSetting(showAtStartup);
+    // The keys go to the handheld now, not to a control of the hidden form.
+    if (this.element.contains(document.activeElement)) document.activeElement.blur();
     this.element.hidden = true;
     this.onPlay({ soundEnabled: choice ? choice.soundEnabled : false, showAtStartup, gesture });
   }
