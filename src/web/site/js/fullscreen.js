@@ -13,6 +13,7 @@ export class Display {
     this.pictures = pictures;
     this.canvas = canvas;
     this.onLaidOut = () => {};
+    this.beforeFullscreen = () => {};
     this.wantsBrowserFullscreen = false;
     this.fullscreenPicturesLoaded = false;
     painter.windowLevel = core.windowLevel();
@@ -53,6 +54,7 @@ export class Display {
     document.body.classList.toggle('fullscreen-layout', fullscreen);
     const painter = this.painter;
     if (fullscreen) {
+      this.beforeFullscreen();
       const view = this.core.view();
       painter.ownFactor = this.handheld.pictureFactor(ratio);
       painter.gameFactor = this.handheld.pictureFactor(view.factor * ratio);

@@ -54,14 +54,23 @@ export class GameMenu {
     this.rows.id = 'game-menu';
     this.rows.hidden = true;
     document.body.appendChild(this.rows);
-    // The picture at every drawn size, so that it stays sharp at any pixel ratio.
-    const drawings = [null, 1, 2, 3, 4].map((f) => f && drawPicture(this.look, this.fontPx, f));
-    const id = pictures.entries.length;
-    pictures.entries.push({ path: null, drawings });
-    core.setGameMenuPicture(id, this.look.pictureWidth, this.look.pictureHeight);
+    this.pictures = pictures;
+    this.pictureDrawn = false;
+    if (core.fullscreenMode()) this.drawPicture();
     // Before the handheld's own listeners: a click on the menu button is the menu's.
     canvas.addEventListener('pointerdown', (e) => this.pointerDown(e), { capture: true });
     canvas.addEventListener('pointerup', (e) => this.pointerUp(e), { capture: true });
+  }
+
+  // The picture at every drawn size, so that it stays sharp at any pixel ratio. Drawn once, when
+  // fullscreen is first laid out: the windowed mode never shows it and does not pay for it.
+  drawPicture() {
+    if (this.pictureDrawn) return;
+    this.pictureDrawn = true;
+    const drawings = [null, 1, 2, 3, 4].map((f) => f && drawPicture(this.look, this.fontPx, f));
+    const id = this.pictures.entries.length;
+    this.pictures.entries.push({ path: null, drawings });
+    this.core.setGameMenuPicture(id, this.look.pictureWidth, this.look.pictureHeight);
   }
 
   hitTop(event) {

@@ -23,6 +23,7 @@ export class Shell {
       handheld, core, pictures, canvas, checks: () => this.checks(), afterChange: afterInput,
     });
     display.onLaidOut = () => this.gameMenu.fold();
+    display.beforeFullscreen = () => this.gameMenu.drawPicture();
     this.menu = new ContextMenu({
       core, area: document.querySelector('main'),
       opening: () => this.popupOpening(),
@@ -46,13 +47,15 @@ export class Shell {
     // Before the handheld's own listeners, which take every other key.
     window.addEventListener('keydown', (e) => this.keyDown(e), { capture: true });
     window.addEventListener('keyup', (e) => this.keyUp(e), { capture: true });
-    document.body.classList.add('splash-up');
   }
 
   // The splash screen, or the quick start. Resolves once the handheld is on, or the form shown.
+  // The quick start shows the handheld at once, as the sound loads.
   start() {
     this.powered = new Promise((resolve) => { this.poweredOn = resolve; });
-    return this.splash.start() ? this.powered : Promise.resolve();
+    if (this.splash.start()) return this.powered;
+    this.showHandheld(false);
+    return Promise.resolve();
   }
 
   checks() {
