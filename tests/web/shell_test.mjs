@@ -248,6 +248,15 @@ test('commands by mouse and by shortcut: F1 to F4 run theirs, F12 switches, Esca
     await clickOn(page, `[data-name=${name}]`);
   }
   assert.equal(await page.eval('window.ran.length'), 8);
+  // The open menu has the keyboard: the handheld does not see a key, the arrows and Enter choose.
+  await click(page, 100, 100, 'right');
+  await press(page, 'digit3');
+  assert.equal((await state(page)).mode, mode.startup, 'the key stayed in the menu');
+  await tap(page, 'rawKeyDown', 'ArrowDown', 'ArrowDown', 0x28);
+  await tap(page, 'rawKeyDown', 'ArrowDown', 'ArrowDown', 0x28);
+  await press(page, 'enter');
+  assert.equal(await page.eval('window.ran[8]'), 'readme');
+  assert.equal(await page.eval("document.getElementById('context-menu').hidden"), true);
 
   await press(page, 'f12');
   await page.until('document.fullscreenElement !== null', 5000, 'the browser in fullscreen');
@@ -279,7 +288,7 @@ test('commands by mouse and by shortcut: F1 to F4 run theirs, F12 switches, Esca
   await press(page, 'escape');
   assert.equal(await splashShown(page), true, 'the splash screen stays: a page cannot close');
   await press(page, 'f1');
-  assert.equal(await page.eval('window.ran.length'), 8, 'no shortcuts behind the splash screen');
+  assert.equal(await page.eval('window.ran.length'), 9, 'no shortcuts behind the splash screen');
   assert.deepEqual(page.errors, []);
 });
 

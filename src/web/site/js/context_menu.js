@@ -2,6 +2,7 @@
 // long press of a finger beside its buttons, opens it at the pointer. Its items, captions, check
 // marks, shortcut column and bold default item are the core's menu table.
 import { runCommand } from './commands.js';
+import { virtualKeyOf } from './keys.js';
 
 // How long a finger rests before the menu opens, and how far it may wander meanwhile.
 const longPressMs = 500;
@@ -24,6 +25,7 @@ export class ContextMenu {
     this.element.append(...this.rows);
     document.body.appendChild(this.element);
     this.press = null;
+    this.highlighted = -1;
 
     area.addEventListener('contextmenu', (e) => {
       e.preventDefault();
@@ -90,6 +92,36 @@ export class ContextMenu {
 
   close() {
     this.element.hidden = true;
+    this.highlight(-1);
+  }
+
+  highlight(index) {
+    this.highlighted = index;
+    this.rows.forEach((row, i) => row.classList.toggle('highlighted', i === index));
+  }
+
+  // The open menu has the keyboard, as a desktop popup menu does: arrows move through the items,
+  // Enter runs the highlighted one, Escape closes it. A shortcut goes on (it closes the menu and
+  // runs its command); every other key stops here. True when the key was taken.
+  keyDown(event) {
+    const items = this.items.map((item, i) => (item.separator ? -1 : i)).filter((i) => i >= 0);
+    const at = items.indexOf(this.highlighted);
+    if (event.code === 'Escape') {
+      this.close();
+    } else if (event.code === 'ArrowDown' || event.code === 'ArrowUp') {
+      const step = event.code === 'ArrowDown' ? 1 : -1;
+      const next = at < 0 ? (step > 0 ? 0 : items.length - 1) : (at + step + items.length) % items.length;
+      this.highlight(items[next]);
+    } else if ((event.code === 'Enter' || event.code === 'NumpadEnter') && at >= 0) {
+      const { command } = this.items[this.highlighted];
+      this.close();
+      runCommand(command);
+    } else if (this.core.shortcutCommand(virtualKeyOf(event)) === '') {
+      return true;
+    } else {
+      return false;
+    }
+    return true;
   }
 
   touchDown(event) {

@@ -72,7 +72,8 @@ export class Shell {
 
   // While a modal box or dialog is up, the main window takes no commands.
   mainDisabled() {
-    return document.querySelector('dialog:modal, [role=alertdialog]:not([hidden])') !== null;
+    return document.querySelector(
+      'dialog:modal, [role=alertdialog]:not([hidden]), [aria-modal=true]:not([hidden])') !== null;
   }
 
   async play({ soundEnabled, showAtStartup, gesture }) {
@@ -132,10 +133,7 @@ export class Shell {
       else if (!this.splash.element.contains(event.target)) event.stopImmediatePropagation();
       return;
     }
-    if (this.menu.isOpen() && event.code === 'Escape') {
-      this.menu.close();
-      return stop();
-    }
+    if (this.menu.isOpen() && this.menu.keyDown(event)) return stop();
     if (!this.handheldShown || this.mainDisabled() || event.target.closest?.('[role=dialog], dialog')) return;
     // A shortcut is its key alone, and a held one acts once.
     if (event.repeat || event.ctrlKey || event.altKey || event.metaKey || event.shiftKey) return;
