@@ -17,6 +17,10 @@
 
 namespace zuzazizo::dialog_files {
 
+// Every picture is also drawn with twice the pixels, as "name@2x.png" (larger_file_name), for
+// screens of a pixel ratio above 1.
+inline constexpr int larger_factor = 2;
+
 // The folder of the web site that holds them.
 inline constexpr const char* web_folder = "dialogs/";
 

@@ -11,6 +11,7 @@
 #include "core/common/program_release.h"
 #include "core/lcd/game_menu_sizes.h"
 #include "core/shell/menu_table.h"
+#include "core/skin/picture_scales.h"
 #include "core/windows/dialog_colours.h"
 #include "core/windows/dialog_picture_files.h"
 #include "core/windows/splash_layout.h"
@@ -163,12 +164,14 @@ EMSCRIPTEN_KEEPALIVE const char* sh_splash_layout() {
     return out_text.c_str();
 }
 
-// The dialog pictures' files, under the site's folder of them: "name<TAB>path" lines.
+// The dialog pictures' files, under the site's folder of them: "name<TAB>path<TAB>path of the
+// drawing with twice the pixels" lines.
 EMSCRIPTEN_KEEPALIVE const char* sh_dialog_pictures() {
     using namespace dialog_files;
     out_text.clear();
     const auto line = [](std::string_view name, const char* file) {
-        add_line({name, std::string(web_folder) + file});
+        const std::string path = std::string(web_folder) + file;
+        add_line({name, path, larger_file_name(path, larger_factor)});
     };
     line("splash_background", splash_background);
     line("splash_box", splash_box);

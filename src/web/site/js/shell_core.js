@@ -67,9 +67,12 @@ export class ShellCore {
     }
     return { places, look };
   }
+  // name: { path, larger } (the drawing with twice the pixels).
   dialogPictures() {
-    return Object.fromEntries(lines(this.text(this.m._sh_dialog_pictures()))
-      .map((line) => line.split('\t')));
+    return Object.fromEntries(lines(this.text(this.m._sh_dialog_pictures())).map((line) => {
+      const [name, path, larger] = line.split('\t');
+      return [name, { path, larger }];
+    }));
   }
   splashListPosition(soundMode) { return this.m._sh_splash_list_position(soundMode); }
   // { soundMode, soundEnabled } for an item's text; null for any other text.

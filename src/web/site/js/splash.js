@@ -51,12 +51,18 @@ export class Splash {
     return this.place(element, name);
   }
 
-  picture(name, file) {
+  // The drawing with twice the pixels on screens that have them.
+  static image(picture) {
     const image = document.createElement('img');
-    image.src = file;
+    image.src = picture.path;
+    image.srcset = `${picture.path} 1x, ${picture.larger} 2x`;
     image.alt = '';
     image.draggable = false;
-    return this.place(image, name);
+    return image;
+  }
+
+  picture(name, picture) {
+    return this.place(Splash.image(picture), name);
   }
 
   build() {
@@ -84,9 +90,7 @@ export class Splash {
 
     this.picture('im_background', this.pictures.splash_background);
     const box = this.place(document.createElement('div'), 'im_box_picture');
-    const boxImage = document.createElement('img');
-    boxImage.src = this.pictures.splash_box;
-    boxImage.alt = '';
+    const boxImage = Splash.image(this.pictures.splash_box);
     boxImage.style.height = `${this.places.im_box_picture.height}px`;
     box.appendChild(boxImage);
     this.label('la_game_title', t.la_game_title, 'centred bold white');
@@ -118,11 +122,7 @@ export class Splash {
     donation.target = '_blank';
     donation.rel = 'noopener';
     donation.className = 'splash-button';
-    const donationImage = document.createElement('img');
-    donationImage.src = this.pictures.donate;
-    donationImage.alt = '';
-    donationImage.draggable = false;
-    donation.appendChild(donationImage);
+    donation.appendChild(Splash.image(this.pictures.donate));
     this.place(donation, 'btn_paypal');
   }
 
