@@ -4,8 +4,8 @@
 #   bash scripts/web.sh --build   build only
 # The site is a folder of static files any web server can host. Its pictures and sounds are the
 # desktop build's own (the skin_data target); ZUZAZIZO_SKIN_DIR names a folder that already holds
-# them, such as an existing build's bin/, and ZUZAZIZO_DIALOGS_DIR the dialogs' pictures (by default
-# generated/dialogs beside that bin/). ZUZAZIZO_WEB_PORT changes the port.
+# them, such as an existing build's bin/, and ZUZAZIZO_GENERATED_DIR the folder with the dialogs'
+# pictures (generated/ beside that bin/). ZUZAZIZO_WEB_PORT changes the port.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 serve=1
@@ -16,10 +16,13 @@ site=$out/site
 bash scripts/deps.sh
 
 skin=${ZUZAZIZO_SKIN_DIR:-build/bin}
-if [ ! -f "$skin/Config.ini" ]; then
+# The dialogs' pictures are drawn beside the skin, in the build's generated/.
+generated=${ZUZAZIZO_GENERATED_DIR:-$skin/../generated}
+if [ ! -f "$skin/Config.ini" ] || [ ! -d "$generated/dialogs" ]; then
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build build --target skin_data
   skin=build/bin
+  generated=build/generated
 fi
 
 # Emscripten's own JavaScript modules are found through NODE_PATH with a Node.js that is not
@@ -34,10 +37,7 @@ cp -r src/web/site/. "$site/"
 cp "$out/wasm/handheld_core.mjs" "$out/wasm/handheld_core.wasm" "$site/js/"
 cp "$skin/Config.ini" "$site/"
 cp -r "$skin/Graphics" "$skin/Sound" "$site/"
-# The splash screen's and the about box's pictures, which the desktop links in as resources.
-dialogs=${ZUZAZIZO_DIALOGS_DIR:-$skin/../generated/dialogs}
-mkdir -p "$site/dialogs"
-cp "$dialogs"/* "$site/dialogs/"
+cp -r "$generated/dialogs" "$site/dialogs"
 echo "web site built in $site"
 
 [ "$serve" = 1 ] || exit 0

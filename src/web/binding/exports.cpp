@@ -16,17 +16,6 @@ using namespace zuzazizo;
 namespace {
 
 std::unique_ptr<WebHandheld> handheld;
-}  // namespace
-
-namespace zuzazizo {
-// For the other export files (shell_exports.cpp).
-WebHandheld& page_handheld() {
-    return *handheld;
-}
-}  // namespace zuzazizo
-
-namespace {
-
 std::vector<std::int32_t> out_ints;
 std::string out_text;
 
@@ -56,6 +45,10 @@ MouseButton mouse_button_of(int dom_button) {
 }
 
 }  // namespace
+
+WebHandheld& zuzazizo::web_handheld() {
+    return *handheld;
+}
 
 extern "C" {
 

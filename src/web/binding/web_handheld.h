@@ -129,7 +129,7 @@ class WebHandheld {
     std::optional<std::int64_t> standing_since_ms_;
 };
 
-// The page's one handheld, made by hh_new (exports.cpp).
-WebHandheld& page_handheld();
+// The page's one handheld, made by hh_new; the windows' exports reach it here.
+WebHandheld& web_handheld();
 
 }  // namespace zuzazizo
