@@ -117,6 +117,8 @@ test('splash: first visit, the texts and places of the core, PLAY after a choice
     assert.deepEqual(boxes[name], place, name);
   }
   assert.deepEqual(await clipped(page, '.splash-label, .splash-check'), []);
+  await page.until(`[...document.querySelectorAll('#splash img')]
+    .every((i) => i.complete && i.naturalWidth > 0)`, 5000, 'every picture of the form decoded');
   assert.equal(await page.eval("document.querySelector('[data-name=la_email_2]').href"),
     'mailto:zuzazizo@example.org');
   assert.match(await page.eval("document.querySelector('[data-name=btn_paypal]').href"), /^https:/);
@@ -322,6 +324,7 @@ test('fullscreen mode: laid out at once, the browser follows at the first key; s
   ];
   for (const { keys: strokes, scale, factor } of cases) {
     for (const [code, key] of strokes) await ctrlKey(p, code, key);
+    await shell(p, 'z.display.laidOut');
     assert.equal(await stored(p, 'FullscreenScale'), scale);
     assert.ok(Math.abs(await shell(p, 'z.core.view().factor') - factor) < 1e-6, `scale ${scale}`);
   }
@@ -330,13 +333,63 @@ test('fullscreen mode: laid out at once, the browser follows at the first key; s
   // The game area lands where the view says: GAME A pressed by the mouse in the fitted view.
   await ctrlKey(p, 'Equal', '=');
   await ctrlKey(p, 'Equal', '=');
+  await shell(p, 'z.display.laidOut');
   const v = await shell(p, 'z.core.view()');
   const image = await shell(p, `z.handheld.images()[z.core.imageId('btn_game_a_top')]`);
   const x = v.windowLeft + (image.left + image.width / 2 - v.gameLeft) * v.factor;
   const y = v.windowTop + (image.top + image.height / 2 - v.gameTop) * v.factor;
+  // What the press changes on the canvas is the pressed button's picture, where the view puts it.
+  const snapshot = `(z.painter.paintNow(), document.getElementById('handheld').getContext('2d')
+    .getImageData(0, 0, ${width}, ${height}).data)`;
+  await shell(p, `(window.before = ${snapshot}, 0)`);
   await p.mouse('mouseMoved', x, y);
   await p.mouse('mousePressed', x, y);
   assert.equal((await state(p)).mode, mode.readyA);
+  const down = await shell(p, `z.handheld.images()[z.core.imageId('btn_game_a_down')]`);
+  // The part of the pressed picture that is not see-through, in game pixels.
+  const drawn = await shell(p, `(async () => {
+    const path = z.pictures.entries[${down.picture}].path.replace('/site/', '');
+    const bitmap = await createImageBitmap(await (await fetch(path)).blob());
+    const c = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+    c.drawImage(bitmap, 0, 0);
+    const px = c.getImageData(0, 0, bitmap.width, bitmap.height).data;
+    const box = { left: bitmap.width, top: bitmap.height, right: 0, bottom: 0 };
+    for (let y = 0; y < bitmap.height; y++) for (let x = 0; x < bitmap.width; x++) {
+      if (px[(y * bitmap.width + x) * 4 + 3] === 0) continue;
+      box.left = Math.min(box.left, x); box.right = Math.max(box.right, x + 1);
+      box.top = Math.min(box.top, y); box.bottom = Math.max(box.bottom, y + 1);
+    }
+    return box;
+  })()`);
+  const expected = {
+    left: v.windowLeft + (down.left + drawn.left - v.gameLeft) * v.factor,
+    top: v.windowTop + (down.top + drawn.top - v.gameTop) * v.factor,
+    right: v.windowLeft + (down.left + drawn.right - v.gameLeft) * v.factor,
+    bottom: v.windowTop + (down.top + drawn.bottom - v.gameTop) * v.factor,
+  };
+  // Around the button only: the press also changes the LCD, far from it.
+  const changed = await shell(p, `(() => {
+    const after = ${snapshot};
+    const box = { left: ${width}, top: ${height}, right: -1, bottom: -1 };
+    const around = 20;
+    for (let py = Math.floor(${expected.top}) - around; py < ${expected.bottom} + around; py++) {
+      for (let px = Math.floor(${expected.left}) - around; px < ${expected.right} + around; px++) {
+        const i = (py * ${width} + px) * 4;
+        if (Math.abs(after[i] - before[i]) + Math.abs(after[i + 1] - before[i + 1]) +
+            Math.abs(after[i + 2] - before[i + 2]) < 30) continue;
+        box.left = Math.min(box.left, px); box.right = Math.max(box.right, px);
+        box.top = Math.min(box.top, py); box.bottom = Math.max(box.bottom, py);
+      }
+    }
+    return box;
+  })()`);
+  const middle = (box) => [(box.left + box.right) / 2, (box.top + box.bottom) / 2];
+  const [cx, cy] = middle(changed);
+  const [ex, ey] = middle(expected);
+  assert.ok(changed.left >= expected.left - 2 && changed.right <= expected.right + 2 &&
+    changed.top >= expected.top - 2 && changed.bottom <= expected.bottom + 2 &&
+    Math.abs(cx - ex) <= 2 && Math.abs(cy - ey) <= 2,
+    `pressed GAME A changed ${JSON.stringify(changed)}, its picture lies at ${JSON.stringify(expected)}`);
   await p.mouse('mouseReleased', x, y);
   assert.deepEqual(p.errors, []);
 });

@@ -13,6 +13,7 @@ export class Display {
     this.pictures = pictures;
     this.canvas = canvas;
     this.onLaidOut = () => {};
+    this.laidOut = Promise.resolve();
     this.beforeFullscreen = () => {};
     this.wantsBrowserFullscreen = false;
     this.fullscreenPicturesLoaded = false;
@@ -86,7 +87,7 @@ export class Display {
     const step = zoomSteps[event.code];
     if (step === undefined) return false;
     this.core.zoomKey(step);
-    this.layOut();
+    this.laidOut = this.layOut();
     return true;
   }
 
