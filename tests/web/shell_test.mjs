@@ -442,6 +442,13 @@ test('game menu: the table\'s rows under the button, a row runs its command, rig
   assert.equal(await stored(page, 'FullscreenMode'), '0');
   assert.equal((await background()).visible, false);
   assert.equal(await page.eval("document.querySelectorAll('#game-menu > *').length"), 0);
+  // F12 with the menu unfolded switches the mode and leaves no rows behind.
+  await press(page, 'f12');
+  await click(page, 10, 10);
+  assert.equal(await page.eval("document.querySelectorAll('#game-menu > *').length"), 13);
+  await press(page, 'f12');
+  assert.equal(await stored(page, 'FullscreenMode'), '0');
+  assert.equal(await page.eval("document.querySelectorAll('#game-menu > *').length"), 0);
   assert.deepEqual(page.errors, []);
 });
 
