@@ -18,6 +18,13 @@ const gzipBytes = files.reduce((sum, f) => sum + gzipSync(readFileSync(f), { lev
 console.log(`wasm + js after gzip: ${(gzipBytes / 1024).toFixed(1)} kB`);
 
 const browser = await Browser.launch();
+// A returning player's settings: the sound chosen, the splash screen off, windowed, so that the
+// handheld is what the page shows first.
+const setup = await browser.newPage();
+await setup.goto(url);
+await setup.eval(`for (const [name, text] of [['SoundMode', '0'], ['SplashScreen', '0'],
+  ['FullscreenMode', '0']]) localStorage.setItem('Tessaron/Dovuruza50/' + name, text)`);
+await browser.closePages();
 const firstFrames = [];
 for (let i = 0; i < 10; i++) {
   const page = await browser.newPage();

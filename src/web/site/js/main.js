@@ -37,12 +37,14 @@ async function start() {
   const root = document.documentElement;
   if (!handheld.create(root.clientWidth, root.clientHeight)) return null;  // no Config.ini
 
+  const core = new ShellCore(handheld);
+  // Behind the splash screen the handheld is not seen, not even its first frame.
+  if (core.splashAtStart()) document.body.classList.add('splash-up');
   const painter = new Painter(canvas, handheld, pictures);
   const repaint = () => painter.invalidate(handheld.takeDirty());
   const timing = new Timing(handheld, repaint);
   const afterInput = () => { repaint(); timing.schedule(); };
 
-  const core = new ShellCore(handheld);
   const display = new Display({ handheld, core, painter, pictures, canvas });
   await display.layOut();
   matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)

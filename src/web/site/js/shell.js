@@ -53,9 +53,7 @@ export class Shell {
   // The quick start shows the handheld at once, as the sound loads.
   start() {
     this.powered = new Promise((resolve) => { this.poweredOn = resolve; });
-    if (this.splash.start()) return this.powered;
-    this.showHandheld(false);
-    return Promise.resolve();
+    return this.splash.start() ? this.powered : Promise.resolve();
   }
 
   checks() {

@@ -87,6 +87,9 @@ export class ShellCore {
     return this.m._sh_splash_shows_at_start(soundMode, splashScreen ? 1 : 0) === 1;
   }
 
+  // Whether the start shows the splash screen, by the stored choices.
+  splashAtStart() { return this.splashShowsAtStart(this.soundMode(), this.splashSetting(true)); }
+
   soundMode() { return this.m._sh_sound_mode(); }
   setSoundMode(mode) { this.m._sh_set_sound_mode(mode); }
   splashSetting(fallback) { return this.m._sh_splash_setting(fallback ? 1 : 0) === 1; }
