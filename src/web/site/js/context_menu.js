@@ -11,7 +11,8 @@ const longPressSlopPx = 10;
 export class ContextMenu {
   // `opening()` runs as the menu is about to open (`pm_0_menuPopup`) and gives the check marks.
   // `enabled()` says whether the main window takes the mouse now.
-  constructor({ core, area, opening, enabled, buttonAt }) {
+  // `areas` are the elements of the main window: the page around the handheld and the game menu.
+  constructor({ core, areas, opening, enabled, buttonAt }) {
     this.opening = opening;
     this.enabled = enabled;
     this.buttonAt = buttonAt;
@@ -27,15 +28,18 @@ export class ContextMenu {
     this.press = null;
     this.highlighted = -1;
 
-    area.addEventListener('contextmenu', (e) => {
-      e.preventDefault();
-      // A finger's own long press is timed below; browsers that also report it would open twice.
-      if (e.pointerType === 'touch') return;
-      if (this.enabled()) this.openAt(e.clientX, e.clientY);
-    });
-    area.addEventListener('pointerdown', (e) => this.touchDown(e));
-    for (const type of ['pointerup', 'pointercancel']) area.addEventListener(type, () => this.touchEnd());
-    area.addEventListener('pointermove', (e) => this.touchMove(e));
+    for (const area of areas) {
+      area.addEventListener('contextmenu', (e) => {
+        e.preventDefault();
+        // A finger's own long press is timed below; browsers that also report it would open twice.
+        if (e.pointerType === 'touch') return;
+        if (this.enabled()) this.openAt(e.clientX, e.clientY);
+      });
+    }
+    const [page] = areas;
+    page.addEventListener('pointerdown', (e) => this.touchDown(e));
+    for (const type of ['pointerup', 'pointercancel']) page.addEventListener(type, () => this.touchEnd());
+    page.addEventListener('pointermove', (e) => this.touchMove(e));
     window.addEventListener('pointerdown', (e) => {
       if (!this.element.hidden && !this.element.contains(e.target)) this.close();
     }, { capture: true });

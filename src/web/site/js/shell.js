@@ -25,7 +25,7 @@ export class Shell {
     display.onLaidOut = () => this.gameMenu.fold();
     display.beforeFullscreen = () => this.gameMenu.drawPicture();
     this.menu = new ContextMenu({
-      core, area: document.querySelector('main'),
+      core, areas: [document.querySelector('main'), this.gameMenu.rows],
       opening: () => this.popupOpening(),
       enabled: () => this.handheldShown && !this.mainDisabled(),
       buttonAt: (event) => {
