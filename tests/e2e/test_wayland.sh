@@ -140,24 +140,38 @@ fills_output_within() {  # SECONDS
   done
   echo "$differ"
 }
-for round in 1 2; do
-  key F12
-  expect_eq "F12 ($round): the window takes the output's size" "1024x768" \
-    "$(placement_within 3 "0,0 1024x768" | cut -d' ' -f2)"
-  differ=$(fills_output_within 3)
-  [ "$differ" -le 2000 ] || fail "F12 ($round): the output shows $differ pixels not of the window"
-  pass "F12 ($round): the window fills the output ($differ pixels differ: the pointer)"
-  # Back in windowed mode weston puts the window where it likes: it ignores a mapped X window's
-  # own moves, so the centring does not reach it there.
-  key F12
-  expect_eq "F12 ($round): windowed again" "609x377" \
-    "$(placement_within 3 "x 609x377" | cut -d' ' -f2)"
-done
+key F12
+expect_eq "F12: the window takes the output's size" "1024x768" \
+  "$(placement_within 3 "0,0 1024x768" | cut -d' ' -f2)"
+differ=$(fills_output_within 5)
+[ "$differ" -le 2000 ] || fail "F12: the output shows $differ pixels not of the window"
+pass "F12: the window fills the output ($differ pixels differ: the pointer)"
+# Back in windowed mode weston puts the window where it likes: it ignores a mapped X window's
+# own moves, so the centring does not reach it there.
+key F12
+expect_eq "F12 again: windowed" "609x377" "$(placement_within 5 "x 609x377" | cut -d' ' -f2)"
 # The keyboard is the handheld's still: Ctrl+= doubles the window, Ctrl+0 brings it back.
 key ctrl+equal
 expect_eq "Ctrl+= after the switches" "1218x754" "$(placement_within 3 "x 1218x754" | cut -d' ' -f2)"
 key ctrl+0
 expect_eq "Ctrl+0 after the switches" "609x377" "$(placement_within 3 "x 609x377" | cut -d' ' -f2)"
+
+stop
+
+# The manual viewer stands centred, asked for as it is mapped (weston ignores a later move).
+launch FullscreenMode=0 SplashScreen=0 SoundMode=2
+xdotool mousemove 1200 1000
+sleep 0.2
+xdotool mousemove 327 535 click 1
+sleep 0.3
+key F4
+manual=""
+for _ in $(seq 30); do
+  manual=$(xw xdotool search --onlyvisible --name '^Manual$' 2>/dev/null | head -1) && break
+  sleep 0.1
+done
+[ -n "$manual" ] || fail "the manual did not show"
+expect_eq "the manual is centred" "317,234 390x300" "$(E2E_WIN=$manual placement_within 3 "317,234 390x300")"
 stop
 
 launch FullscreenMode=1 SplashScreen=0 SoundMode=2
