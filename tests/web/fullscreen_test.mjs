@@ -107,6 +107,13 @@ test('fullscreen mode: laid out at once, the browser follows at the first key; s
     Math.abs(cx - ex) <= 2 && Math.abs(cy - ey) <= 2,
     `pressed GAME A changed ${JSON.stringify(changed)}, its picture lies at ${JSON.stringify(expected)}`);
   await p.mouse('mouseReleased', x, y);
+
+  // A viewport of a new size is a new screen: laid out again over all of it.
+  await viewport(p, 1000, 700);
+  await p.until(`(() => { const r = document.getElementById('handheld').getBoundingClientRect();
+    return r.width === 1000 && r.height === 700; })()`, 5000, 'the canvas over the new viewport');
+  const moved = await shell(p, `z.handheld.images()[z.core.imageId('im_backdrop_logo')]`);
+  assert.equal(moved.left + moved.width, 1000, 'the logo in the new top-right corner');
   assert.deepEqual(p.errors, []);
 });
 

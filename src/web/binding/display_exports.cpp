@@ -30,6 +30,11 @@ EMSCRIPTEN_KEEPALIVE void dp_set_fullscreen_mode(int fullscreen, int width_px, i
     web_handheld().set_fullscreen_mode(fullscreen != 0, width_px, height_px);
 }
 
+// The layout again, on a viewport of a new size.
+EMSCRIPTEN_KEEPALIVE void dp_lay_out_again(int width_px, int height_px) {
+    web_handheld().lay_out_again(width_px, height_px);
+}
+
 // "<transparency> <path>" lines, as hh_picture_requests, of the fullscreen layout.
 EMSCRIPTEN_KEEPALIVE const char* dp_fullscreen_picture_requests() {
     out_text.clear();

@@ -90,6 +90,10 @@ class WebHandheld {
     // stored at each switch. In fullscreen the screen is the page's viewport.
     bool fullscreen_mode() const { return surface_.fullscreen_mode; }
     void set_fullscreen_mode(bool fullscreen, int screen_width_px, int screen_height_px);
+    // The same mode on a screen of a new size (the page's viewport changed); nothing is stored.
+    void lay_out_again(int screen_width_px, int screen_height_px) {
+        lay_out(screen_width_px, screen_height_px);
+    }
     // The game area's place in the window: the zoom, or the fullscreen scale.
     ViewScale view() const;
     // The in-window game menu's picture, drawn by the page, and its size for open or closed.

@@ -35,7 +35,7 @@ export class Display {
   async relayOut() {
     if (this.core.fullscreenMode()) {
       await this.loadFullscreenPictures();
-      this.core.setFullscreenMode(true, ...this.viewport());
+      this.core.layOutAgain(...this.viewport());
     }
     await this.layOut();
   }

@@ -97,6 +97,7 @@ export class ShellCore {
 
   fullscreenMode() { return this.m._dp_fullscreen_mode() === 1; }
   setFullscreenMode(on, width, height) { this.m._dp_set_fullscreen_mode(on ? 1 : 0, width, height); }
+  layOutAgain(width, height) { this.m._dp_lay_out_again(width, height); }
   fullscreenPictureRequests() {
     return lines(this.text(this.m._dp_fullscreen_picture_requests())).map((line) => ({
       transparency: Number(line[0]), path: line.slice(2),
