@@ -30,12 +30,12 @@ std::int32_t level_lookup(const std::array<LevelRow, N>& table, std::int32_t n) 
     return value;
 }
 
+}  // namespace
+
 std::function<int()> clock_seeded_coin() {
     return seeded_coin(
         static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
 }
-
-}  // namespace
 
 std::function<int()> seeded_coin(std::uint32_t seed) {
     // The generator's raw output, not a distribution: only the former is the same everywhere.

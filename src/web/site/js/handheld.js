@@ -57,6 +57,13 @@ export class Handheld {
       this.m._hh_record_picture(p, transparency, status, id, width, height));
   }
 
+  // A replayed run: the local time from `start` ({ year, month, day, hour, minute, second }) on,
+  // and the balls from a coin with `seed`. Before powerOn.
+  replay(start, seed) {
+    const t = start;
+    this.m._hh_replay(t.year, t.month, t.day, t.hour, t.minute, t.second, seed);
+  }
+
   create() { return this.m._hh_create() === 1; }
   soundChoiceIsNone() { return this.m._hh_sound_choice() === 1; }
   powerOn(noSound) { this.m._hh_power_on(noSound ? 1 : 0); }

@@ -7,7 +7,7 @@ import { Painter } from './painter.js';
 import { Pictures } from './pictures.js';
 import { settingsRead, settingsWrite } from './settings.js';
 import { Sound } from './sound.js';
-import { Timing } from './timing.js';
+import { replayRequest, Timing } from './timing.js';
 
 async function fetchConfig() {
   try {
@@ -29,6 +29,8 @@ async function start() {
     settingsRead, settingsWrite, reportError: showError,
     soundPlay: (sample) => sound.play(sample),
   });
+  const replay = replayRequest(location.search);
+  if (replay) handheld.replay(replay.start, replay.seed);
   const pictures = new Pictures();
   handheld.setConfig(await config);
   await pictures.loadAll(handheld, handheld.pictureRequests());
@@ -36,7 +38,7 @@ async function start() {
 
   const painter = new Painter(canvas, handheld, pictures);
   const repaint = () => painter.invalidate(handheld.takeDirty());
-  const timing = new Timing(handheld, repaint);
+  const timing = new Timing(handheld, repaint, { manual: replay !== null });
   const afterInput = () => { repaint(); timing.schedule(); };
 
   const layOut = async () => {

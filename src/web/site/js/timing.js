@@ -7,10 +7,24 @@
 // second.
 const earlyWakeMs = 2;
 
+// A replayed run, asked for by the page's address: "?replay=2026-12-09T10:29:57&seed=7" starts
+// the handheld's local time at that moment and its coin with that seed, and its time moves only
+// when advance() is called (the pixel test plays the desktop program's script so). Null for an
+// ordinary visit.
+export function replayRequest(search) {
+  const query = new URLSearchParams(search);
+  const match = /^(\d+)-(\d+)-(\d+)T(\d+):(\d+):(\d+)$/.exec(query.get('replay') || '');
+  if (!match) return null;
+  const [year, month, day, hour, minute, second] = match.slice(1).map(Number);
+  return { start: { year, month, day, hour, minute, second }, seed: Number(query.get('seed') || 0) };
+}
+
 export class Timing {
-  constructor(handheld, afterEvents) {
+  // `manual`: time moves only by advance(), whatever the real time and the page's visibility.
+  constructor(handheld, afterEvents, { manual = false } = {}) {
     this.handheld = handheld;
     this.afterEvents = afterEvents;
+    this.manualMs = manual ? 0 : null;
     this.origin = performance.now();
     this.pausedMs = 0;
     this.hiddenAt = document.hidden ? this.origin : null;
@@ -22,11 +36,20 @@ export class Timing {
 
   // The handheld's time: real time since the start, less the time spent hidden.
   nowMs() {
+    if (this.manualMs !== null) return this.manualMs;
     const real = this.hiddenAt !== null ? this.hiddenAt : performance.now();
     return real - this.origin - this.pausedMs;
   }
 
+  // A replayed run's time moves on by `ms`, firing every timer event due on the way.
+  advance(ms) {
+    this.manualMs += ms;
+    this.handheld.advanceTo(this.manualMs);
+    this.afterEvents();
+  }
+
   visibilityChanged() {
+    if (this.manualMs !== null) return;
     if (document.hidden) {
       if (this.hiddenAt === null) this.hiddenAt = performance.now();
       this.cancel();
@@ -45,7 +68,7 @@ export class Timing {
   // Called after anything that may have started or stopped a timer.
   schedule() {
     this.cancel();
-    if (this.hiddenAt !== null) return;
+    if (this.hiddenAt !== null || this.manualMs !== null) return;
     const due = this.handheld.nextDueMs();
     if (due === null) return;
     const delay = Math.max(0, due - this.nowMs() - earlyWakeMs);
