@@ -1,7 +1,8 @@
 // The web page's start, size and timer figures in a headless Chromium.
 // Usage: node bench/web_page.mjs <site URL> <site folder> [ticks]
 // Prints the median time to the first painted frame over 10 cold loads, the gzip size of the
-// WebAssembly and the page's JavaScript, and the lateness of the timer events of a game.
+// WebAssembly and the page's JavaScript, the lateness of the timer events of games of A, and the
+// error of the play tick's period over [ticks] ticks (default 1000).
 import { readdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
@@ -41,11 +42,20 @@ for (;;) {
   await key('rawKeyDown', 'Digit1', 0x31);
   await key('keyUp', 'Digit1', 0x31);
   await page.until('window.zuzazizo.then(z => z.handheld.gameState().mode === 10)', 300000);
-  const n = await page.eval('window.zuzazizo.then(z => z.timing.lateMs.length)');
-  if (n >= Math.min(ticks, 2000)) break;
+  const n = await page.eval('window.zuzazizo.then(z => z.timing.tickLateMs.length)');
+  if (n > Math.min(ticks, 1999)) break;
   await key('rawKeyDown', 'Digit3', 0x33);
   await key('keyUp', 'Digit3', 0x33);
 }
 const late = await page.eval('window.zuzazizo.then(z => z.timing.lateMs)');
 console.log(`timer events: ${late.length}, lateness median ${median(late).toFixed(2)} ms, p99 ${quantile(late, 0.99).toFixed(2)} ms, max ${Math.max(...late).toFixed(2)} ms`);
+// A play tick's period error: how much longer or shorter than its due period it came after the
+// tick before (consecutive ticks only), from the lateness of each.
+const ticksLate = await page.eval('window.zuzazizo.then(z => z.timing.tickLateMs)');
+const errors = [];
+for (let i = 1; i < ticksLate.length; i++) {
+  if (ticksLate[i][0] === ticksLate[i - 1][0] + 1) errors.push(Math.abs(ticksLate[i][1] - ticksLate[i - 1][1]));
+}
+const last = errors.slice(-ticks);
+console.log(`play ticks: ${last.length} periods, error median ${median(last).toFixed(2)} ms, p99 ${quantile(last, 0.99).toFixed(2)} ms, max ${Math.max(...last).toFixed(2)} ms`);
 await browser.close();

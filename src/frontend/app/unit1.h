@@ -39,7 +39,7 @@ struct FormOptions {
     std::string base_dir;                      // default: the executable's folder
     TimerHost* timer_host = nullptr;           // default: the event loop's timers
     const WallClock* wall_clock = nullptr;     // default: the computer's local time
-    std::function<int()> random_bit;           // default: seeded from the clock
+    std::function<int()> random_bit = {};      // default: seeded from the clock
 };
 
 class TForm1 final : public QWidget, public SplashHost {

@@ -38,6 +38,7 @@ WebHandheld::WebHandheld()
       keys_(settings_),
       dispatch_(keys_, engine_) {
     images_.set_observer([this](const Rect& r) { dirty_.push_back(r); });
+    engine_.on_play_tick = [this] { play_ticks_ = {play_ticks_.count + 1, clock_.now_ms()}; };
     settings_.set_failure_handler([](const std::string& name) {
         const std::string text = "The setting \"" + name +
                                  "\" could not be saved. The game goes on, but your settings "

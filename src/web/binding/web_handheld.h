@@ -89,6 +89,12 @@ class WebHandheld {
     // A replayed run, for comparing the page with the desktop program: the local time starts at
     // `start` and moves with the handheld's clock, and the balls come from a coin with `seed`.
     void replay(LocalTime start, std::uint32_t seed);
+    // The play ticks so far, for timing them.
+    struct PlayTicks {
+        std::uint64_t count = 0;
+        std::int64_t last_ms = 0;
+    };
+    const PlayTicks& play_ticks() const { return play_ticks_; }
 
   private:
     // The computer's local time, or a replayed run's.
@@ -119,6 +125,7 @@ class WebHandheld {
     WebPictureLoader pictures_;
     std::map<int, Button> touches_;
     std::vector<Rect> dirty_;
+    PlayTicks play_ticks_;
     int zoom_ = settings::zoom_default;
 };
 

@@ -5,7 +5,7 @@
 // "name@2x.png" and so on beside it, fetched when a zoom first needs them, and a picture without
 // a larger drawing of exactly the right size is enlarged smoothly instead.
 import { premultiply } from './compositor.js';
-import { FetchedStatus, Transparency } from './handheld.js';
+import { FetchedStatus } from './handheld.js';
 
 const siteDir = '/site/';
 
@@ -125,9 +125,8 @@ export class Pictures {
   // Fetches every requested picture and records the outcome with the handheld.
   async loadAll(handheld, requests) {
     await Promise.all(requests.map(async ({ path, transparency }) => {
-      const keyed = transparency === Transparency.bottomLeftKey && /\.bmp$/i.test(path);
-      const unreadable = handheld.extensionReason(path) !== '';
-      const fetched = await fetchPicture(urlOf(path), keyed && !unreadable);
+      const keyed = handheld.keysOutBottomLeft(path, transparency);
+      const fetched = await fetchPicture(urlOf(path), keyed);
       if (fetched.status !== FetchedStatus.decoded) {
         handheld.recordPicture(path, transparency, fetched.status);
         return;

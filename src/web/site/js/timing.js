@@ -1,11 +1,13 @@
 // Delivers the handheld's timer events at their deadlines, from performance.now().
 //
 // The page sleeps until the next deadline the handheld reports, less a little, and then waits out
-// the last stretch, since browsers wake a timeout a millisecond or more late. The handheld's time
-// stands still while the page is hidden (browsers then slow timeouts to once a second): a game
-// does not play on without its player, and on return the clock shows the time again at its next
-// second.
-const earlyWakeMs = 2;
+// the last stretch, since browsers wake a timeout late: a millisecond or so on a quiet machine,
+// several on a busy one. How much earlier it asks follows how late the recent timeouts came, so
+// the last stretch stays short when the machine is quiet and the deadlines are still met when
+// it is not. The handheld's time stands still while the page is hidden (browsers then slow
+// timeouts to once a second): a game does not play on without its player, and on return the
+// clock shows the time again at its next second.
+const earlyWake = { minMs: 1, maxMs: 8, marginMs: 1, remembered: 50 };
 
 // A replayed run, asked for by the page's address: "?replay=2026-12-09T10:29:57&seed=7" starts
 // the handheld's local time at that moment and its coin with that seed, and its time moves only
@@ -29,8 +31,11 @@ export class Timing {
     this.pausedMs = 0;
     this.hiddenAt = document.hidden ? this.origin : null;
     this.timeout = null;
+    this.askedFor = 0;
+    this.timeoutLateMs = [];
     this.wakeUps = 0;
     this.lateMs = [];
+    this.tickLateMs = [];
     document.addEventListener('visibilitychange', () => this.visibilityChanged());
   }
 
@@ -71,18 +76,38 @@ export class Timing {
     if (this.hiddenAt !== null || this.manualMs !== null) return;
     const due = this.handheld.nextDueMs();
     if (due === null) return;
-    const delay = Math.max(0, due - this.nowMs() - earlyWakeMs);
+    const delay = Math.max(0, due - this.nowMs() - this.earlyMs());
+    this.askedFor = performance.now() + delay;
     this.timeout = setTimeout(() => this.wake(due), delay);
+  }
+
+  // How much before a deadline to be woken: the latest of the recent timeouts, and a margin.
+  earlyMs() {
+    const latest = Math.max(0, ...this.timeoutLateMs);
+    return Math.min(earlyWake.maxMs, Math.max(earlyWake.minMs, latest + earlyWake.marginMs));
+  }
+
+  // Runs the events due by now. How late they ran is kept for the page's timing benchmark (the
+  // last 2000 wake-ups, and of the play ticks among them their number and lateness).
+  advanceToNow(due) {
+    const now = this.nowMs();
+    const ticks = this.handheld.playTicks();
+    this.handheld.advanceTo(Math.floor(now));
+    if (this.lateMs.push(now - due) > 2000) this.lateMs.shift();
+    const ticked = this.handheld.playTicks();
+    if (ticked !== ticks && this.tickLateMs.push([ticked, now - this.handheld.lastPlayTickMs()]) > 2000) {
+      this.tickLateMs.shift();
+    }
   }
 
   wake(due) {
     this.timeout = null;
     if (this.hiddenAt !== null) return;
     this.wakeUps++;
-    while (this.nowMs() < due) { /* the last stretch: at most earlyWakeMs */ }
-    // How late each event ran, kept for the page's timing benchmark (the last 2000).
-    if (this.lateMs.push(this.nowMs() - due) > 2000) this.lateMs.shift();
-    this.handheld.advanceTo(Math.floor(this.nowMs()));
+    const late = performance.now() - this.askedFor;
+    if (this.timeoutLateMs.push(late) > earlyWake.remembered) this.timeoutLateMs.shift();
+    while (this.nowMs() < due) { /* the last stretch: at most earlyWake.maxMs */ }
+    this.advanceToNow(due);
     this.afterEvents();
     this.schedule();
   }
