@@ -11,7 +11,7 @@ import { replayRequest, Timing } from './timing.js';
 
 async function fetchConfig() {
   try {
-    const response = await fetch('Config.ini', { cache: 'no-cache' });
+    const response = await fetch('Config.ini', { cache: 'no-cache', priority: 'high' });
     return response.ok ? await response.text() : null;
   } catch {
     return null;
@@ -23,17 +23,20 @@ const zoomSteps = { Equal: 1, NumpadAdd: 1, Minus: -1, NumpadSubtract: -1 };
 async function start() {
   const canvas = document.getElementById('handheld');
   const sound = new Sound();
-  // Config.ini comes while the WebAssembly compiles.
+  // Config.ini and the sounds come while the WebAssembly compiles.
   const config = fetchConfig();
+  sound.startLoading();
   const handheld = await Handheld.load({
     settingsRead, settingsWrite, reportError: showError,
     soundPlay: (sample) => sound.play(sample),
   });
+  performance.mark('handheld-module-ready');
   const replay = replayRequest(location.search);
   if (replay) handheld.replay(replay.start, replay.seed);
   const pictures = new Pictures();
   handheld.setConfig(await config);
   await pictures.loadAll(handheld, handheld.pictureRequests());
+  performance.mark('handheld-pictures-ready');
   if (!handheld.create()) return null;  // no Config.ini: the handheld never runs
 
   const painter = new Painter(canvas, handheld, pictures);
@@ -47,7 +50,6 @@ async function start() {
     handheld.takeDirty();
     painter.resize(handheld.surface(), zoom, window.devicePixelRatio);
   };
-  await layOut();
   matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', layOut);
 
   const zoomKey = (event) => {
@@ -64,8 +66,10 @@ async function start() {
   new Input(canvas, handheld, { afterInput, firstGesture: () => sound.resume(), zoomKey });
 
   const noSound = handheld.soundChoiceIsNone();
-  if (!noSound && !(await sound.load())) handheld.soundFailed();
+  if (!noSound && !(await sound.loaded())) handheld.soundFailed();
   handheld.powerOn(noSound);
+  // The first frame is the handheld switched on.
+  await layOut();
   afterInput();
   return { handheld, painter, timing, sound, pictures };
 }

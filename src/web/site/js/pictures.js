@@ -102,7 +102,7 @@ function makeMarker() {
 async function fetchPicture(url, keyed) {
   let response;
   try {
-    response = await fetch(url, { cache: 'no-cache' });
+    response = await fetch(url, { cache: 'no-cache', priority: 'high' });
   } catch {
     return { status: FetchedStatus.missing };
   }

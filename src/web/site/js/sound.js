@@ -7,13 +7,24 @@ const sampleFiles = ['Sound/Gameover.wav', 'Sound/Got.wav', 'Sound/Miss.wav', 'S
 export class Sound {
   constructor() {
     this.context = null;
+    this.loading = null;
     this.buffers = [];
     this.played = [];  // [sample, context time], kept for the page's tests
   }
 
+  // Fetches and decodes the samples; loaded() tells how that went.
+  startLoading() {
+    if (!this.loading) this.loading = this.load();
+  }
+
   // False when the first sample, Gameover, could not be loaded: the sound folder is broken.
+  loaded() {
+    this.startLoading();
+    return this.loading;
+  }
+
   async load() {
-    this.context = new AudioContext();
+    this.context = new AudioContext({ latencyHint: 'interactive' });
     const decoded = await Promise.all(sampleFiles.map(async (file) => {
       try {
         const response = await fetch(file, { cache: 'no-cache' });
