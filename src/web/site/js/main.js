@@ -23,9 +23,8 @@ const zoomSteps = { Equal: 1, NumpadAdd: 1, Minus: -1, NumpadSubtract: -1 };
 async function start() {
   const canvas = document.getElementById('handheld');
   const sound = new Sound();
-  // Config.ini and the sounds come while the WebAssembly compiles.
+  // Config.ini comes while the WebAssembly compiles.
   const config = fetchConfig();
-  sound.startLoading();
   const handheld = await Handheld.load({
     settingsRead, settingsWrite, reportError: showError,
     soundPlay: (sample) => sound.play(sample),
@@ -37,6 +36,9 @@ async function start() {
   handheld.setConfig(await config);
   await pictures.loadAll(handheld, handheld.pictureRequests());
   performance.mark('handheld-pictures-ready');
+  // The sounds, where chosen, come while the handheld is laid out and first painted.
+  const noSound = handheld.soundChoiceIsNone();
+  if (!noSound) sound.startLoading();
   if (!handheld.create()) return null;  // no Config.ini: the handheld never runs
 
   const painter = new Painter(canvas, handheld, pictures);
@@ -65,12 +67,13 @@ async function start() {
   };
   new Input(canvas, handheld, { afterInput, firstGesture: () => sound.resume(), zoomKey });
 
-  const noSound = handheld.soundChoiceIsNone();
-  if (!noSound && !(await sound.loaded())) handheld.soundFailed();
+  // The handheld is switched on and shown before its sounds are ready: the page may sound only
+  // after the player's first key or click anyway. A broken sound folder then silences it, with
+  // the desktop's message, as it would have before the start.
   handheld.powerOn(noSound);
-  // The first frame is the handheld switched on.
   await layOut();
   afterInput();
+  if (!noSound && !(await sound.loaded())) handheld.soundFailed();
   return { handheld, painter, timing, sound, pictures };
 }
 

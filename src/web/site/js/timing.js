@@ -2,12 +2,13 @@
 //
 // The page sleeps until the next deadline the handheld reports, less a little, and then waits out
 // the last stretch, since browsers wake a timeout late: a millisecond or so on a quiet machine,
-// several on a busy one. How much earlier it asks follows how late the recent timeouts came, so
-// the last stretch stays short when the machine is quiet and the deadlines are still met when
-// it is not. The handheld's time stands still while the page is hidden (browsers then slow
+// several on a busy one. How much earlier it asks follows how late the recent timeouts came, up
+// to a few milliseconds: the last stretch stays short when the machine is quiet, and it is
+// never long, since on a busy machine a long wait is itself cut off by the system and comes out
+// later than a short one. The handheld's time stands still while the page is hidden (browsers then slow
 // timeouts to once a second): a game does not play on without its player, and on return the
 // clock shows the time again at its next second.
-const earlyWake = { minMs: 1, maxMs: 8, marginMs: 1, remembered: 50 };
+const earlyWake = { minMs: 1, maxMs: 4, marginMs: 1, remembered: 50 };
 
 // A replayed run, asked for by the page's address: "?replay=2026-12-09T10:29:57&seed=7" starts
 // the handheld's local time at that moment and its coin with that seed, and its time moves only
