@@ -32,7 +32,8 @@ class Drawing {
 
   get premultiplied() {
     if (!this.premultipliedPixels) {
-      this.premultipliedPixels = { data: premultiply(this.rgba), width: this.width, height: this.height };
+      const { data, rows } = premultiply(this.rgba, this.width);
+      this.premultipliedPixels = { data, rows, width: this.width, height: this.height };
     }
     return this.premultipliedPixels;
   }
