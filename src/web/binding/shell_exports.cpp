@@ -212,18 +212,18 @@ EMSCRIPTEN_KEEPALIVE int sh_splash_shows_at_start(int sound_mode, int splash_scr
 
 // The settings the shell reads and writes, through the handheld's store and its rules.
 EMSCRIPTEN_KEEPALIVE int sh_sound_mode() {
-    return web_handheld().settings().read_integer(settings::sound_mode,
-                                                  settings::sound_mode_default);
+    return page_handheld().settings().read_integer(settings::sound_mode,
+                                                   settings::sound_mode_default);
 }
 EMSCRIPTEN_KEEPALIVE void sh_set_sound_mode(int mode) {
-    web_handheld().settings().write_integer(settings::sound_mode, mode);
+    page_handheld().settings().write_integer(settings::sound_mode, mode);
 }
 // `fallback` is the state of the splash screen's check box, as the desktop's popup reads it.
 EMSCRIPTEN_KEEPALIVE int sh_splash_setting(int fallback) {
-    return web_handheld().settings().read_bool(settings::splash_screen, fallback != 0) ? 1 : 0;
+    return page_handheld().settings().read_bool(settings::splash_screen, fallback != 0) ? 1 : 0;
 }
 EMSCRIPTEN_KEEPALIVE void sh_set_splash_setting(int show) {
-    web_handheld().settings().write_bool(settings::splash_screen, show != 0);
+    page_handheld().settings().write_bool(settings::splash_screen, show != 0);
 }
 
 }  // extern "C"

@@ -2,6 +2,7 @@
 // handed to the handheld's image model, and the thirteen rows that unfold below it, from the
 // core's menu table. The rows lie above the canvas, at the window's top-left corner.
 import { runCommand } from './commands.js';
+import { Drawing } from './pictures.js';
 
 // The largest font of the family whose ascent plus descent fits the cell height, as the rows
 // were designed by their cell height.
@@ -34,7 +35,8 @@ function drawPicture(look, fontPx, factor) {
   c.font = `${fontPx}px ${look.fontFamily}, "Liberation Sans", sans-serif`;
   c.textBaseline = 'middle';
   c.fillText(look.title, look.titleLeft, look.rowHeight / 2);
-  return canvas.transferToImageBitmap();
+  return new Drawing(c.getImageData(0, 0, canvas.width, canvas.height).data, canvas.width,
+    canvas.height);
 }
 
 export class GameMenu {

@@ -11,11 +11,11 @@ import { settingsRead, settingsWrite } from './settings.js';
 import { Shell } from './shell.js';
 import { ShellCore } from './shell_core.js';
 import { Sound } from './sound.js';
-import { Timing } from './timing.js';
+import { replayRequest, Timing } from './timing.js';
 
 async function fetchConfig() {
   try {
-    const response = await fetch('Config.ini', { cache: 'no-cache' });
+    const response = await fetch('Config.ini', { cache: 'no-cache', priority: 'high' });
     return response.ok ? await response.text() : null;
   } catch {
     return null;
@@ -31,29 +31,39 @@ async function start() {
     settingsRead, settingsWrite, reportError: showError,
     soundPlay: (sample) => sound.play(sample),
   });
+  performance.mark('handheld-module-ready');
+  const replay = replayRequest(location.search);
+  if (replay) handheld.replay(replay.start, replay.seed);
   const pictures = new Pictures();
   handheld.setConfig(await config);
   await pictures.loadAll(handheld, handheld.pictureRequests());
+  performance.mark('handheld-pictures-ready');
+  const core = new ShellCore(handheld);
+  // Without the splash screen, the stored choice's sounds come while the handheld is laid out
+  // and first painted. Behind the splash screen the handheld is not seen, not even its first
+  // frame.
+  if (core.quickStartSound()) sound.startLoading();
+  if (core.splashAtStart()) document.body.classList.add('splash-up');
   const root = document.documentElement;
   if (!handheld.create(root.clientWidth, root.clientHeight)) return null;  // no Config.ini
 
-  const core = new ShellCore(handheld);
-  // Behind the splash screen the handheld is not seen, not even its first frame.
-  if (core.splashAtStart()) document.body.classList.add('splash-up');
   const painter = new Painter(canvas, handheld, pictures);
   const repaint = () => painter.invalidate(handheld.takeDirty());
-  const timing = new Timing(handheld, repaint);
+  const timing = new Timing(handheld, repaint, { manual: replay !== null });
   const afterInput = () => { repaint(); timing.schedule(); };
 
   const display = new Display({ handheld, core, painter, pictures, canvas });
-  await display.layOut();
   matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
     .addEventListener('change', () => display.layOut());
-
   new Input(canvas, handheld,
     { afterInput, firstGesture: () => sound.resume(), zoomKey: (e) => display.zoomKey(e) });
   const shell = new Shell({ handheld, core, display, sound, timing, pictures, canvas, afterInput });
-  await shell.start();
+  // The quick start switches the handheld on at once, so that its first frame is the switched-on
+  // handheld; the splash screen waits for its PLAY.
+  const started = shell.start();
+  await display.layOut();
+  afterInput();
+  await started;
   return { handheld, painter, timing, sound, pictures, core, display, shell };
 }
 

@@ -74,23 +74,22 @@ export class Shell {
       'dialog:modal, [role=alertdialog]:not([hidden]), [aria-modal=true]:not([hidden])') !== null;
   }
 
+  // The rest of the play action. The handheld is switched on and shown before its sounds are
+  // ready; a broken sound folder then silences it, with the desktop's message. PLAY is the click
+  // that lets the page sound, so the output starts in it.
   async play({ soundEnabled, showAtStartup, gesture }) {
     this.splashChecked = showAtStartup;
-    let noSound = !soundEnabled;
     if (soundEnabled) {
-      if (this.sound.context) {
-        this.sound.resume();
-      } else if (!(await this.sound.load())) {
-        this.handheld.soundFailed();
-        noSound = true;
-      }
+      this.sound.startLoading();
+      this.sound.resume();
     }
     this.core.goOn(this.timing.nowMs());
-    this.handheld.powerOn(noSound);
+    this.handheld.powerOn(!soundEnabled);
     this.showHandheld(true);
     if (gesture) this.display.enterBrowserFullscreenIfWanted();
     else this.display.armBrowserFullscreen();
     this.afterInput();
+    if (soundEnabled && !(await this.sound.loaded())) this.handheld.soundFailed();
     this.poweredOn();
   }
 

@@ -42,10 +42,10 @@ function targetOf(image, width, height) {
 // Draws one image clipped to a device rectangle, with `transform` from its coordinates to the
 // canvas's device pixels: [scale, offsetX, offsetY].
 function drawImage(painter, image, deviceClip, [scale, dx, dy], factor) {
-  const drawing = painter.pictures.drawing(image.picture, factor);
-  if (!drawing || !drawing.bitmap) return;
-  const { bitmap } = drawing;
-  const target = targetOf(image, bitmap.width / drawing.factor, bitmap.height / drawing.factor);
+  const found = painter.pictures.drawing(image.picture, factor);
+  if (!found || !found.drawing) return;
+  const { drawing } = found;
+  const target = targetOf(image, drawing.width / found.factor, drawing.height / found.factor);
   const c = painter.context;
   c.save();
   c.setTransform(1, 0, 0, 1, 0, 0);
@@ -56,9 +56,9 @@ function drawImage(painter, image, deviceClip, [scale, dx, dy], factor) {
   c.beginPath();
   c.rect(image.left, image.top, image.width, image.height);
   c.clip();
-  c.imageSmoothingEnabled = !(Number.isInteger(scale) && drawing.factor === scale);
+  c.imageSmoothingEnabled = !(Number.isInteger(scale) && found.factor === scale);
   c.imageSmoothingQuality = 'high';
-  c.drawImage(bitmap, target.left, target.top, target.width, target.height);
+  c.drawImage(drawing.source, target.left, target.top, target.width, target.height);
   c.restore();
 }
 
