@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "core/common/program_release.h"
 #include "frontend/common/key_codes_qt.h"
-#include "frontend/common/program_release.h"
 #include "frontend/common/window_centring_qt.h"
 #include "frontend/windows/splash_prefetch.h"
 #include "frontend/windows/splash_texts.h"

@@ -11,8 +11,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "core/common/program_release.h"
 #include "frontend/common/dialog_pictures.h"
-#include "frontend/common/program_release.h"
 #include "frontend/windows/dialog_style.h"
 #include "frontend/windows/splash.h"
 #include "frontend/windows/splash_prefetch.h"

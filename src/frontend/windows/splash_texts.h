@@ -2,7 +2,7 @@
 // program_release.h.
 #pragma once
 
-#include "frontend/common/program_release.h"
+#include "core/common/program_release.h"
 #include "frontend/common/program_title.h"
 
 namespace zuzazizo::splash {
