@@ -15,10 +15,13 @@ site=$out/site
 bash scripts/deps.sh
 
 skin=${ZUZAZIZO_SKIN_DIR:-build/bin}
-if [ ! -f "$skin/Config.ini" ]; then
+# The dialogs' pictures and the icons are drawn beside the skin, in the build's generated/.
+generated=${ZUZAZIZO_GENERATED_DIR:-$skin/../generated}
+if [ ! -f "$skin/Config.ini" ] || [ ! -d "$generated/icons/web" ]; then
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build build --target skin_data
   skin=build/bin
+  generated=build/generated
 fi
 
 # Emscripten's own JavaScript modules are found through NODE_PATH with a Node.js that is not
@@ -32,7 +35,10 @@ mkdir -p "$site"
 cp -r src/web/site/. "$site/"
 cp "$out/wasm/handheld_core.mjs" "$out/wasm/handheld_core.wasm" "$site/js/"
 cp "$skin/Config.ini" "$site/"
-cp -r "$skin/Graphics" "$skin/Sound" "$site/"
+cp -r "$skin/Graphics" "$skin/Sound" "$skin/Readme.txt" "$skin/Whatsnew.txt" "$site/"
+cp -r "$generated/dialogs" "$site/dialogs"
+cp -r "$generated/icons/web" "$site/icons"
+python3 scripts/lib/web_offline.py "$site"
 echo "web site built in $site"
 
 [ "$serve" = 1 ] || exit 0

@@ -46,6 +46,10 @@ MouseButton mouse_button_of(int dom_button) {
 
 }  // namespace
 
+WebHandheld& zuzazizo::web_handheld() {
+    return *handheld;
+}
+
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void hh_new() {

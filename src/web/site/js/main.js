@@ -8,6 +8,9 @@ import { Pictures } from './pictures.js';
 import { settingsRead, settingsWrite } from './settings.js';
 import { Sound } from './sound.js';
 import { Timing } from './timing.js';
+import { fitToScreen, watchScreen } from './fit.js';
+import { registerOffline } from './offline.js';
+import { installWindows } from './windows.js';
 
 async function fetchConfig() {
   try {
@@ -44,8 +47,10 @@ async function start() {
     await pictures.prepare(handheld.pictureFactor(zoom * window.devicePixelRatio));
     handheld.takeDirty();
     painter.resize(handheld.surface(), zoom, window.devicePixelRatio);
+    fitToScreen(canvas);
   };
   await layOut();
+  watchScreen(canvas);
   matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', layOut);
 
   const zoomKey = (event) => {
@@ -60,16 +65,20 @@ async function start() {
     return true;
   };
   new Input(canvas, handheld, { afterInput, firstGesture: () => sound.resume(), zoomKey });
+  const windows = installWindows(handheld, pictures, { afterKeys: afterInput });
 
   const noSound = handheld.soundChoiceIsNone();
   if (!noSound && !(await sound.load())) handheld.soundFailed();
   handheld.powerOn(noSound);
   afterInput();
-  return { handheld, painter, timing, sound, pictures };
+  return { handheld, painter, timing, sound, pictures, windows };
 }
 
 // Kept on the window for the page's tests, which read the handheld's state and the timing.
-window.zuzazizo = start().catch((error) => {
+window.zuzazizo = start().then((started) => {
+  registerOffline();
+  return started;
+}).catch((error) => {
   showError(`The handheld could not be started: ${error && error.message ? error.message : error}`);
   return null;
 });
