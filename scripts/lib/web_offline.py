@@ -41,10 +41,11 @@ def main():
         worker = f.read()
     # The page itself is asked for by its folder's address as well as by index.html.
     urls = ['./'] + [quote(path) for path in files]
-    worker, builds = re.subn(r"^const build = '[^']*';$",
-                             f"const build = '{build_name(site, files)}';", worker, flags=re.M)
-    worker, lists = re.subn(r'^const files = \[\];$', f'const files = {json.dumps(urls)};',
-                            worker, flags=re.M)
+    # A site built before is filled in afresh.
+    build_line = f"const build = '{build_name(site, files)}';"
+    files_line = f'const files = {json.dumps(urls)};'
+    worker, builds = re.subn(r"^const build = '[^']*';$", lambda _: build_line, worker, flags=re.M)
+    worker, lists = re.subn(r'^const files = \[.*\];$', lambda _: files_line, worker, flags=re.M)
     if builds != 1 or lists != 1:
         sys.exit('web_offline.py: sw.js has no build or file list to fill in')
     with open(worker_path, 'w', encoding='utf-8') as f:

@@ -13,6 +13,9 @@ export function registerOffline() {
     reloaded = true;
     window.location.reload();
   });
-  // After the first frame, so that fetching the whole site never delays the start.
-  navigator.serviceWorker.register('sw.js').catch(() => {});
+  // After the first frame, so that fetching the whole site never delays the start. A worker
+  // already registered is asked to look for a new build now rather than at the browser's leisure.
+  navigator.serviceWorker.register('sw.js')
+    .then((registration) => (hadWorker ? registration.update() : null))
+    .catch(() => {});
 }
