@@ -69,12 +69,16 @@ placement_within() {  # SECONDS EXPECTED
   echo "$now"
 }
 
-# The desktop as weston draws it, once it has drawn it, for what must show through the window.
+# The desktop as weston draws it, once it has drawn it (it fades in from black), for what must
+# show through the window.
 corner() { convert "$1" -format '%[pixel:p{208,196}]' info:; }
-for _ in $(seq 50); do
+previous=""
+for _ in $(seq 100); do
   shot
-  [ "$(corner "$E2E_LAST_SHOT")" != "gray(0)" ] && break
-  sleep 0.1
+  now=$(corner "$E2E_LAST_SHOT")
+  [ "$now" != "gray(0)" ] && [ "$now" = "$previous" ] && break
+  previous=$now
+  sleep 0.2
 done
 desktop_shot=$E2E_LAST_SHOT
 launch FullscreenMode=0 SplashScreen=0 SoundMode=2
@@ -118,14 +122,56 @@ done
 xdotool mouseup 1
 expect_eq "the drag moved the window" "267,165 609x377" "$(placement_within 3 "267,165 609x377")"
 
-# At run time weston does not always take the window to the origin when it asks for fullscreen
-# (in some runs it stays where it was): only the size is certain there. A start in fullscreen
-# mode (below) stands at the origin.
+# Fullscreen as the user sees it: the window's own picture fills weston's output from its origin
+# (but for the pointer). Weston does not always tell XWayland where it shows a fullscreen window,
+# so the X window's own position is no proof of it.
+fills_output() {  # prints how many pixels of the output differ from the window's picture
+  xw import -window "$E2E_WIN" "$E2E_HOME/window.png"
+  shot
+  compare -metric AE "$E2E_HOME/window.png" \( "$E2E_LAST_SHOT" -crop 1024x768+0+0 +repage \) \
+    null: 2>&1 || true
+}
+fills_output_within() {  # SECONDS
+  local differ deadline=$((SECONDS + $1))
+  while :; do
+    differ=$(fills_output)
+    [ "$differ" -le 2000 ] || [ "$SECONDS" -ge "$deadline" ] && break
+    sleep 0.2
+  done
+  echo "$differ"
+}
 key F12
 expect_eq "F12: the window takes the output's size" "1024x768" \
   "$(placement_within 3 "0,0 1024x768" | cut -d' ' -f2)"
+differ=$(fills_output_within 5)
+[ "$differ" -le 2000 ] || fail "F12: the output shows $differ pixels not of the window"
+pass "F12: the window fills the output ($differ pixels differ: the pointer)"
 # Back in windowed mode weston puts the window where it likes: it ignores a mapped X window's
 # own moves, so the centring does not reach it there.
+key F12
+expect_eq "F12 again: windowed" "609x377" "$(placement_within 5 "x 609x377" | cut -d' ' -f2)"
+# The keyboard is the handheld's still: Ctrl+= doubles the window, Ctrl+0 brings it back.
+key ctrl+equal
+expect_eq "Ctrl+= after the switches" "1218x754" "$(placement_within 3 "x 1218x754" | cut -d' ' -f2)"
+key ctrl+0
+expect_eq "Ctrl+0 after the switches" "609x377" "$(placement_within 3 "x 609x377" | cut -d' ' -f2)"
+
+stop
+
+# The manual viewer stands centred, asked for as it is mapped (weston ignores a later move).
+launch FullscreenMode=0 SplashScreen=0 SoundMode=2
+xdotool mousemove 1200 1000
+sleep 0.2
+xdotool mousemove 327 535 click 1
+sleep 0.3
+key F4
+manual=""
+for _ in $(seq 30); do
+  manual=$(xw xdotool search --onlyvisible --name '^Manual$' 2>/dev/null | head -1) && break
+  sleep 0.1
+done
+[ -n "$manual" ] || fail "the manual did not show"
+expect_eq "the manual is centred" "317,234 390x300" "$(E2E_WIN=$manual placement_within 3 "317,234 390x300")"
 stop
 
 launch FullscreenMode=1 SplashScreen=0 SoundMode=2

@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include "art_scale.h"
 #include "backdrop_art.h"
 #include "manual_draw.h"
 
@@ -55,19 +56,19 @@ void draw_glass(QPainter& p, const QRect& glass, const QImage& figure) {
 }  // namespace
 
 QImage about_picture(const Skin& skin) {
-    QImage picture(about_picture_size, QImage::Format_ARGB32_Premultiplied);
+    QImage picture = art_canvas(about_picture_size, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient night(0, 0, 0, about_picture_size.height());
     night.setColorAt(0, sky_top);
     night.setColorAt(1, field_bottom);
-    p.fillRect(picture.rect(), night);
+    p.fillRect(QRect(QPoint(), about_picture_size), night);
 
     const int inner_width_px = about_picture_size.width() - 2 * margin_px;
     draw_glass(p, QRect(margin_px, margin_px, inner_width_px, glass_height_px), batter(skin));
-    const QImage handheld = manual::handheld(skin, inner_width_px);
-    p.drawImage(QPoint(margin_px, about_picture_size.height() - margin_px - handheld.height()),
-                handheld);
+    const QImage handheld = manual::handheld(skin, inner_width_px, art_scale());
+    const int height_px = qRound(handheld.deviceIndependentSize().height());
+    p.drawImage(QPoint(margin_px, about_picture_size.height() - margin_px - height_px), handheld);
     return picture;
 }
 

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "art_scale.h"
 #include "fonts.h"
 #include "frontend/common/dialog_look.h"
 #include "frontend/common/dialog_pictures.h"
@@ -111,7 +112,7 @@ QImage splash_background() {
     const QSize size = pictures::splash_background_size_px;
     const int width = size.width();
     const int band_top = pictures::splash_check_band_top_px;
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = art_canvas(size, QImage::Format_RGB32);
     QPainter p(&image);
     smooth(p);
     QLinearGradient top(0, 0, 0, 230);
@@ -137,13 +138,13 @@ QImage splash_background() {
 }
 
 QImage splash_box(const QImage& handheld) {
-    QImage image(pictures::splash_box_size_px, QImage::Format_RGB32);
+    QImage image = art_canvas(pictures::splash_box_size_px, QImage::Format_RGB32);
     QPainter p(&image);
     smooth(p);
     QLinearGradient bg(0, 0, 0, 160);
     bg.setColorAt(0, QColor(16, 62, 118));
     bg.setColorAt(1, QColor(8, 30, 62));
-    p.fillRect(image.rect(), bg);
+    p.fillRect(QRect(QPoint(), pictures::splash_box_size_px), bg);
     const QRectF front(130, 14, 200, 136);
     QPainterPath side;  // the right side of the box in perspective
     side.moveTo(front.topRight());
@@ -172,7 +173,7 @@ QImage splash_box(const QImage& handheld) {
 }
 
 QImage dialog_button(const QString& caption, QRgb face, bool enabled) {
-    QImage image(pictures::button_size_px, QImage::Format_RGB32);
+    QImage image = art_canvas(pictures::button_size_px, QImage::Format_RGB32);
     image.fill(QColor(214, 224, 238));
     QPainter p(&image);
     smooth(p);
@@ -185,7 +186,7 @@ QImage dialog_button(const QString& caption, QRgb face, bool enabled) {
     p.drawRoundedRect(QRectF(1.5, 1.5, 104, 27), 7, 7);
     p.setPen(enabled ? QColor(255, 255, 255) : QColor(150, 150, 150));
     p.setFont(ui_font(13, true));
-    p.drawText(QRectF(image.rect()), Qt::AlignCenter, caption);
+    p.drawText(QRectF(QPointF(), pictures::button_size_px), Qt::AlignCenter, caption);
     return image;
 }
 

@@ -58,20 +58,27 @@ bool save(const QImage& image, const QString& path, int quality = -1) {
     return image.save(path, nullptr, quality) || fail(path);
 }
 
+// Each at its own size and again with twice the pixels, for screens of pixel ratio 2.
 bool write_dialog_pictures(const Skin& skin, const QDir& dir) {
     namespace pictures = zuzazizo::dialog_pictures;
-    const auto path = [&](const char* picture) {
-        return dir.filePath(pictures::file_name(picture));
-    };
-    return save(splash_background(), path(pictures::splash_background)) &&
-           save(splash_box(manual::handheld(skin, 176)), path(pictures::splash_box), 90) &&
-           save(dialog_button(QStringLiteral("PLAY \u25B6"), 0xff2e9a3e, true),
-                path(pictures::play)) &&
-           save(dialog_button(QStringLiteral("PLAY \u25B6"), 0xffb8bcc2, false),
-                path(pictures::play_disabled)) &&
-           save(dialog_button(QStringLiteral("DONATE \u2665"), 0xffe0a020, true),
-                path(pictures::donate)) &&
-           save(about_picture(skin), path(pictures::about_handheld));
+    for (const int factor : {1, pictures::larger_factor}) {
+        const ArtScale scale(factor);
+        const auto path = [&](const char* picture) {
+            return dir.filePath(pictures::file_name(picture, factor));
+        };
+        const bool saved =
+            save(splash_background(), path(pictures::splash_background)) &&
+            save(splash_box(manual::handheld(skin, 176, factor)), path(pictures::splash_box), 90) &&
+            save(dialog_button(QStringLiteral("PLAY \u25B6"), 0xff2e9a3e, true),
+                 path(pictures::play)) &&
+            save(dialog_button(QStringLiteral("PLAY \u25B6"), 0xffb8bcc2, false),
+                 path(pictures::play_disabled)) &&
+            save(dialog_button(QStringLiteral("DONATE \u2665"), 0xffe0a020, true),
+                 path(pictures::donate)) &&
+            save(about_picture(skin), path(pictures::about_handheld));
+        if (!saved) return false;
+    }
+    return true;
 }
 
 // Drawn anew at each scale; the 1x skin stays the one everything else is made from.

@@ -62,10 +62,13 @@ void key_cap(QPainter& p, QPointF top_left, const QString& label) {
     p.restore();
 }
 
-QImage handheld(const Skin& skin, int width_px) {
+QImage handheld(const Skin& skin, int width_px, int ratio) {
     PreviewOptions options{[](ImageId) { return true; }};
     options.transparent_outside = true;
-    return render_preview(skin, options).scaledToWidth(width_px, Qt::SmoothTransformation);
+    QImage image =
+        render_preview(skin, options).scaledToWidth(width_px * ratio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
 QImage screen(const Skin& skin, std::initializer_list<ImageId> lit, std::array<int, 5> digits,

@@ -28,8 +28,9 @@ void text(QPainter& p, const QRectF& box, const QString& html, int size_px = 11)
 
 void key_cap(QPainter& p, QPointF top_left, const QString& label);
 
-// The handheld as the program shows it, with all segments lit, scaled to the width.
-QImage handheld(const Skin& skin, int width_px);
+// The handheld as the program shows it, with all segments lit, scaled to the width; drawn with
+// `ratio` times the pixels for a screen of that pixel ratio.
+QImage handheld(const Skin& skin, int width_px, int ratio = 1);
 
 // A part of the screen (in LCD coordinates) with only the listed segments lit.
 QImage screen(const Skin& skin, std::initializer_list<ImageId> lit, std::array<int, 5> digits,

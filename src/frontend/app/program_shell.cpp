@@ -15,7 +15,10 @@ void ProgramShell::show_about() {
 }
 
 void ProgramShell::show_manual() {
-    // The viewer centres itself at its first showing.
+    // Centred before its first showing, as the about box: a compositor that places shown windows
+    // itself takes the position only from a window that asks for it as it is mapped.
+    if (!manual_shown_) centre_on_primary_screen(manual_);
+    manual_shown_ = true;
     bring_to_front(manual_);
 }
 

@@ -24,6 +24,7 @@ class ProgramShell final : public ShellHost {
     TKeysForm& keys_;
     TManualForm& manual_;
     bool about_shown_ = false;
+    bool manual_shown_ = false;
 };
 
 }  // namespace zuzazizo

@@ -1,5 +1,6 @@
 // Where the main window stands: parked out of sight while it is laid out, then centred, and in
-// fullscreen mode also in the window manager's fullscreen state.
+// fullscreen mode also in the window manager's fullscreen state. Under a Wayland compositor's
+// XWayland a shown window is placed by the compositor alone, and only its state changes.
 #pragma once
 
 #include <QWidget>

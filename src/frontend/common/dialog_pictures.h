@@ -11,6 +11,8 @@
 #include <QString>
 #include <array>
 
+#include "core/skin/picture_scales.h"
+
 namespace zuzazizo::dialog_pictures {
 
 inline constexpr const char* splash_background = ":/dialogs/splash_background.png";
@@ -32,17 +34,29 @@ inline constexpr QSize about_handheld_size_px{116, 160};
 // The dark band along the bottom of the splash background, behind the check box, begins here.
 inline constexpr int splash_check_band_top_px = 382;
 
-// Where the resources are, and the name of one picture's file among them.
-inline constexpr const char* prefix = ":/dialogs/";
-inline QString file_name(const char* path) {
-    return QString::fromLatin1(path).mid(QString::fromLatin1(prefix).size());
+// Every picture is also drawn with twice the pixels, as "name@2x.png", for screens of a pixel
+// ratio above 1; loaded by that name, Qt gives the picture the ratio 2 and so its own size.
+inline constexpr int larger_factor = 2;
+
+// The resource of a picture for a screen of this pixel ratio.
+inline QString for_ratio(const char* path, qreal ratio) {
+    if (ratio <= 1.0) return QString::fromLatin1(path);
+    return QString::fromStdString(larger_file_name(path, larger_factor));
 }
 
-// True when every picture above is present: a check for start-up or tests that the resource
-// objects were linked in.
+// Where the resources are, and the name of one drawing's file among them.
+inline constexpr const char* prefix = ":/dialogs/";
+inline QString file_name(const char* path, int factor = 1) {
+    const QString name = for_ratio(path, factor);
+    return name.mid(QString::fromLatin1(prefix).size());
+}
+
+// True when every picture above is present in both drawings: a check for start-up or tests that
+// the resource objects were linked in.
 inline bool all_present() {
     for (const char* path : all)
-        if (!QFile::exists(QString::fromLatin1(path))) return false;
+        for (const qreal ratio : {1.0, 2.0})
+            if (!QFile::exists(for_ratio(path, ratio))) return false;
     return true;
 }
 

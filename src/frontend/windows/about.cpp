@@ -65,7 +65,8 @@ void TAboutForm::build_components() {
     im_picture->setGeometry(picture_bounds);
     im_picture->setAlignment(Qt::AlignCenter);
     // The generated picture is drawn to the size of its place and shown as it is.
-    im_picture->setPixmap(QPixmap(QString::fromLatin1(dialog_pictures::about_handheld)));
+    im_picture->setPixmap(
+        QPixmap(dialog_pictures::for_ratio(dialog_pictures::about_handheld, devicePixelRatioF())));
 
     const auto& rows = about::fact_rows;
     la_name_1 = caption_label(this, rows[0].caption, 0);

@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 
 #include "core/skin/gfxinit.h"
-#include "frontend/common/window_centring_qt.h"
 #include "frontend/skin/picture_loader_qt.h"
 #include "frontend/windows/manual_buttons.h"
 
@@ -153,10 +152,6 @@ void TManualForm::FormKeyUp(std::uint16_t key) {
 }
 
 void TManualForm::showEvent(QShowEvent* event) {
-    if (!shown_before_) {
-        shown_before_ = true;
-        centre_on_primary_screen(*this);
-    }
     Vid_Show_Page();
     QWidget::showEvent(event);
 }

@@ -87,7 +87,6 @@ class TManualForm final : public QWidget {
     QtHeldKeys held_keys_;
     std::optional<ManualButton> captured_;
     std::optional<QPoint> drag_origin;
-    bool shown_before_ = false;
 };
 
 }  // namespace zuzazizo

@@ -100,7 +100,11 @@ QLabel* link_label(QWidget* parent, const char* text, QRect bounds) {
 QPixmap box_picture(const QImage& image) {
     const QSize size_px{box_width_px, box_height_px};
     QPixmap pixmap = dialog_picture(image, Placeholder::box, size_px);
-    if (pixmap.height() != box_height_px) pixmap = pixmap.scaledToHeight(box_height_px);
+    const qreal ratio = pixmap.devicePixelRatio();
+    if (pixmap.deviceIndependentSize().height() != box_height_px) {
+        pixmap = pixmap.scaledToHeight(qRound(box_height_px * ratio), Qt::SmoothTransformation);
+        pixmap.setDevicePixelRatio(ratio);
+    }
     return pixmap;
 }
 
@@ -175,7 +179,8 @@ void TSplashForm::load_pictures() {
     // Decoded ahead of time when the start-up knew it would show this form.
     std::optional<SplashImages> ready;
     if (prefetch_) ready = prefetch_->take();
-    const SplashImages images = ready ? std::move(*ready) : decode_splash_images();
+    const SplashImages images =
+        ready ? std::move(*ready) : decode_splash_images(screens_pixel_ratio());
     im_background->setPixmap(
         dialog_picture(images.background, Placeholder::background, client_size_px));
     im_box_picture->setPixmap(box_picture(images.box));

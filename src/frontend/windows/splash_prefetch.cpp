@@ -1,6 +1,7 @@
 #include "frontend/windows/splash_prefetch.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <array>
 
 #include "frontend/common/dialog_pictures.h"
@@ -30,17 +31,21 @@ void set_up_fonts() {
 
 }  // namespace
 
-SplashImages decode_splash_images() {
+SplashImages decode_splash_images(qreal ratio) {
     SplashImages images;
     for (const SplashPicture& picture : splash_pictures) {
-        images.*picture.image = QImage(QString::fromLatin1(picture.resource));
+        images.*picture.image = QImage(dialog_pictures::for_ratio(picture.resource, ratio));
     }
     return images;
 }
 
+qreal screens_pixel_ratio() {
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
 SplashPrefetch::SplashPrefetch() : images_(promised_.get_future()) {
-    worker_ = std::thread([this] {
-        promised_.set_value(decode_splash_images());
+    worker_ = std::thread([this, ratio = screens_pixel_ratio()] {
+        promised_.set_value(decode_splash_images(ratio));
         set_up_fonts();
     });
 }

@@ -21,8 +21,12 @@ struct SplashImages {
     QImage donate;
 };
 
-// Decodes them on the calling thread; a picture that fails to load stays null.
-SplashImages decode_splash_images();
+// Decodes the drawings for screens of this pixel ratio on the calling thread; a picture that
+// fails to load stays null.
+SplashImages decode_splash_images(qreal ratio);
+
+// The pixel ratio of the sharpest screen; ask it on the GUI thread.
+qreal screens_pixel_ratio();
 
 class SplashPrefetch {
   public:

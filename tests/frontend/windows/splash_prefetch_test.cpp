@@ -15,7 +15,7 @@ namespace {
 
 TEST(SplashPrefetch, TheFirstShowingTakesThePicturesAheadAndTheyMatchADecodeInPlace) {
     ensure_qapp();
-    const SplashImages in_place = decode_splash_images();
+    const SplashImages in_place = decode_splash_images(1.0);
     ASSERT_FALSE(in_place.background.isNull());
     SplashPrefetch prefetch;
     {
