@@ -29,7 +29,9 @@ export class AboutBox {
     const [left, top, width, height] = d.picture;
     this.im_picture = document.createElement('img');
     this.im_picture.className = 'picture';
+    // Drawn at twice the pixels too, for screens with more than one pixel to a CSS pixel.
     this.im_picture.src = 'dialogs/about_handheld.png';
+    this.im_picture.srcset = 'dialogs/about_handheld.png 1x, dialogs/about_handheld@2x.png 2x';
     this.im_picture.alt = '';
     this.im_picture.width = width;
     this.im_picture.height = height;

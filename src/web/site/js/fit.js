@@ -1,7 +1,7 @@
-// The handheld on a screen of any size: scaled down to fit a viewport smaller than it, and on a
-// touch screen (a phone or a tablet, in either orientation) scaled to fill the screen's width as
-// far as its height allows. A finger is wider than the smallest buttons, so a finger that lands
-// just beside a button still presses it.
+// The handheld on a touch screen (a phone or a tablet, in either orientation): scaled to fill the
+// screen's width as far as its height allows, whatever its zoom. Elsewhere the zoom is the
+// player's own choice, as on the desktop, and a page larger than its window scrolls. A finger is
+// wider than the smallest buttons, so a finger that lands just beside a button still presses it.
 import { Cursor } from './handheld.js';
 
 // A finger's width in CSS pixels; a press reaches half of it around where it landed.
@@ -21,7 +21,7 @@ function refit(canvas) {
   const size = natural.get(canvas);
   if (!size || !size.width || !size.height) return;
   const fits = Math.min(window.innerWidth / size.width, window.innerHeight / size.height);
-  const scale = touchScreen.matches ? fits : Math.min(1, fits);
+  const scale = touchScreen.matches ? fits : 1;
   canvas.dataset.fitScale = String(scale);
   canvas.style.width = `${size.width * scale}px`;
   canvas.style.height = `${size.height * scale}px`;
