@@ -8,7 +8,7 @@ import { appendFileSync, cpSync, mkdtempSync, rmSync } from 'node:fs';
 import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { message, mode, runTests, sleep, state, tap, vk } from './page_lib.mjs';
+import { message, mode, prefix, runTests, sleep, state, tap, vk } from './page_lib.mjs';
 import { isOpen, root, run, selector } from './windows_lib.mjs';
 
 const tests = [];
@@ -53,8 +53,12 @@ function copySite() {
   return folder;
 }
 
+// The page with the handheld running at once (no splash screen), as a returning player has it.
 async function startedAt(browser, url) {
   const page = await browser.newPage();
+  await page.goto(`${url}style.css`);
+  await page.eval(`localStorage.setItem('${prefix}SplashScreen', '0');
+    localStorage.setItem('${prefix}SoundMode', '0')`);
   await page.goto(url);
   await page.until('window.zuzazizo.then(z => z !== null)');
   return page;

@@ -15,8 +15,10 @@ export function quotedTexts(path) {
   return [...text.matchAll(/"((?:[^"\\]|\\.)*)"/g)].map((m) => m[1]);
 }
 
-export async function started(browser, site = 'ok', storage = null) {
-  const page = await open(browser, site, storage);
+// The page with the handheld running at once: the splash screen switched off and the page's sound
+// output chosen, as a returning player has it.
+export async function started(browser, site = 'ok', storage = {}) {
+  const page = await open(browser, site, { SplashScreen: '0', SoundMode: '0', ...storage });
   await page.until('window.zuzazizo.then(z => z !== null)');
   return page;
 }
