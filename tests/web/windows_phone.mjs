@@ -77,6 +77,13 @@ export const phoneTests = [390, 844].map((width) => ({
     // The manual's page buttons, a finger's width, turn its pages.
     await tapAt(page, await middle(page, `${selector('manual')} canvas.right.up`));
     assert.equal(await page.eval('window.zuzazizo.then(z => z.windows.manual.manual_page)'), 2);
+    // Turned the other way with the manual open: the handheld and the window fit again.
+    await phone(page, height, width);
+    await page.until(`Math.abs(document.getElementById('handheld').getBoundingClientRect().width -
+      ${gameWidth} * Math.min(${height} / ${gameWidth}, ${width} / ${gameHeight})) < 1`);
+    const r = await page.eval(`(() => { const r = document.querySelector('${selector('manual')}')
+      .getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; })()`);
+    assert.ok(r[0] >= 0 && r[1] >= 0 && r[2] <= height + 0.5 && r[3] <= width + 0.5, `${r}`);
     assert.deepEqual(page.errors, []);
   },
 }));

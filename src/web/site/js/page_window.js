@@ -193,9 +193,12 @@ export class PageWindow {
     this.element.style.top = `${this.top}px`;
   }
 
-  // After the viewport changed: scaled to fit again, and kept in view.
+  // After the viewport changed (a phone turned): scaled to fit again, and moved wholly into view.
   fit() {
     this.fitScale();
+    const { width, height } = this.outerSize();
+    this.left = Math.max(0, Math.min(this.left, window.innerWidth - width * this.scale));
+    this.top = Math.max(0, Math.min(this.top, window.innerHeight - height * this.scale));
     this.place();
   }
 
