@@ -271,6 +271,21 @@ test('about box: the core\'s texts and picture; Escape, the close box and a link
   assertNoErrors(page);
 });
 
+test('a key held for the handheld while a window opens is released to the handheld', async (b) => {
+  const page = await started(b);
+  await keyPress(page, 'Digit3', '3', vk.digit3);
+  await page.key('rawKeyDown', 'Digit1', '1', vk.digit1);
+  assert.equal((await state(page)).mode, mode.readyA);
+  await run(page, 'about');
+  await page.key('rawKeyDown', 'Digit1', '1', vk.digit1, { autoRepeat: true });
+  await page.key('keyUp', 'Digit1', '1', vk.digit1);
+  assert.equal((await state(page)).mode, mode.gameA, 'GAME A let go: the game starts');
+  assert.equal(await isOpen(page, 'about'), true);
+  await keyPress(page, 'Digit2', '2', vk.digit2);
+  assert.equal((await state(page)).mode, mode.gameA, 'the about box has the keys now');
+  assertNoErrors(page);
+});
+
 test('documents: Readme.txt, Whatsnew.txt and Config.ini open as text in new tabs', async (b) => {
   const page = await started(b);
   const site = process.env.WEB_SITE_DIR;

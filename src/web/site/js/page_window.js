@@ -32,9 +32,17 @@ function topmostModal() {
   return null;
 }
 
+// Keys held down for the handheld when a window took the keys: their release still goes there, or
+// the handheld's button would stay held.
+const heldForPage = new Set();
+
 function routeKey(event) {
   const target = topmostModal() ?? active;
-  if (!target || !target.onKey) return;
+  if (event.type === 'keyup' && heldForPage.delete(event.code)) return;
+  if (!target || !target.onKey) {
+    if (event.type === 'keydown') heldForPage.add(event.code);
+    return;
+  }
   // Taken from the handheld and the shortcuts either way; the window decides about the default.
   event.stopPropagation();
   if (target.onKey(event)) event.preventDefault();
