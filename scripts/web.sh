@@ -43,5 +43,4 @@ echo "web site built in $site"
 
 [ "$serve" = 1 ] || exit 0
 port=${ZUZAZIZO_WEB_PORT:-8000}
-echo "serving at http://127.0.0.1:$port/"
-exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$site"
+exec python3 scripts/web_serve.py "$port" "$site"

@@ -2,19 +2,19 @@
 // sound, settings and errors. Usage: node handheld_test.mjs <base URL>
 import assert from 'node:assert/strict';
 import {
-  base, centreOf, largestDifferenceFromPictures, leaveStartup, message, mode, open, runTests,
+  base, centreOf, largestDifferenceFromWholeRepaint, leaveStartup, message, mode, open, runTests,
   sleep, state, stored, tap, vk,
 } from './page_lib.mjs';
 
 const tests = [];
 const test = (name, body) => tests.push({ name, body });
 
-test('start-up: all segments at once, painted exactly from the pictures at zoom 1', async (b) => {
+test('start-up: all segments at once, painted whole at zoom 1', async (b) => {
   const page = await open(b, 'ok');
   await page.until('window.zuzazizo.then(z => z !== null)');
   assert.equal((await state(page)).mode, mode.startup);
   assert.equal(await message(page), '');
-  assert.equal(await largestDifferenceFromPictures(page), 0);
+  assert.equal(await largestDifferenceFromWholeRepaint(page), 0);
   // Key1..Key6 are written back at the first start, as on the desktop.
   assert.deepEqual(await Promise.all([1, 2, 3, 4, 5, 6].map((n) => stored(page, `Key${n}`))),
     ['2', '3', '4', '6', '39', '40']);
@@ -27,7 +27,7 @@ test('keys: the digit row by its place, a game by key, repainted only where it c
   await tap(page, 'keyDown', 'Digit3', '3', vk.digit3);
   await tap(page, 'keyUp', 'Digit3', '3', vk.digit3);
   assert.equal((await state(page)).mode, mode.time1, 'TIME leaves the all-segments display');
-  assert.equal(await largestDifferenceFromPictures(page), 0);
+  assert.equal(await largestDifferenceFromWholeRepaint(page), 0);
   // Shift+1 types '!', and is still the key 1: GAME A.
   await tap(page, 'rawKeyDown', 'ShiftLeft', 'Shift', vk.shift);
   await tap(page, 'rawKeyDown', 'Digit1', '!', vk.digit1, { modifiers: 8 });
@@ -38,7 +38,7 @@ test('keys: the digit row by its place, a game by key, repainted only where it c
   await page.until('window.zuzazizo.then(z => z.handheld.gameState().misses > 0)', 30000, 'a miss');
   await tap(page, 'rawKeyDown', 'ArrowLeft', 'ArrowLeft', vk.left);
   await tap(page, 'keyUp', 'ArrowLeft', 'ArrowLeft', vk.left);
-  assert.equal(await largestDifferenceFromPictures(page), 0, 'after a miss and a move');
+  assert.equal(await largestDifferenceFromWholeRepaint(page), 0, 'after a miss and a move');
   assert.deepEqual(page.errors, []);
 });
 

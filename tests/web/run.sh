@@ -6,7 +6,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 skin=$(cd "${1:-$root/build/bin}" && pwd)
 test_file=${2:-$root/tests/web/handheld_test.mjs}
-ZUZAZIZO_SKIN_DIR=$skin bash "$root/scripts/web.sh" --build >/dev/null
+# The tests find the desktop build's own programs there too (the pixel test's frames tool).
+export ZUZAZIZO_SKIN_DIR=$skin
+bash "$root/scripts/web.sh" --build >/dev/null
 
 work=$(mktemp -d)
 server=""

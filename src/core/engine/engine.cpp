@@ -1,6 +1,7 @@
 #include "core/engine/engine.h"
 
 #include <chrono>
+#include <memory>
 #include <random>
 
 namespace zuzazizo {
@@ -29,13 +30,18 @@ std::int32_t level_lookup(const std::array<LevelRow, N>& table, std::int32_t n) 
     return value;
 }
 
+}  // namespace
+
 std::function<int()> clock_seeded_coin() {
-    auto engine = std::make_shared<std::mt19937>(static_cast<std::mt19937::result_type>(
-        std::chrono::system_clock::now().time_since_epoch().count()));
-    return [engine] { return static_cast<int>((*engine)() >> 31); };
+    return seeded_coin(
+        static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
 }
 
-}  // namespace
+std::function<int()> seeded_coin(std::uint32_t seed) {
+    // The generator's raw output, not a distribution: only the former is the same everywhere.
+    auto engine = std::make_shared<std::mt19937>(seed);
+    return [engine] { return static_cast<int>((*engine)() >> 31); };
+}
 
 Engine::Engine(EngineDeps deps)
     : Timer_Bonus(deps.timer_host, [this] { Timer_BonusTimer(); }),

@@ -27,6 +27,12 @@ struct EndStep {
 // The six working buttons, in the order of the key binding slots.
 enum class Button { game_a = 1, game_b, time, light, left, right };
 
+// A fair coin from a Mersenne twister with the given seed: the same throws on every platform, so
+// that two front ends can be made to play the same game.
+std::function<int()> seeded_coin(std::uint32_t seed);
+// The same, seeded from the clock: another game every run.
+std::function<int()> clock_seeded_coin();
+
 struct EngineDeps {
     TimerHost& timer_host;
     Lcd& lcd;

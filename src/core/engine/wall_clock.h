@@ -1,6 +1,10 @@
 // The local date and time, injected so that the clock modes can be tested on a fixed moment.
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <utility>
+
 namespace zuzazizo {
 
 struct LocalTime {
@@ -29,6 +33,19 @@ class FixedWallClock final : public WallClock {
     explicit FixedWallClock(LocalTime time = {}) : time(time) {}
     LocalTime now() const override { return time; }
     LocalTime time;
+};
+
+// The local time from a given moment on, moving with another clock's elapsed milliseconds: a front
+// end on simulated time shows the same time of day, and the same seconds ticking, on every run.
+class RunningWallClock final : public WallClock {
+  public:
+    RunningWallClock(LocalTime start, std::function<std::int64_t()> elapsed_ms)
+        : start_(start), elapsed_ms_(std::move(elapsed_ms)) {}
+    LocalTime now() const override;
+
+  private:
+    LocalTime start_;
+    std::function<std::int64_t()> elapsed_ms_;
 };
 
 }  // namespace zuzazizo

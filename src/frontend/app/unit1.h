@@ -32,10 +32,14 @@ namespace zuzazizo {
 class PicturePrefetch;
 class TSplashForm;
 
-// What tests may replace: the settings store and the folder the program's files are found in.
+// What tests and tools may replace: the settings store, the folder the program's files are found
+// in, and the handheld's time and chance, so that a run can be played again exactly.
 struct FormOptions {
     std::unique_ptr<SettingsBackend> backend;  // default: the per-user store
     std::string base_dir;                      // default: the executable's folder
+    TimerHost* timer_host = nullptr;           // default: the event loop's timers
+    const WallClock* wall_clock = nullptr;     // default: the computer's local time
+    std::function<int()> random_bit = {};      // default: seeded from the clock
 };
 
 class TForm1 final : public QWidget, public SplashHost {

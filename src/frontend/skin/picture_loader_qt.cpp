@@ -5,48 +5,19 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
-#include <array>
 #include <memory>
-#include <string_view>
+#include <string>
+#include <utility>
+
+#include "core/skin/picture_formats.h"
 
 namespace zuzazizo {
 
 namespace {
 
-// What a file's extension says about decoding it and about its transparency.
-enum class Kind {
-    keyed_bitmap,  // a bitmap: its bottom-left colour is see-through unless the image is opaque
-    own_alpha,     // carries its own transparency, in any image
-    opaque,        // never see-through
-    no_decoder,    // a format accepted by the file but not readable here
-};
-
-struct Format {
-    std::string_view extension;
-    const char* reader_format;
-    Kind kind;
-};
-
-// JPEG counts as opaque: its lossy pixels would match a bottom-left key only here and there,
-// punching random holes into a backdrop rather than keying out a background.
-constexpr std::array formats = {
-    Format{"png", "png", Kind::own_alpha},    Format{"bmp", "bmp", Kind::keyed_bitmap},
-    Format{"jpg", "jpeg", Kind::opaque},      Format{"jpeg", "jpeg", Kind::opaque},
-    Format{"ico", "ico", Kind::own_alpha},    Format{"wmf", nullptr, Kind::no_decoder},
-    Format{"emf", nullptr, Kind::no_decoder},
-};
-
 // Above the largest picture accepted (64 M pixels of 4 bytes), so it only stops what slips past
 // the size check, such as a reader that cannot tell the size before decoding.
 constexpr int allocation_limit_mb = 300;
-
-const Format* format_of(const QString& path) {
-    const std::string extension = QFileInfo(path).suffix().toLower().toStdString();
-    for (const Format& format : formats) {
-        if (format.extension == extension) return &format;
-    }
-    return nullptr;
-}
 
 bool too_large(const QSize& size) {
     return size.width() > max_picture_side_px || size.height() > max_picture_side_px ||
@@ -65,6 +36,14 @@ void key_out_bottom_left_colour(QImage& image) {
 
 LoadedPicture failure(const QString& reason) {
     return {nullptr, reason.toStdString()};
+}
+LoadedPicture failure(std::string reason) {
+    return {nullptr, std::move(reason)};
+}
+
+// Qt's reader of a format, by the name the messages give it ("JPEG": "jpeg").
+QByteArray reader_format_of(const PictureFormat& format) {
+    return QByteArray(format.name.data(), static_cast<qsizetype>(format.name.size())).toLower();
 }
 
 }  // namespace
@@ -90,7 +69,7 @@ namespace {
 
 // A file opened as far as its header: the checks a decode makes before the pixels.
 struct OpenedPicture {
-    const Format* format = nullptr;
+    const PictureFormat* format = nullptr;
     std::unique_ptr<QImageReader> reader;  // null when `failed` says why
     QSize size;                            // as the header claims; invalid where it cannot tell
     LoadedPicture failed;
@@ -98,24 +77,17 @@ struct OpenedPicture {
 
 OpenedPicture open_picture(const QString& file) {
     OpenedPicture opened;
-    opened.format = format_of(file);
-    if (opened.format == nullptr) {
-        opened.failed = failure(QStringLiteral("its extension \"%1\" has no decoder here (PNG, "
-                                               "BMP, JPEG and ICO pictures can be read).")
-                                    .arg(QFileInfo(file).suffix()));
+    const std::string path = file.toStdString();
+    if (std::string reason = unreadable_extension_reason(path); !reason.empty()) {
+        opened.failed = failure(std::move(reason));
         return opened;
     }
-    if (opened.format->kind == Kind::no_decoder) {
-        opened.failed = failure(QStringLiteral("its extension \"%1\" has no decoder here; save "
-                                               "the picture as PNG or BMP instead.")
-                                    .arg(QFileInfo(file).suffix()));
-        return opened;
-    }
+    opened.format = picture_format_of(path);
     if (QFileInfo(file).size() == 0) {
-        opened.failed = failure(QStringLiteral("the file is empty."));
+        opened.failed = failure(std::string(empty_picture_reason));
         return opened;
     }
-    auto reader = std::make_unique<QImageReader>(file, opened.format->reader_format);
+    auto reader = std::make_unique<QImageReader>(file, reader_format_of(*opened.format));
     reader->setDecideFormatFromContent(false);
     opened.size = reader->size();
     if (opened.size.isValid() && too_large(opened.size)) {
@@ -134,15 +106,11 @@ LoadedPicture read_pixels(const OpenedPicture& opened, const std::string& path,
                           Transparency transparency) {
     QImage image = opened.reader->read();
     if (image.isNull() || too_large(image.size())) {
-        return failure(QStringLiteral("the file is damaged or is not a %1 picture (%2).")
-                           .arg(QString::fromLatin1(opened.format->reader_format).toUpper(),
-                                opened.reader->errorString()));
+        return failure(
+            damaged_picture_reason(*opened.format, opened.reader->errorString().toStdString()));
     }
     image = std::move(image).convertToFormat(QImage::Format_ARGB32);
-    if (opened.format->kind == Kind::keyed_bitmap &&
-        transparency == Transparency::bottom_left_key) {
-        key_out_bottom_left_colour(image);
-    }
+    if (keys_out_bottom_left(path, transparency)) key_out_bottom_left_colour(image);
     image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     return {std::make_shared<QtPicture>(std::move(image), path, transparency), {}};
 }

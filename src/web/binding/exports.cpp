@@ -46,7 +46,7 @@ MouseButton mouse_button_of(int dom_button) {
 
 }  // namespace
 
-WebHandheld& zuzazizo::web_handheld() {
+WebHandheld& zuzazizo::page_handheld() {
     return *handheld;
 }
 

@@ -33,10 +33,12 @@ WebSoundChoice web_sound_choice(std::int32_t sound_mode, bool splash_screen) {
 WebHandheld::WebHandheld()
     : settings_(backend_),
       lcd_(images_),
-      engine_(EngineDeps{clock_, lcd_, sound_, settings_, wall_clock_, {}}),
+      coin_(clock_seeded_coin()),
+      engine_(EngineDeps{clock_, lcd_, sound_, settings_, wall_clock_, [this] { return coin_(); }}),
       keys_(settings_),
       dispatch_(keys_, engine_) {
     images_.set_observer([this](const Rect& r) { dirty_.push_back(r); });
+    engine_.on_play_tick = [this] { play_ticks_ = {play_ticks_.count + 1, clock_.now_ms()}; };
     settings_.set_failure_handler([](const std::string& name) {
         const std::string text = "The setting \"" + name +
                                  "\" could not be saved. The game goes on, but your settings "
@@ -131,6 +133,11 @@ void WebHandheld::touch_up(int finger) {
 void WebHandheld::step_zoom(int step) {
     zoom_ = stepped_zoom(zoom_, step);
     settings_.write_integer(settings::zoom, zoom_);
+}
+
+void WebHandheld::replay(LocalTime start, std::uint32_t seed) {
+    wall_clock_.replay(start, clock_);
+    coin_ = seeded_coin(seed);
 }
 
 std::vector<Rect> WebHandheld::take_dirty() {

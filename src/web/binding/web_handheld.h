@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -88,13 +89,37 @@ class WebHandheld {
     // The rectangles changed since the last call, in game pixels.
     std::vector<Rect> take_dirty();
 
+    // A replayed run, for comparing the page with the desktop program: the local time starts at
+    // `start` and moves with the handheld's clock, and the balls come from a coin with `seed`.
+    void replay(LocalTime start, std::uint32_t seed);
+    // The play ticks so far, for timing them.
+    struct PlayTicks {
+        std::uint64_t count = 0;
+        std::int64_t last_ms = 0;
+    };
+    const PlayTicks& play_ticks() const { return play_ticks_; }
+
   private:
+    // The computer's local time, or a replayed run's.
+    class PageWallClock final : public WallClock {
+      public:
+        LocalTime now() const override { return replayed_ ? replayed_->now() : system_.now(); }
+        void replay(LocalTime start, const VirtualClock& clock) {
+            replayed_.emplace(start, [&clock] { return clock.now_ms(); });
+        }
+
+      private:
+        SystemWallClock system_;
+        std::optional<RunningWallClock> replayed_;
+    };
+
     WebSettingsBackend backend_;
     SettingsStore settings_;
     VirtualClock clock_;
     ImageModel images_;
     Lcd lcd_;
-    SystemWallClock wall_clock_;
+    PageWallClock wall_clock_;
+    std::function<int()> coin_;
     WebSound sound_;
     Engine engine_;
     KeyBindings keys_;
@@ -103,10 +128,11 @@ class WebHandheld {
     WebPictureLoader pictures_;
     std::map<int, Button> touches_;
     std::vector<Rect> dirty_;
+    PlayTicks play_ticks_;
     int zoom_ = settings::zoom_default;
 };
 
-// The page's one handheld, made by hh_new; the windows' exports reach it here.
-WebHandheld& web_handheld();
+// The page's one handheld, for the exports of every concern (made by hh_new in exports.cpp).
+WebHandheld& page_handheld();
 
 }  // namespace zuzazizo

@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "core/skin/picture_formats.h"
 #include "core/skin/picture_loader.h"
 
 namespace zuzazizo {
@@ -50,9 +51,5 @@ class WebPictureLoader final : public PictureLoader {
     std::map<std::pair<std::string, Transparency>, FetchedPicture> fetched_;
     PicturePtr marker_;
 };
-
-// Why a file cannot be a picture before it is even fetched: its extension. Empty when the page
-// can decode it. The page and the desktop program accept the same formats.
-std::string unreadable_extension_reason(const std::string& path);
 
 }  // namespace zuzazizo

@@ -30,7 +30,7 @@ std::string out_text;
 // dialog: a selection left unsaved by Escape is what the next opening shows.
 KeyDialogModel& key_model() {
     static std::optional<KeyDialogModel> model;
-    if (!model) model.emplace(web_handheld().key_bindings());
+    if (!model) model.emplace(page_handheld().key_bindings());
     return *model;
 }
 
@@ -82,7 +82,7 @@ EMSCRIPTEN_KEEPALIVE int wd_keys_can_accept() {
 }
 // Stores the lists' keys as the bindings (and in the settings) and writes the buttons' hints.
 EMSCRIPTEN_KEEPALIVE void wd_keys_accept() {
-    WebHandheld& handheld = web_handheld();
+    WebHandheld& handheld = page_handheld();
     key_model().accept(handheld.key_bindings());
     handheld.key_bindings().Key_Build_Hints(handheld.image_model());
 }

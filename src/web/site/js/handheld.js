@@ -52,9 +52,20 @@ export class Handheld {
     return this.withString(path, (p) => this.m.UTF8ToString(this.m._hh_extension_reason(p)));
   }
 
+  keysOutBottomLeft(path, transparency) {
+    return this.withString(path, (p) => this.m._hh_keys_out_bottom_left(p, transparency) === 1);
+  }
+
   recordPicture(path, transparency, status, id = -1, width = 0, height = 0) {
     this.withString(path, (p) =>
       this.m._hh_record_picture(p, transparency, status, id, width, height));
+  }
+
+  // A replayed run: the local time from `start` ({ year, month, day, hour, minute, second }) on,
+  // and the balls from a coin with `seed`. Before powerOn.
+  replay(start, seed) {
+    const t = start;
+    this.m._hh_replay(t.year, t.month, t.day, t.hour, t.minute, t.second, seed);
   }
 
   create() { return this.m._hh_create() === 1; }
@@ -67,6 +78,8 @@ export class Handheld {
     return due < 0 ? null : due;
   }
   advanceTo(ms) { this.m._hh_advance_to(ms); }
+  playTicks() { return this.m._hh_play_ticks(); }
+  lastPlayTickMs() { return this.m._hh_last_play_tick_ms(); }
 
   isBound(key) { return this.m._hh_is_bound(key) === 1; }
   keyDown(key) { this.m._hh_key_down(key); }

@@ -7,14 +7,14 @@ import { Painter } from './painter.js';
 import { Pictures } from './pictures.js';
 import { settingsRead, settingsWrite } from './settings.js';
 import { Sound } from './sound.js';
-import { Timing } from './timing.js';
+import { replayRequest, Timing } from './timing.js';
 import { fitToScreen, watchScreen } from './fit.js';
 import { registerOffline } from './offline.js';
 import { installWindows } from './windows.js';
 
 async function fetchConfig() {
   try {
-    const response = await fetch('Config.ini', { cache: 'no-cache' });
+    const response = await fetch('Config.ini', { cache: 'no-cache', priority: 'high' });
     return response.ok ? await response.text() : null;
   } catch {
     return null;
@@ -32,14 +32,21 @@ async function start() {
     settingsRead, settingsWrite, reportError: showError,
     soundPlay: (sample) => sound.play(sample),
   });
+  performance.mark('handheld-module-ready');
+  const replay = replayRequest(location.search);
+  if (replay) handheld.replay(replay.start, replay.seed);
   const pictures = new Pictures();
   handheld.setConfig(await config);
   await pictures.loadAll(handheld, handheld.pictureRequests());
+  performance.mark('handheld-pictures-ready');
+  // The sounds, where chosen, come while the handheld is laid out and first painted.
+  const noSound = handheld.soundChoiceIsNone();
+  if (!noSound) sound.startLoading();
   if (!handheld.create()) return null;  // no Config.ini: the handheld never runs
 
   const painter = new Painter(canvas, handheld, pictures);
   const repaint = () => painter.invalidate(handheld.takeDirty());
-  const timing = new Timing(handheld, repaint);
+  const timing = new Timing(handheld, repaint, { manual: replay !== null });
   const afterInput = () => { repaint(); timing.schedule(); };
 
   const layOut = async () => {
@@ -49,8 +56,6 @@ async function start() {
     painter.resize(handheld.surface(), zoom, window.devicePixelRatio);
     fitToScreen(canvas);
   };
-  await layOut();
-  watchScreen(canvas);
   matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', layOut);
 
   const zoomKey = (event) => {
@@ -67,10 +72,14 @@ async function start() {
   new Input(canvas, handheld, { afterInput, firstGesture: () => sound.resume(), zoomKey });
   const windows = installWindows(handheld, pictures, { afterKeys: afterInput });
 
-  const noSound = handheld.soundChoiceIsNone();
-  if (!noSound && !(await sound.load())) handheld.soundFailed();
+  // The handheld is switched on and shown before its sounds are ready: the page may sound only
+  // after the player's first key or click anyway. A broken sound folder then silences it, with
+  // the desktop's message, as it would have before the start.
   handheld.powerOn(noSound);
+  await layOut();
+  watchScreen(canvas);
   afterInput();
+  if (!noSound && !(await sound.loaded())) handheld.soundFailed();
   return { handheld, painter, timing, sound, pictures, windows };
 }
 

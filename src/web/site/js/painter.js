@@ -3,6 +3,7 @@
 // The canvas holds zoom × devicePixelRatio device pixels per game pixel, and pictures come from
 // the drawing that matches that scale, so lines stay sharp. Outside the case the canvas is
 // see-through, as the desktop window is shaped by its colour key.
+import { Layer } from './compositor.js';
 import { DrawRule } from './handheld.js';
 
 function intersect(a, b) {
@@ -90,7 +91,10 @@ export class Painter {
     };
   }
 
+  // The desktop's arithmetic where no drawing needs scaling (compositor.js), the canvas's own
+  // smooth scaling elsewhere.
   paintRect(images, rect) {
+    if (this.exact && this.paintRectExactly(images, rect)) return;
     const c = this.context;
     const d = this.deviceRect(rect);
     c.save();
@@ -109,14 +113,46 @@ export class Painter {
     c.restore();
   }
 
+  // The images inside a rectangle, each with its drawing and where it goes.
+  placed(images, rect) {
+    const placed = [];
+    for (const image of images) {
+      if (!image.visible || image.picture < 0 || image.width <= 0 || image.height <= 0) continue;
+      const clip = intersect(image, rect);
+      const found = clip && this.pictures.drawing(image.picture, this.factor);
+      if (!found || !found.drawing) continue;
+      const { drawing, factor } = found;
+      const target = targetOf(image, drawing.width / factor, drawing.height / factor);
+      placed.push({ drawing, factor, target, clip });
+    }
+    return placed;
+  }
+
+  // False when a drawing would have to be scaled: the canvas paints the rectangle then.
+  paintRectExactly(images, rect) {
+    const placed = this.placed(images, rect);
+    const s = this.scale;
+    const ownSize = ({ drawing, factor, target }) => factor === s &&
+      target.width * s === drawing.width && target.height * s === drawing.height;
+    if (!placed.every(ownSize)) return false;
+    const d = this.deviceRect(rect);
+    const layer = new Layer(d.left, d.top, d.width, d.height);
+    if (!this.surface.colourKeyOn) {
+      const c = this.surface.colour;
+      layer.fill(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff);
+    }
+    for (const { drawing, target, clip } of placed) {
+      layer.over(drawing.premultiplied, { left: target.left * s, top: target.top * s },
+        this.deviceRect(clip));
+    }
+    this.context.putImageData(layer.imageData(), d.left, d.top);
+    return true;
+  }
+
   drawImage(image, rect) {
-    if (!image.visible || image.picture < 0 || image.width <= 0 || image.height <= 0) return;
-    const clip = intersect(image, rect);
-    if (!clip) return;
-    const drawing = this.pictures.drawing(image.picture, this.factor);
-    if (!drawing || !drawing.bitmap) return;
-    const { bitmap, factor } = drawing;
-    const target = targetOf(image, bitmap.width / factor, bitmap.height / factor);
+    const [found] = this.placed([image], rect);
+    if (!found) return;
+    const { drawing, factor, target, clip } = found;
     const c = this.context;
     c.save();
     const d = this.deviceRect(clip);
@@ -127,7 +163,7 @@ export class Painter {
     c.setTransform(this.scale, 0, 0, this.scale, 0, 0);
     c.imageSmoothingEnabled = !(this.exact && factor === this.factor);
     c.imageSmoothingQuality = 'high';
-    c.drawImage(bitmap, target.left, target.top, target.width, target.height);
+    c.drawImage(drawing.source, target.left, target.top, target.width, target.height);
     c.restore();
   }
 }

@@ -4,7 +4,8 @@
 // black outline. Each picture keeps its drawings at 1 to 4 times; the larger ones come from
 // "name@2x.png" and so on beside it, fetched when a zoom first needs them, and a picture without
 // a larger drawing of exactly the right size is enlarged smoothly instead.
-import { FetchedStatus, Transparency } from './handheld.js';
+import { premultiply } from './compositor.js';
+import { FetchedStatus } from './handheld.js';
 
 const siteDir = '/site/';
 
@@ -19,21 +20,72 @@ function largerName(path, factor) {
   return `${path.slice(0, stemEnd)}@${factor}x${path.slice(stemEnd)}`;
 }
 
-const decodeOptions = { premultiplyAlpha: 'default', colorSpaceConversion: 'none' };
+// One drawing of a picture: its pixels as the file holds them (straight alpha), premultiplied
+// for the page's own compositing, and as a canvas for the browser to scale; the last two are
+// made when first needed.
+class Drawing {
+  constructor(rgba, width, height) {
+    Object.assign(this, { rgba, width, height });
+    this.premultipliedPixels = null;
+    this.canvas = null;
+  }
 
-// A bitmap's bottom-left colour becomes see-through, as the desktop program keys it out.
-async function keyOutBottomLeft(bitmap) {
-  const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
-  const context = canvas.getContext('2d');
+  get premultiplied() {
+    if (!this.premultipliedPixels) {
+      const { data, rows } = premultiply(this.rgba, this.width);
+      this.premultipliedPixels = { data, rows, width: this.width, height: this.height };
+    }
+    return this.premultipliedPixels;
+  }
+
+  get source() {
+    if (!this.canvas) {
+      this.canvas = new OffscreenCanvas(this.width, this.height);
+      this.canvas.getContext('2d').putImageData(new ImageData(this.rgba, this.width, this.height), 0, 0);
+    }
+    return this.canvas;
+  }
+}
+
+const typesByExtension = { png: 'image/png', bmp: 'image/bmp', jpg: 'image/jpeg', jpeg: 'image/jpeg', gif: 'image/gif' };
+
+// The file's pixels exactly as it holds them. A canvas would premultiply them and lose the low
+// bits of partly see-through colours, so the image decoder is asked for them where there is one.
+async function decode(blob, path) {
+  const extension = path.slice(path.lastIndexOf('.') + 1).toLowerCase();
+  const type = blob.type.startsWith('image/') ? blob.type : typesByExtension[extension] || blob.type;
+  if (typeof ImageDecoder !== 'undefined' && await ImageDecoder.isTypeSupported(type)) {
+    const decoder = new ImageDecoder({
+      data: await blob.arrayBuffer(), type, premultiplyAlpha: 'none', colorSpaceConversion: 'none',
+    });
+    try {
+      const { image } = await decoder.decode();
+      const width = image.codedWidth;
+      const height = image.codedHeight;
+      const rgba = new Uint8ClampedArray(width * height * 4);
+      await image.copyTo(rgba, { format: 'RGBA', layout: [{ offset: 0, stride: width * 4 }] });
+      image.close();
+      return new Drawing(rgba, width, height);
+    } finally {
+      decoder.close();
+    }
+  }
+  const bitmap = await createImageBitmap(blob, { premultiplyAlpha: 'none', colorSpaceConversion: 'none' });
+  const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
   context.drawImage(bitmap, 0, 0);
-  const data = context.getImageData(0, 0, bitmap.width, bitmap.height);
-  const px = data.data;
-  const k = (bitmap.height - 1) * bitmap.width * 4;
+  const rgba = context.getImageData(0, 0, bitmap.width, bitmap.height).data;
+  return new Drawing(rgba, bitmap.width, bitmap.height);
+}
+
+// A drawing's bottom-left colour becomes see-through, as the desktop program keys it out.
+function keyOutBottomLeft(drawing) {
+  const px = drawing.rgba;
+  const k = (drawing.height - 1) * drawing.width * 4;
   const [r, g, b] = [px[k], px[k + 1], px[k + 2]];
   for (let i = 0; i < px.length; i += 4) {
     if (px[i] === r && px[i + 1] === g && px[i + 2] === b) px[i + 3] = 0;
   }
-  return createImageBitmap(data, decodeOptions);
+  return drawing;
 }
 
 function makeMarker() {
@@ -44,14 +96,14 @@ function makeMarker() {
   context.strokeStyle = '#000000';
   context.lineWidth = 1;
   context.strokeRect(0.5, 0.5, 9, 9);
-  return canvas.transferToImageBitmap();
+  return new Drawing(context.getImageData(0, 0, 10, 10).data, 10, 10);
 }
 
-// What a fetch and decode of one file gave: { status, bitmap }.
+// What a fetch and decode of one file gave: { status, drawing }.
 async function fetchPicture(url, keyed) {
   let response;
   try {
-    response = await fetch(url, { cache: 'no-cache' });
+    response = await fetch(url, { cache: 'no-cache', priority: 'high' });
   } catch {
     return { status: FetchedStatus.missing };
   }
@@ -59,8 +111,8 @@ async function fetchPicture(url, keyed) {
   const blob = await response.blob();
   if (blob.size === 0) return { status: FetchedStatus.empty };
   try {
-    const bitmap = await createImageBitmap(blob, decodeOptions);
-    return { status: FetchedStatus.decoded, bitmap: keyed ? await keyOutBottomLeft(bitmap) : bitmap };
+    const drawing = await decode(blob, url);
+    return { status: FetchedStatus.decoded, drawing: keyed ? keyOutBottomLeft(drawing) : drawing };
   } catch {
     return { status: FetchedStatus.undecodable };
   }
@@ -74,17 +126,16 @@ export class Pictures {
   // Fetches every requested picture and records the outcome with the handheld.
   async loadAll(handheld, requests) {
     await Promise.all(requests.map(async ({ path, transparency }) => {
-      const keyed = transparency === Transparency.bottomLeftKey && /\.bmp$/i.test(path);
-      const unreadable = handheld.extensionReason(path) !== '';
-      const fetched = await fetchPicture(urlOf(path), keyed && !unreadable);
+      const keyed = handheld.keysOutBottomLeft(path, transparency);
+      const fetched = await fetchPicture(urlOf(path), keyed);
       if (fetched.status !== FetchedStatus.decoded) {
         handheld.recordPicture(path, transparency, fetched.status);
         return;
       }
       const id = this.entries.length;
-      this.entries.push({ path, keyed, drawings: [null, fetched.bitmap] });
+      this.entries.push({ path, keyed, drawings: [null, fetched.drawing] });
       handheld.recordPicture(path, transparency, fetched.status, id,
-        fetched.bitmap.width, fetched.bitmap.height);
+        fetched.drawing.width, fetched.drawing.height);
     }));
   }
 
@@ -99,20 +150,21 @@ export class Pictures {
       if (entry.path) {
         const fetched = await fetchPicture(urlOf(largerName(entry.path, factor)), entry.keyed);
         const ok = fetched.status === FetchedStatus.decoded &&
-          fetched.bitmap.width === base.width * factor &&
-          fetched.bitmap.height === base.height * factor;
-        if (ok) larger = fetched.bitmap;
+          fetched.drawing.width === base.width * factor &&
+          fetched.drawing.height === base.height * factor;
+        if (ok) larger = fetched.drawing;
       }
       entry.drawings[factor] = larger;
     }));
   }
 
-  // The drawing to paint at `factor`, and whether it must be scaled smoothly.
+  // The drawing to paint at `factor`, and the factor it was drawn for: a smaller one when the
+  // picture has no drawing of that size, and it must then be scaled smoothly.
   drawing(id, factor) {
     const entry = this.entries[id];
     if (!entry) return null;
     const larger = entry.drawings[factor];
-    if (factor > 1 && larger) return { bitmap: larger, factor };
-    return { bitmap: entry.drawings[1], factor: 1 };
+    if (factor > 1 && larger) return { drawing: larger, factor };
+    return { drawing: entry.drawings[1], factor: 1 };
   }
 }

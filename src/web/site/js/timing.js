@@ -1,32 +1,61 @@
 // Delivers the handheld's timer events at their deadlines, from performance.now().
 //
 // The page sleeps until the next deadline the handheld reports, less a little, and then waits out
-// the last stretch, since browsers wake a timeout a millisecond or more late. The handheld's time
-// stands still while the page is hidden (browsers then slow timeouts to once a second): a game
-// does not play on without its player, and on return the clock shows the time again at its next
-// second.
-const earlyWakeMs = 2;
+// the last stretch, since browsers wake a timeout late: a millisecond or so on a quiet machine,
+// several on a busy one. How much earlier it asks follows how late the recent timeouts came, up
+// to a few milliseconds: the last stretch stays short when the machine is quiet, and it is
+// never long, since on a busy machine a long wait is itself cut off by the system and comes out
+// later than a short one. The handheld's time stands still while the page is hidden (browsers then slow
+// timeouts to once a second): a game does not play on without its player, and on return the
+// clock shows the time again at its next second.
+const earlyWake = { minMs: 1, maxMs: 4, marginMs: 1, remembered: 50 };
+
+// A replayed run, asked for by the page's address: "?replay=2026-12-09T10:29:57&seed=7" starts
+// the handheld's local time at that moment and its coin with that seed, and its time moves only
+// when advance() is called (the pixel test plays the desktop program's script so). Null for an
+// ordinary visit.
+export function replayRequest(search) {
+  const query = new URLSearchParams(search);
+  const match = /^(\d+)-(\d+)-(\d+)T(\d+):(\d+):(\d+)$/.exec(query.get('replay') || '');
+  if (!match) return null;
+  const [year, month, day, hour, minute, second] = match.slice(1).map(Number);
+  return { start: { year, month, day, hour, minute, second }, seed: Number(query.get('seed') || 0) };
+}
 
 export class Timing {
-  constructor(handheld, afterEvents) {
+  // `manual`: time moves only by advance(), whatever the real time and the page's visibility.
+  constructor(handheld, afterEvents, { manual = false } = {}) {
     this.handheld = handheld;
     this.afterEvents = afterEvents;
+    this.manualMs = manual ? 0 : null;
     this.origin = performance.now();
     this.pausedMs = 0;
     this.hiddenAt = document.hidden ? this.origin : null;
     this.timeout = null;
+    this.askedFor = 0;
+    this.timeoutLateMs = [];
     this.wakeUps = 0;
     this.lateMs = [];
+    this.tickLateMs = [];
     document.addEventListener('visibilitychange', () => this.visibilityChanged());
   }
 
   // The handheld's time: real time since the start, less the time spent hidden.
   nowMs() {
+    if (this.manualMs !== null) return this.manualMs;
     const real = this.hiddenAt !== null ? this.hiddenAt : performance.now();
     return real - this.origin - this.pausedMs;
   }
 
+  // A replayed run's time moves on by `ms`, firing every timer event due on the way.
+  advance(ms) {
+    this.manualMs += ms;
+    this.handheld.advanceTo(this.manualMs);
+    this.afterEvents();
+  }
+
   visibilityChanged() {
+    if (this.manualMs !== null) return;
     if (document.hidden) {
       if (this.hiddenAt === null) this.hiddenAt = performance.now();
       this.cancel();
@@ -45,21 +74,41 @@ export class Timing {
   // Called after anything that may have started or stopped a timer.
   schedule() {
     this.cancel();
-    if (this.hiddenAt !== null) return;
+    if (this.hiddenAt !== null || this.manualMs !== null) return;
     const due = this.handheld.nextDueMs();
     if (due === null) return;
-    const delay = Math.max(0, due - this.nowMs() - earlyWakeMs);
+    const delay = Math.max(0, due - this.nowMs() - this.earlyMs());
+    this.askedFor = performance.now() + delay;
     this.timeout = setTimeout(() => this.wake(due), delay);
+  }
+
+  // How much before a deadline to be woken: the latest of the recent timeouts, and a margin.
+  earlyMs() {
+    const latest = Math.max(0, ...this.timeoutLateMs);
+    return Math.min(earlyWake.maxMs, Math.max(earlyWake.minMs, latest + earlyWake.marginMs));
+  }
+
+  // Runs the events due by now. How late they ran is kept for the page's timing benchmark (the
+  // last 2000 wake-ups, and of the play ticks among them their number and lateness).
+  advanceToNow(due) {
+    const now = this.nowMs();
+    const ticks = this.handheld.playTicks();
+    this.handheld.advanceTo(Math.floor(now));
+    if (this.lateMs.push(now - due) > 2000) this.lateMs.shift();
+    const ticked = this.handheld.playTicks();
+    if (ticked !== ticks && this.tickLateMs.push([ticked, now - this.handheld.lastPlayTickMs()]) > 2000) {
+      this.tickLateMs.shift();
+    }
   }
 
   wake(due) {
     this.timeout = null;
     if (this.hiddenAt !== null) return;
     this.wakeUps++;
-    while (this.nowMs() < due) { /* the last stretch: at most earlyWakeMs */ }
-    // How late each event ran, kept for the page's timing benchmark (the last 2000).
-    if (this.lateMs.push(this.nowMs() - due) > 2000) this.lateMs.shift();
-    this.handheld.advanceTo(Math.floor(this.nowMs()));
+    const late = performance.now() - this.askedFor;
+    if (this.timeoutLateMs.push(late) > earlyWake.remembered) this.timeoutLateMs.shift();
+    while (this.nowMs() < due) { /* the last stretch: at most earlyWake.maxMs */ }
+    this.advanceToNow(due);
     this.afterEvents();
     this.schedule();
   }
