@@ -60,7 +60,7 @@ async function startedAt(browser, url) {
   await page.eval(`localStorage.setItem('${prefix}SplashScreen', '0');
     localStorage.setItem('${prefix}SoundMode', '0')`);
   await page.goto(url);
-  await page.until('window.zuzazizo.then(z => z !== null)');
+  await page.until('Promise.race([window.zuzazizo.then(z => z !== null), new Promise(r => setTimeout(() => r(false), 2000))])');
   return page;
 }
 
@@ -127,7 +127,7 @@ test('offline: after the first visit the page starts and plays with its server s
   try {
     await server.stop();
     await page.goto(url);
-    await page.until('window.zuzazizo.then(z => z !== null)');
+    await page.until('Promise.race([window.zuzazizo.then(z => z !== null), new Promise(r => setTimeout(() => r(false), 2000))])');
     assert.equal(await message(page), '', 'no picture, sound or Config.ini missing');
     assert.equal((await state(page)).mode, mode.startup);
     // A game by keys, offline.
@@ -156,7 +156,7 @@ test('offline: after the first visit the page starts and plays with its server s
     // would keep the old build's worker busy and so in charge.
     await settled(next, "performance.getEntriesByType('navigation')[0].type === 'reload'",
       'the new build taking over');
-    await settled(next, 'window.zuzazizo.then(z => z !== null)', 'the new build started');
+    await settled(next, 'Promise.race([window.zuzazizo.then(z => z !== null), new Promise(r => setTimeout(() => r(false), 2000))])', 'the new build started');
     assert.equal(await next.eval("fetch('Whatsnew.txt').then(r => r.text())" +
       ".then(t => t.includes('A newer build.'))"), true, 'the new build\'s files');
     await next.until('caches.keys().then(k => k.length === 1)', 10000, 'the old build dropped');
