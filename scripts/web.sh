@@ -4,8 +4,7 @@
 #   bash scripts/web.sh --build   build only
 # The site is a folder of static files any web server can host. Its pictures and sounds are the
 # desktop build's own (the skin_data target); ZUZAZIZO_SKIN_DIR names a folder that already holds
-# them, such as an existing build's bin/, and ZUZAZIZO_GENERATED_DIR the folder with the dialogs'
-# pictures (generated/ beside that bin/). ZUZAZIZO_WEB_PORT changes the port.
+# them, such as an existing build's bin/. ZUZAZIZO_WEB_PORT changes the port.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 serve=1
@@ -16,9 +15,9 @@ site=$out/site
 bash scripts/deps.sh
 
 skin=${ZUZAZIZO_SKIN_DIR:-build/bin}
-# The dialogs' pictures are drawn beside the skin, in the build's generated/.
+# The dialogs' pictures and the icons are drawn beside the skin, in the build's generated/.
 generated=${ZUZAZIZO_GENERATED_DIR:-$skin/../generated}
-if [ ! -f "$skin/Config.ini" ] || [ ! -d "$generated/dialogs" ]; then
+if [ ! -f "$skin/Config.ini" ] || [ ! -d "$generated/icons/web" ]; then
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build build --target skin_data
   skin=build/bin
@@ -36,8 +35,10 @@ mkdir -p "$site"
 cp -r src/web/site/. "$site/"
 cp "$out/wasm/handheld_core.mjs" "$out/wasm/handheld_core.wasm" "$site/js/"
 cp "$skin/Config.ini" "$site/"
-cp -r "$skin/Graphics" "$skin/Sound" "$site/"
+cp -r "$skin/Graphics" "$skin/Sound" "$skin/Readme.txt" "$skin/Whatsnew.txt" "$site/"
 cp -r "$generated/dialogs" "$site/dialogs"
+cp -r "$generated/icons/web" "$site/icons"
+python3 scripts/lib/web_offline.py "$site"
 echo "web site built in $site"
 
 [ "$serve" = 1 ] || exit 0

@@ -29,4 +29,5 @@ for _ in $(seq 50); do
   python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/ok/')" 2>/dev/null && break
   sleep 0.1
 done
-node "$test_file" "http://127.0.0.1:$port"
+# A test may serve a copy of the site itself (to stop and start its server): this one is built.
+WEB_SITE_DIR="$work/ok" node "$test_file" "http://127.0.0.1:$port"

@@ -75,6 +75,11 @@ bool write_icons(const QDir& dir) {
         if (!dir.mkpath(sub)) return false;
         if (!icon_picture(size).save(dir.filePath(sub + "/zuzazizo.png"))) return false;
     }
+    if (!dir.mkpath(QStringLiteral("web"))) return false;
+    for (const int size : web_icon_sizes_px) {
+        if (!icon_picture(size).save(dir.filePath(QStringLiteral("web/icon-%1.png").arg(size))))
+            return false;
+    }
     return true;
 }
 

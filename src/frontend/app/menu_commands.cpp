@@ -4,16 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "core/skin/skin_paths.h"
+#include "core/shell/shell_documents.h"
 
 namespace zuzazizo {
-
-namespace {
-
-constexpr std::string_view readme_file = "Readme.txt";
-constexpr std::string_view whatsnew_file = "Whatsnew.txt";
-
-}  // namespace
 
 MenuCommands::MenuCommands(QWidget& window, std::string base_dir, WindowCommands own)
     : window_(window),
@@ -80,11 +73,11 @@ void MenuCommands::about() {
 }
 
 void MenuCommands::readme() {
-    open_document(readme_file);
+    open_document(document_of(MenuCommand::readme));
 }
 
 void MenuCommands::whatsnew() {
-    open_document(whatsnew_file);
+    open_document(document_of(MenuCommand::whatsnew));
 }
 
 void MenuCommands::manual() {
@@ -92,7 +85,7 @@ void MenuCommands::manual() {
 }
 
 void MenuCommands::config() {
-    open_document(config_file_name);
+    open_document(document_of(MenuCommand::config));
 }
 
 void MenuCommands::keys() {

@@ -5,28 +5,20 @@
 #include <QMouseEvent>
 
 #include "core/common/program_release.h"
+#include "core/windows/about_texts.h"
 #include "frontend/common/dialog_pictures.h"
 #include "frontend/common/key_codes_qt.h"
-#include "frontend/windows/about_texts.h"
 #include "frontend/windows/dialog_style.h"
 
 namespace zuzazizo {
 namespace {
 
-constexpr QSize client_size_px{397, 176};
-constexpr QRect picture_bounds{QPoint(8, 8), dialog_pictures::about_handheld_size_px};
-constexpr int caption_left_px = 132;
-constexpr int value_left_px = 212;
-constexpr int value_width_px = 180;
-constexpr int row_height_px = 16;
-constexpr int first_row_top_px = 8;
-constexpr int row_step_px = 24;
-constexpr int text_font_px = 12;
+constexpr QSize client_size_px{about::client_width_px, about::client_height_px};
+constexpr QRect picture_bounds{about::picture_bounds.left, about::picture_bounds.top,
+                               about::picture_bounds.width, about::picture_bounds.height};
+using about::caption_left_px, about::value_left_px, about::value_width_px, about::row_height_px,
+    about::text_font_px, about::row_top;
 const QColor link_colour = Qt::yellow;
-
-int row_top(int row) {
-    return first_row_top_px + row * row_step_px;
-}
 
 QLabel* text_label(QWidget* parent, const char* text, int left, int top, int width,
                    const QFont& font, const QColor& colour) {

@@ -8,58 +8,44 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "core/input/key_dialog_layout.h"
 #include "frontend/common/key_codes_qt.h"
 #include "frontend/windows/dialog_style.h"
 
 namespace zuzazizo {
 namespace {
 
-constexpr QSize client_size_px{448, 195};
-constexpr int label_font_px = 11;
+constexpr QSize client_size_px{key_dialog::client_width_px, key_dialog::client_height_px};
+constexpr int label_font_px = key_dialog::font_px;
+QColor windows_colour(std::uint32_t value) {
+    return {red_of(value), green_of(value), blue_of(value)};
+}
+
 // The conflict marker: a label's font colour, white when its key is its own.
-const QColor clean_colour = Qt::white;
-const QColor conflict_colour = Qt::red;
+const QColor clean_colour = windows_colour(key_dialog::clean_colour);
+const QColor conflict_colour = windows_colour(key_dialog::conflict_colour);
 
-struct LabelPlace {
-    const char* caption;
-    QRect bounds;
-    Qt::Alignment alignment;
-};
-constexpr Qt::Alignment left_aligned = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr Qt::Alignment right_aligned = Qt::AlignRight | Qt::AlignVCenter;
-
-// la_1 .. la_6, then the lists cb_1 .. cb_6 beside them; tab order is slot order.
-const std::array<LabelPlace, key_slot_count> button_labels = {{
-    {"Game A", {136, 33, 72, 14}, left_aligned},
-    {"Game B", {136, 65, 72, 14}, left_aligned},
-    {"Time", {136, 97, 72, 14}, left_aligned},
-    {"Light", {136, 129, 72, 14}, left_aligned},
-    {"Left", {216, 33, 96, 14}, right_aligned},
-    {"Right", {216, 65, 96, 14}, right_aligned},
-}};
-const std::array<QRect, key_slot_count> list_bounds = {{
-    {8, 29, 120, 21},
-    {8, 61, 120, 21},
-    {8, 93, 120, 21},
-    {8, 125, 120, 21},
-    {320, 29, 120, 21},
-    {320, 61, 120, 21},
-}};
+QRect to_qrect(const Rect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
 
 std::size_t at(int slot) {
     return static_cast<std::size_t>(slot);
 }
 
-QLabel* white_label(QWidget* parent, const LabelPlace& place, bool underline) {
+QLabel* white_label(QWidget* parent, const key_dialog::Label& place, bool underline) {
     QFont font = arial_font(label_font_px, true);
     font.setUnderline(underline);
-    return dialog_label(parent, place.caption, place.bounds, font, clean_colour, place.alignment);
+    const Qt::Alignment alignment =
+        (place.right_aligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    return dialog_label(parent, place.caption, to_qrect(place.bounds), font, clean_colour,
+                        alignment);
 }
 
-QComboBox* key_list(QWidget* parent, QRect bounds) {
+QComboBox* key_list(QWidget* parent, const Rect& bounds) {
     auto* list = new QComboBox(parent);
     list->setEditable(false);
-    list->setGeometry(bounds);
+    list->setGeometry(to_qrect(bounds));
     list->setFont(arial_font(label_font_px));
     QPalette palette = list->palette();
     palette.setColor(QPalette::Base, Qt::white);
@@ -86,22 +72,23 @@ TKeysForm::TKeysForm(KeyBindings& keys, ImageModel& images, QWidget* main_window
 }
 
 void TKeysForm::build_components() {
-    setWindowTitle(QStringLiteral("Key settings"));
+    setWindowTitle(QString::fromLatin1(key_dialog::caption));
     setFixedSize(client_size_px);
     fill_with_dialog_blue(*this);
 
     // Declaration order, as designed: the headings and labels, then the lists, then accept.
-    la_main = white_label(this, {"Main operations", {8, 8, 104, 13}, left_aligned}, true);
+    const auto& button_labels = key_dialog::button_labels;
+    la_main = white_label(this, key_dialog::la_main, true);
     la_1 = white_label(this, button_labels[0], false);
     la_2 = white_label(this, button_labels[1], false);
     la_3 = white_label(this, button_labels[2], false);
-    la_controls = white_label(this, {"Game controls", {336, 8, 104, 13}, right_aligned}, true);
+    la_controls = white_label(this, key_dialog::la_controls, true);
     la_4 = white_label(this, button_labels[3], false);
     la_5 = white_label(this, button_labels[4], false);
     la_6 = white_label(this, button_labels[5], false);
     labels_ = {nullptr, la_1, la_2, la_3, la_4, la_5, la_6};
     for (int slot = 1; slot <= key_slot_count; ++slot) {
-        lists_[at(slot)] = key_list(this, list_bounds[at(slot - 1)]);
+        lists_[at(slot)] = key_list(this, key_dialog::list_bounds[at(slot - 1)]);
     }
     cb_1 = lists_[1];
     cb_2 = lists_[2];
@@ -110,8 +97,8 @@ void TKeysForm::build_components() {
     cb_5 = lists_[5];
     cb_6 = lists_[6];
 
-    btn_accept = new QPushButton(QStringLiteral("- ACCEPT -"), this);
-    btn_accept->setGeometry(183, 162, 82, 25);
+    btn_accept = new QPushButton(QString::fromLatin1(key_dialog::accept_caption), this);
+    btn_accept->setGeometry(to_qrect(key_dialog::accept_bounds));
     btn_accept->setFont(arial_font(label_font_px, true));
     btn_accept->setCursor(Qt::PointingHandCursor);
     // Enter is the form's own business (FormKeyDown), not the dialog's default button.

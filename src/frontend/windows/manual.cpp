@@ -12,7 +12,7 @@ namespace zuzazizo {
 namespace {
 
 // The buttons stand this far in from the window's edges.
-constexpr int button_inset_px = 4;
+constexpr int button_inset_px = manual_button_inset_px;
 
 QLabel* button_picture(QWidget* parent, ManualGlyph glyph, bool pressed) {
     auto* label = new QLabel(parent);

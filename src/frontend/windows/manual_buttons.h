@@ -1,16 +1,14 @@
-// The manual viewer's six button pictures, drawn to the window's design: a blue face with a
-// white glyph, raised when released and sunken when pressed, the pressed glyph one pixel lower
-// and one to the right.
+// The manual viewer's button pictures as Qt images, from the core's drawing of them.
 #pragma once
 
 #include <QImage>
 #include <QSize>
 
+#include "core/windows/manual_button_art.h"
+
 namespace zuzazizo {
 
-inline constexpr QSize manual_button_size_px{16, 14};
-
-enum class ManualGlyph { cross, arrow_left, arrow_right };
+inline constexpr QSize manual_button_size_px{manual_button_width_px, manual_button_height_px};
 
 QImage manual_button_picture(ManualGlyph glyph, bool pressed);
 

@@ -107,6 +107,9 @@ class WebHandheld {
     const GameSurface& surface() const { return surface_; }
     const ImageModel& images() const { return images_; }
     const Engine& engine() const { return engine_; }
+    // The key dialog changes the bindings and the hints they write on the buttons.
+    KeyBindings& key_bindings() { return keys_; }
+    ImageModel& image_model() { return images_; }
     // The rectangles changed since the last call, in game pixels.
     std::vector<Rect> take_dirty();
 

@@ -3,6 +3,8 @@
 // and the handheld placed and scaled as the desktop places it on the screen; the browser's own
 // fullscreen (the Fullscreen API) follows, which browsers allow only in answer to a click or a
 // key: at once when the mode is switched by one, else at the first after the start.
+import { clearFit, fitToScreen } from './fit.js';
+
 const zoomSteps = { Equal: 1, NumpadAdd: 1, Minus: -1, NumpadSubtract: -1, Digit0: 0, Numpad0: 0 };
 
 export class Display {
@@ -69,6 +71,9 @@ export class Display {
     }
     this.handheld.takeDirty();
     painter.resize(this.handheld.surface(), fullscreen ? 1 : this.handheld.zoom(), ratio);
+    // A touch screen fits the windowed handheld to itself; fullscreen covers the viewport anyway.
+    if (fullscreen) clearFit(this.canvas);
+    else fitToScreen(this.canvas);
     this.onLaidOut();
   }
 

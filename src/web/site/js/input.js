@@ -6,6 +6,7 @@
 // tapped. Over the canvas the page never scrolls or zooms under a finger.
 import { virtualKeyOf } from './keys.js';
 import { Cursor } from './handheld.js';
+import { fingerPoint, unfitted } from './fit.js';
 
 const cursorStyles = { [Cursor.arrow]: 'default', [Cursor.hand]: 'pointer', [Cursor.help]: 'help' };
 
@@ -60,7 +61,7 @@ export class Input {
 
   position(event) {
     const box = this.canvas.getBoundingClientRect();
-    return [Math.floor(event.clientX - box.left), Math.floor(event.clientY - box.top)];
+    return unfitted(this.canvas, event.clientX - box.left, event.clientY - box.top);
   }
 
   pointerDown(event) {
@@ -71,7 +72,7 @@ export class Input {
       this.canvas.setPointerCapture(event.pointerId);
       this.handheld.mouseDown(x, y, event.button);
     } else {
-      this.handheld.touchDown(event.pointerId, x, y);
+      this.handheld.touchDown(event.pointerId, ...fingerPoint(this.handheld, this.canvas, x, y));
     }
     this.afterInput();
   }

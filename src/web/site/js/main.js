@@ -12,6 +12,9 @@ import { Shell } from './shell.js';
 import { ShellCore } from './shell_core.js';
 import { Sound } from './sound.js';
 import { replayRequest, Timing } from './timing.js';
+import { watchScreen } from './fit.js';
+import { registerOffline } from './offline.js';
+import { installWindows } from './windows.js';
 
 async function fetchConfig() {
   try {
@@ -57,18 +60,23 @@ async function start() {
     .addEventListener('change', () => display.layOut());
   new Input(canvas, handheld,
     { afterInput, firstGesture: () => sound.resume(), zoomKey: (e) => display.zoomKey(e) });
+  const windows = installWindows(handheld, pictures, { afterKeys: afterInput });
   const shell = new Shell({ handheld, core, display, sound, timing, pictures, canvas, afterInput });
   // The quick start switches the handheld on at once, so that its first frame is the switched-on
   // handheld; the splash screen waits for its PLAY.
   const started = shell.start();
   await display.layOut();
+  watchScreen(canvas);
   afterInput();
   await started;
-  return { handheld, painter, timing, sound, pictures, core, display, shell };
+  return { handheld, painter, timing, sound, pictures, core, display, shell, windows };
 }
 
 // Kept on the window for the page's tests, which read the handheld's state and the timing.
-window.zuzazizo = start().catch((error) => {
+window.zuzazizo = start().then((started) => {
+  registerOffline();
+  return started;
+}).catch((error) => {
   showError(`The handheld could not be started: ${error && error.message ? error.message : error}`);
   return null;
 });

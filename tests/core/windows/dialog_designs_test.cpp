@@ -1,0 +1,84 @@
+// The designs of the dialogs that both front ends build from: every control inside its window,
+// none over another, and the manual's button pictures as designed.
+#include <gtest/gtest.h>
+
+#include "core/input/key_dialog_layout.h"
+#include "core/shell/shell_documents.h"
+#include "core/windows/about_texts.h"
+#include "core/windows/manual_button_art.h"
+
+namespace zuzazizo {
+namespace {
+
+bool inside(const Rect& r, int width, int height) {
+    return r.left >= 0 && r.top >= 0 && r.left + r.width <= width && r.top + r.height <= height;
+}
+
+bool overlap(const Rect& a, const Rect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+TEST(KeyDialogDesign, EveryControlLiesInsideTheDialogAndOverNoOther) {
+    using namespace key_dialog;
+    std::vector<Rect> controls = {la_main.bounds, la_controls.bounds, accept_bounds};
+    for (const Label& label : button_labels) controls.push_back(label.bounds);
+    for (const Rect& list : list_bounds) controls.push_back(list);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        EXPECT_TRUE(inside(controls[i], client_width_px, client_height_px)) << i;
+        for (std::size_t j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(overlap(controls[i], controls[j])) << i << " and " << j;
+    }
+}
+
+TEST(AboutDesign, ThePictureAndEveryRowLieInsideTheBox) {
+    EXPECT_TRUE(inside(about::picture_bounds, about::client_width_px, about::client_height_px));
+    const int rows = static_cast<int>(about::fact_rows.size()) + 2;  // and the two link rows
+    for (int row = 0; row < rows; ++row) {
+        const Rect value{about::value_left_px, about::row_top(row), about::value_width_px,
+                         about::row_height_px};
+        EXPECT_TRUE(inside(value, about::client_width_px, about::client_height_px)) << row;
+        EXPECT_FALSE(overlap(value, about::picture_bounds)) << row;
+    }
+}
+
+TEST(ShellDocuments, EachDocumentCommandOpensItsFileAndNoOtherCommandOpensOne) {
+    EXPECT_EQ(document_of(MenuCommand::readme), "Readme.txt");
+    EXPECT_EQ(document_of(MenuCommand::whatsnew), "Whatsnew.txt");
+    EXPECT_EQ(document_of(MenuCommand::config), "Config.ini");
+    for (const MenuCommand command : {MenuCommand::about, MenuCommand::manual, MenuCommand::keys,
+                                      MenuCommand::exit, MenuCommand::separator})
+        EXPECT_TRUE(document_of(command).empty());
+}
+
+std::uint32_t pixel(const std::vector<std::uint32_t>& pixels, int x, int y) {
+    return pixels[static_cast<std::size_t>(y * manual_button_width_px + x)];
+}
+
+TEST(ManualButtonArt, RaisedWhenReleasedSunkenWhenPressedWithTheGlyphMovedDownRight) {
+    constexpr std::uint32_t face = 0xFF0000FF, white = 0xFFFFFFFF;
+    constexpr std::uint32_t light_outer = 0xFFC0C0FF, dark_outer = 0xFF000000;
+    for (const ManualGlyph glyph :
+         {ManualGlyph::cross, ManualGlyph::arrow_left, ManualGlyph::arrow_right}) {
+        const auto up = manual_button_pixels(glyph, false);
+        const auto down = manual_button_pixels(glyph, true);
+        ASSERT_EQ(up.size(), std::size_t{manual_button_width_px * manual_button_height_px});
+        EXPECT_EQ(pixel(up, 3, 0), light_outer) << "top edge light";
+        EXPECT_EQ(pixel(up, 3, manual_button_height_px - 1), dark_outer) << "bottom edge dark";
+        EXPECT_EQ(pixel(down, 3, 0), dark_outer);
+        EXPECT_EQ(pixel(down, 3, manual_button_height_px - 1), light_outer);
+        int glyph_pixels = 0;
+        for (int y = 2; y < manual_button_height_px - 3; ++y) {
+            for (int x = 2; x < manual_button_width_px - 3; ++x) {
+                const std::uint32_t released = pixel(up, x, y);
+                EXPECT_TRUE(released == face || released == white) << x << "," << y;
+                EXPECT_EQ(pixel(down, x + 1, y + 1), released) << x << "," << y;
+                glyph_pixels += released == white ? 1 : 0;
+            }
+        }
+        EXPECT_GT(glyph_pixels, 10) << "a white glyph on the face";
+    }
+}
+
+}  // namespace
+}  // namespace zuzazizo
