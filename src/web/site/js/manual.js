@@ -29,6 +29,8 @@ export class Manual {
   async build() {
     const recorder = {
       extensionReason: (path) => this.handheld.extensionReason(path),
+      keysOutBottomLeft: (path, transparency) =>
+        this.handheld.keysOutBottomLeft(path, transparency),
       recordPicture: (path, transparency, status, id, width, height) =>
         this.core.manualRecord(path, status, id, width, height),
     };
@@ -106,8 +108,8 @@ export class Manual {
     const context = this.im_page_top.getContext('2d');
     context.clearRect(0, 0, this.im_page_top.width, this.im_page_top.height);
     const id = this.pages[this.manual_page - 1];
-    const drawing = id >= 0 ? this.pictures.drawing(id, 1) : null;
-    if (drawing && drawing.bitmap) context.drawImage(drawing.bitmap, 0, 0);
+    const found = id >= 0 ? this.pictures.drawing(id, 1) : null;
+    if (found && found.drawing) context.drawImage(found.drawing.source, 0, 0);
     const { left, right } = this.core.manualPageButtons(this.manual_page);
     if (left !== null) this.showPair(ManualButton.left, left);
     if (right !== null) this.showPair(ManualButton.right, right);
