@@ -4,8 +4,7 @@
 // the drawing that matches that scale, so lines stay sharp. Outside the case the canvas is
 // see-through, as the desktop window is shaped by its colour key.
 import { Layer } from './compositor.js';
-import { DrawRule } from './handheld.js';
-import { paintViewRect } from './view_painter.js';
+import { paintViewRect, targetOf } from './view_painter.js';
 
 function intersect(a, b) {
   const left = Math.max(a.left, b.left);
@@ -18,20 +17,6 @@ function intersect(a, b) {
 function colourText(value) {
   // Windows colour values are 00BBGGRR.
   return `rgb(${value & 0xff}, ${(value >> 8) & 0xff}, ${(value >> 16) & 0xff})`;
-}
-
-// Where a picture of the given size goes for an image, in game pixels.
-function targetOf(image, width, height) {
-  if (image.drawRule === DrawRule.stretched) {
-    return { left: image.left, top: image.top, width: image.width, height: image.height };
-  }
-  if (image.drawRule === DrawRule.centred) {
-    // Centred in whole game pixels first, as the desktop rounds, so every scale agrees.
-    const cx = Math.trunc((2 * image.left + image.width - 1) / 2);
-    const cy = Math.trunc((2 * image.top + image.height - 1) / 2);
-    return { left: cx - Math.trunc(width / 2), top: cy - Math.trunc(height / 2), width, height };
-  }
-  return { left: image.left, top: image.top, width, height };
 }
 
 export class Painter {

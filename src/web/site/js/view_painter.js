@@ -27,11 +27,13 @@ function windowCover(v, r) {
   };
 }
 
-function targetOf(image, width, height) {
+// Where a picture of the given size goes for an image, in game pixels.
+export function targetOf(image, width, height) {
   if (image.drawRule === DrawRule.stretched) {
     return { left: image.left, top: image.top, width: image.width, height: image.height };
   }
   if (image.drawRule === DrawRule.centred) {
+    // Centred in whole game pixels first, as the desktop rounds, so every scale agrees.
     const cx = Math.trunc((2 * image.left + image.width - 1) / 2);
     const cy = Math.trunc((2 * image.top + image.height - 1) / 2);
     return { left: cx - Math.trunc(width / 2), top: cy - Math.trunc(height / 2), width, height };
