@@ -4,20 +4,7 @@
 // the drawing that matches that scale, so lines stay sharp. Outside the case the canvas is
 // see-through, as the desktop window is shaped by its colour key.
 import { Layer } from './compositor.js';
-import { paintViewRect, targetOf } from './view_painter.js';
-
-function intersect(a, b) {
-  const left = Math.max(a.left, b.left);
-  const top = Math.max(a.top, b.top);
-  const right = Math.min(a.left + a.width, b.left + b.width);
-  const bottom = Math.min(a.top + a.height, b.top + b.height);
-  return right > left && bottom > top ? { left, top, width: right - left, height: bottom - top } : null;
-}
-
-function colourText(value) {
-  // Windows colour values are 00BBGGRR.
-  return `rgb(${value & 0xff}, ${(value >> 8) & 0xff}, ${(value >> 16) & 0xff})`;
-}
+import { colourText, intersect, paintViewRect, targetOf } from './view_painter.js';
 
 export class Painter {
   constructor(canvas, handheld, pictures) {

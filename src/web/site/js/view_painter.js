@@ -4,11 +4,11 @@
 // has a view.
 import { DrawRule } from './handheld.js';
 
-function colourText(value) {
+export function colourText(value) {
   return `rgb(${value & 0xff}, ${(value >> 8) & 0xff}, ${(value >> 16) & 0xff})`;
 }
 
-function intersect(a, b) {
+export function intersect(a, b) {
   const left = Math.max(a.left, b.left);
   const top = Math.max(a.top, b.top);
   const right = Math.min(a.left + a.width, b.left + b.width);
