@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xdotool imagemagick x11-utils x11-xkb-utils x11-xserver-utils sox
-  emscripten chromium node-ws
+  emscripten esbuild chromium node-ws
   pulseaudio pulseaudio-utils
   openbox weston xwayland qt6-wayland
 )

@@ -17,11 +17,16 @@ bash scripts/deps.sh
 skin=${ZUZAZIZO_SKIN_DIR:-build/bin}
 # The dialogs' pictures and the icons are drawn beside the skin, in the build's generated/.
 generated=${ZUZAZIZO_GENERATED_DIR:-$skin/../generated}
-if [ ! -f "$skin/Config.ini" ] || [ ! -d "$generated/icons/web" ]; then
+atlas_tool=$skin/zuzazizo_picture_atlas
+if [ ! -f "$skin/Config.ini" ] || [ ! -d "$generated/icons/web" ] || [ ! -x "$atlas_tool" ]; then
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build build --target skin_data
-  skin=build/bin
-  generated=build/generated
+  if [ ! -f "$skin/Config.ini" ] || [ ! -d "$generated/icons/web" ]; then
+    cmake --build build --target skin_data
+    skin=build/bin
+    generated=build/generated
+  fi
+  cmake --build build --target zuzazizo_picture_atlas
+  atlas_tool=build/bin/zuzazizo_picture_atlas
 fi
 
 # Emscripten's own JavaScript modules are found through NODE_PATH with a Node.js that is not
@@ -30,14 +35,22 @@ export NODE_PATH=/usr/share/nodejs
 emcmake cmake -S src/web -B "$out/wasm" -G Ninja >/dev/null
 cmake --build "$out/wasm"
 
-rm -rf "$site"
-mkdir -p "$site"
+rm -rf "$site" "$out/js"
+mkdir -p "$site" "$out/js"
 cp -r src/web/site/. "$site/"
-cp "$out/wasm/handheld_core.mjs" "$out/wasm/handheld_core.wasm" "$site/js/"
+# The page's modules and the handheld's own become one module: a browser fetches them with one
+# request instead of one each (the map leads its debugger back to the modules).
+mv "$site/js/"* "$out/js/"
+cp "$out/wasm/handheld_core.mjs" "$out/js/"
+esbuild "$out/js/main.js" --bundle --format=esm --platform=browser --external:fs --external:path \
+  --sourcemap --log-level=warning --outfile="$site/js/main.js"
+cp "$out/wasm/handheld_core.wasm" "$site/js/"
 cp "$skin/Config.ini" "$site/"
 cp -r "$skin/Graphics" "$skin/Sound" "$skin/Readme.txt" "$skin/Whatsnew.txt" "$site/"
 cp -r "$generated/dialogs" "$site/dialogs"
 cp -r "$generated/icons/web" "$site/icons"
+# The handheld's pictures, packed by size: one request for all of them at the page's start.
+"$atlas_tool" "$site" Graphics/Skin
 python3 scripts/lib/web_offline.py "$site"
 echo "web site built in $site"
 

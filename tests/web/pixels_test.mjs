@@ -5,7 +5,7 @@
 // ZUZAZIZO_SKIN_DIR naming the desktop build's bin folder (run.sh sets it).
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { base, open, runTests, state } from './page_lib.mjs';
@@ -143,6 +143,48 @@ test('the same script gives the desktop main window\'s pixels: all segments, clo
   }
   assert.deepEqual(wrong.map((s) => s.name), [], 'frames whose pixels differ');
   assert.equal(shots.length, names.length);
+});
+
+// Every picture of the atlases, at every drawing size, against its own file decoded on its own;
+// the page's start fetches none of the handheld's picture files.
+test('the atlases hold every picture of the skin with its file\'s exact pixels', async (b) => {
+  const page = await open(b, 'ok');
+  await page.until('window.zuzazizo.then(z => z !== null)');
+  const fetchedAlone = await page.eval(`performance.getEntriesByType('resource')
+    .map(r => new URL(r.name).pathname).filter(p => p.includes('/Graphics/Skin/'))`);
+  assert.deepEqual(fetchedAlone, [], 'picture files fetched at the start');
+  const report = await page.eval(`window.zuzazizo.then(async (z) => {
+    const index = JSON.parse(await (await fetch('pictures.json')).text());
+    const own = async (url) => {
+      const decoder = new ImageDecoder({ data: await (await fetch(url)).arrayBuffer(),
+        type: 'image/png', premultiplyAlpha: 'none', colorSpaceConversion: 'none' });
+      const { image } = await decoder.decode();
+      const rgba = new Uint8Array(image.codedWidth * image.codedHeight * 4);
+      await image.copyTo(rgba, { format: 'RGBA', layout: [{ offset: 0, stride: image.codedWidth * 4 }] });
+      return { rgba, width: image.codedWidth, height: image.codedHeight };
+    };
+    const counts = {};
+    const wrong = [];
+    for (const { factor, pictures } of index.atlases) {
+      counts[factor] = Object.keys(pictures).length;
+      for (const path of Object.keys(pictures)) {
+        const file = factor === 1 ? path : path.replace(/[.]png$/, '@' + factor + 'x.png');
+        const [packed, alone] = [await z.pictures.atlas.take(path, factor), await own(file)];
+        const same = packed && packed.width === alone.width && packed.height === alone.height &&
+          packed.rgba.every((v, i) => v === alone.rgba[i]);
+        if (!same) wrong.push(file);
+      }
+    }
+    return { counts, wrong };
+  })`);
+  const skin = join(binDir, 'Graphics', 'Skin');
+  const files = readdirSync(skin).filter((f) => f.endsWith('.png'));
+  assert.equal(report.counts[1], files.filter((f) => !f.includes('@')).length, '1x pictures packed');
+  for (const factor of [2, 3, 4]) {
+    assert.equal(report.counts[factor], files.filter((f) => f.endsWith(`@${factor}x.png`)).length,
+      `${factor}x pictures packed`);
+  }
+  assert.deepEqual(report.wrong, []);
 });
 
 runTests(tests);

@@ -67,7 +67,7 @@ export async function clipped(page, selector) {
 
 // A command of another window, recorded instead of carried out.
 export async function recordCommand(page, name) {
-  await page.eval(`import('./js/commands.js').then((m) => {
+  await page.eval(`Promise.resolve(window.zuzazizoModules.commands).then((m) => {
     window.ran = window.ran || [];
     m.defineCommand(${JSON.stringify(name)}, () => window.ran.push(${JSON.stringify(name)}));
   })`);

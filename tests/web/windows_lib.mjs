@@ -27,7 +27,7 @@ export async function started(browser, site = 'ok', storage = {}) {
 // without which a browser opens no new tab.
 export async function run(page, command) {
   const { result, exceptionDetails } = await page.send('Runtime.evaluate', {
-    expression: `import('./js/commands.js').then(m => m.runCommand(${JSON.stringify(command)}))`,
+    expression: `Promise.resolve(window.zuzazizoModules.commands).then(m => m.runCommand(${JSON.stringify(command)}))`,
     awaitPromise: true, returnByValue: true, userGesture: true,
   });
   if (exceptionDetails) throw new Error(`${command}: ${exceptionDetails.text}`);

@@ -230,7 +230,7 @@ const about = selector('about');
 
 test('about box: the core\'s texts and picture; Escape, the close box and a link close it', async (b) => {
   const page = await started(b);
-  await page.eval(`import('./js/documents.js').then(m => { window.opened = [];
+  await page.eval(`Promise.resolve(window.zuzazizoModules.documents).then(m => { window.opened = [];
     m.setLinkOpener(url => window.opened.push(url)); })`);
   await run(page, 'about');
   assert.equal(await isOpen(page, 'about'), true);

@@ -1,6 +1,8 @@
 // The page's start-up, in the desktop program's order: settings, layout from Config.ini, key
 // bindings and high scores, then the splash screen, whose play action chooses the sound output
 // and shows the all-segments display.
+import * as commands from './commands.js';
+import * as documents from './documents.js';
 import { Display } from './fullscreen.js';
 import { Handheld } from './handheld.js';
 import { Input } from './input.js';
@@ -28,8 +30,9 @@ async function fetchConfig() {
 async function start() {
   const canvas = document.getElementById('handheld');
   const sound = new Sound();
-  // Config.ini comes while the WebAssembly compiles.
+  // Config.ini and the pictures come while the WebAssembly compiles.
   const config = fetchConfig();
+  const pictures = new Pictures();
   const handheld = await Handheld.load({
     settingsRead, settingsWrite, reportError: showError,
     soundPlay: (sample) => sound.play(sample),
@@ -37,15 +40,11 @@ async function start() {
   performance.mark('handheld-module-ready');
   const replay = replayRequest(location.search);
   if (replay) handheld.replay(replay.start, replay.seed);
-  const pictures = new Pictures();
   handheld.setConfig(await config);
   await pictures.loadAll(handheld, handheld.pictureRequests());
   performance.mark('handheld-pictures-ready');
   const core = new ShellCore(handheld);
-  // Without the splash screen, the stored choice's sounds come while the handheld is laid out
-  // and first painted. Behind the splash screen the handheld is not seen, not even its first
-  // frame.
-  if (core.quickStartSound()) sound.startLoading();
+  // Behind the splash screen the handheld is not seen, not even its first frame.
   if (core.splashAtStart()) document.body.classList.add('splash-up');
   const root = document.documentElement;
   if (!handheld.create(root.clientWidth, root.clientHeight)) return null;  // no Config.ini
@@ -60,7 +59,6 @@ async function start() {
     .addEventListener('change', () => display.layOut());
   new Input(canvas, handheld,
     { afterInput, firstGesture: () => sound.resume(), zoomKey: (e) => display.zoomKey(e) });
-  const windows = installWindows(handheld, pictures, { afterKeys: afterInput });
   const shell = new Shell({ handheld, core, display, sound, timing, pictures, canvas, afterInput });
   // The quick start switches the handheld on at once, so that its first frame is the switched-on
   // handheld; the splash screen waits for its PLAY.
@@ -68,9 +66,16 @@ async function start() {
   await display.layOut();
   watchScreen(canvas);
   afterInput();
+  // After the first frame: the other windows, and without the splash screen the stored choice's
+  // sounds (the audio output takes a while to open).
+  const windows = installWindows(handheld, pictures, { afterKeys: afterInput });
+  if (core.quickStartSound()) sound.startLoading();
   await started;
   return { handheld, painter, timing, sound, pictures, core, display, shell, windows };
 }
+
+// The page's tests reach the command table and the link opener through the window.
+window.zuzazizoModules = { commands, documents };
 
 // Kept on the window for the page's tests, which read the handheld's state and the timing.
 window.zuzazizo = start().then((started) => {

@@ -4,6 +4,7 @@
 // black outline. Each picture keeps its drawings at 1 to 4 times; the larger ones come from
 // "name@2x.png" and so on beside it, fetched when a zoom first needs them, and a picture without
 // a larger drawing of exactly the right size is enlarged smoothly instead.
+import { PictureAtlas } from './atlas.js';
 import { premultiply } from './compositor.js';
 import { FetchedStatus } from './handheld.js';
 
@@ -111,23 +112,36 @@ async function fetchPicture(url, keyed) {
   const blob = await response.blob();
   if (blob.size === 0) return { status: FetchedStatus.empty };
   try {
-    const drawing = await decode(blob, url);
-    return { status: FetchedStatus.decoded, drawing: keyed ? keyOutBottomLeft(drawing) : drawing };
+    return decoded(await decode(blob, url), keyed);
   } catch {
     return { status: FetchedStatus.undecodable };
   }
 }
 
+function decoded(drawing, keyed) {
+  return { status: FetchedStatus.decoded, drawing: keyed ? keyOutBottomLeft(drawing) : drawing };
+}
+
 export class Pictures {
-  constructor() {
+  // The atlas of the drawings at `firstFactor` is fetched at once.
+  constructor(firstFactor = 1) {
     this.entries = [{ path: null, drawings: [null, makeMarker()] }];
+    this.atlas = new PictureAtlas(decode, firstFactor);
+  }
+
+  // A picture's drawing at `factor`, from the atlas where it holds the picture.
+  async fetch(path, factor, keyed) {
+    const url = urlOf(path);
+    const packed = await this.atlas.take(url, factor);
+    if (packed) return decoded(new Drawing(packed.rgba, packed.width, packed.height), keyed);
+    return fetchPicture(factor === 1 ? url : largerName(url, factor), keyed);
   }
 
   // Fetches every requested picture and records the outcome with the handheld.
   async loadAll(handheld, requests) {
     await Promise.all(requests.map(async ({ path, transparency }) => {
       const keyed = handheld.keysOutBottomLeft(path, transparency);
-      const fetched = await fetchPicture(urlOf(path), keyed);
+      const fetched = await this.fetch(path, 1, keyed);
       if (fetched.status !== FetchedStatus.decoded) {
         handheld.recordPicture(path, transparency, fetched.status);
         return;
@@ -148,7 +162,7 @@ export class Pictures {
       const base = entry.drawings[1];
       let larger = null;
       if (entry.path) {
-        const fetched = await fetchPicture(urlOf(largerName(entry.path, factor)), entry.keyed);
+        const fetched = await this.fetch(entry.path, factor, entry.keyed);
         const ok = fetched.status === FetchedStatus.decoded &&
           fetched.drawing.width === base.width * factor &&
           fetched.drawing.height === base.height * factor;
