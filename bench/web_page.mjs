@@ -32,6 +32,9 @@ await browser.closePages();
 const firstFrames = [];
 for (let i = 0; i < 10; i++) {
   const page = await browser.newPage();
+  // Cold: nothing kept by the page's service worker from the visit before either.
+  await page.send('Storage.clearDataForOrigin',
+    { origin: new URL(url).origin, storageTypes: 'service_workers,cache_storage' });
   await page.send('Network.enable');
   await page.send('Network.setCacheDisabled', { cacheDisabled: true });
   await page.goto(url);

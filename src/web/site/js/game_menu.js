@@ -48,7 +48,7 @@ export class GameMenu {
     this.checks = checks;
     this.afterChange = afterChange;
     this.look = core.gameMenuLook();
-    this.fontPx = fontOfCellHeight(this.look);
+    this.fontPxFound = null;
     this.topId = core.imageId('btn_game_menu_top');
     this.open = false;
     this.pressed = false;
@@ -62,6 +62,12 @@ export class GameMenu {
     // Before the handheld's own listeners: a click on the menu button is the menu's.
     canvas.addEventListener('pointerdown', (e) => this.pointerDown(e), { capture: true });
     canvas.addEventListener('pointerup', (e) => this.pointerUp(e), { capture: true });
+  }
+
+  // Found when first needed: measuring a font the first time takes a while.
+  get fontPx() {
+    if (this.fontPxFound === null) this.fontPxFound = fontOfCellHeight(this.look);
+    return this.fontPxFound;
   }
 
   // The picture at every drawn size, so that it stays sharp at any pixel ratio. Drawn once, when

@@ -59,17 +59,20 @@ async function start() {
     .addEventListener('change', () => display.layOut());
   new Input(canvas, handheld,
     { afterInput, firstGesture: () => sound.resume(), zoomKey: (e) => display.zoomKey(e) });
-  const shell = new Shell({ handheld, core, display, sound, timing, pictures, canvas, afterInput });
+  let painted;
+  const firstFrame = new Promise((resolve) => { painted = resolve; });
+  const shell = new Shell({
+    handheld, core, display, sound, timing, pictures, canvas, afterInput, firstFrame,
+  });
   // The quick start switches the handheld on at once, so that its first frame is the switched-on
   // handheld; the splash screen waits for its PLAY.
   const started = shell.start();
   await display.layOut();
+  painted();
   watchScreen(canvas);
   afterInput();
-  // After the first frame: the other windows, and without the splash screen the stored choice's
-  // sounds (the audio output takes a while to open).
+  // The other windows are made after the first frame.
   const windows = installWindows(handheld, pictures, { afterKeys: afterInput });
-  if (core.quickStartSound()) sound.startLoading();
   await started;
   return { handheld, painter, timing, sound, pictures, core, display, shell, windows };
 }

@@ -13,8 +13,9 @@ const beepHz = 880;
 const beepMs = 120;
 
 export class Shell {
-  constructor({ handheld, core, display, sound, timing, pictures, canvas, afterInput }) {
-    Object.assign(this, { handheld, core, display, sound, timing, afterInput });
+  // `firstFrame`: settled once the handheld's first frame is painted.
+  constructor({ handheld, core, display, sound, timing, pictures, canvas, afterInput, firstFrame }) {
+    Object.assign(this, { handheld, core, display, sound, timing, afterInput, firstFrame });
     this.beeps = 0;
     this.splashChecked = true;
     this.handheldShown = false;
@@ -79,7 +80,9 @@ export class Shell {
   // that lets the page sound, so the output starts in it.
   async play({ soundEnabled, showAtStartup, gesture }) {
     this.splashChecked = showAtStartup;
-    if (soundEnabled) {
+    // PLAY's click lets the output start; the quick start opens it after the handheld's first
+    // frame, since opening it takes a while.
+    if (soundEnabled && gesture) {
       this.sound.startLoading();
       this.sound.resume();
     }
@@ -89,6 +92,7 @@ export class Shell {
     if (gesture) this.display.enterBrowserFullscreenIfWanted();
     else this.display.armBrowserFullscreen();
     this.afterInput();
+    if (soundEnabled && !gesture) await this.firstFrame;
     if (soundEnabled && !(await this.sound.loaded())) this.handheld.soundFailed();
     this.poweredOn();
   }

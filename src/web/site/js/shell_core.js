@@ -87,14 +87,6 @@ export class ShellCore {
     return this.m._sh_splash_shows_at_start(soundMode, splashScreen ? 1 : 0) === 1;
   }
 
-  // Whether a start without the splash screen (the stored choices skip it) starts the sound.
-  quickStartSound() {
-    if (this.splashAtStart()) return false;
-    const item = this.splashTexts().cb_sound[this.splashListPosition(this.soundMode())];
-    const play = this.splashPlay(item ?? '');
-    return play !== null && play.soundEnabled;
-  }
-
   // Whether the start shows the splash screen, by the stored choices.
   splashAtStart() { return this.splashShowsAtStart(this.soundMode(), this.splashSetting(true)); }
 

@@ -2,13 +2,14 @@
 //
 // The page sleeps until the next deadline the handheld reports, less a little, and then waits out
 // the last stretch, since browsers wake a timeout late: a millisecond or so on a quiet machine,
-// several on a busy one. How much earlier it asks follows how late the recent timeouts came, up
-// to a few milliseconds: the last stretch stays short when the machine is quiet, and it is
-// never long, since on a busy machine a long wait is itself cut off by the system and comes out
-// later than a short one. The handheld's time stands still while the page is hidden (browsers then slow
+// now and then several. The last stretch goes by in short turns of the event loop (messages the
+// page sends itself), so keys, touches and painting still run in it, and the events come within
+// a fraction of a millisecond of their deadline. How much earlier the page asks follows how late
+// the recent timeouts came, within a few milliseconds: the stretch stays short when the machine
+// is quiet. The handheld's time stands still while the page is hidden (browsers then slow
 // timeouts to once a second): a game does not play on without its player, and on return the
 // clock shows the time again at its next second.
-const earlyWake = { minMs: 1, maxMs: 4, marginMs: 1, remembered: 50 };
+const earlyWake = { minMs: 3, maxMs: 8, marginMs: 2, remembered: 50 };
 
 // A replayed run, asked for by the page's address: "?replay=2026-12-09T10:29:57&seed=7" starts
 // the handheld's local time at that moment and its coin with that seed, and its time moves only
@@ -32,6 +33,10 @@ export class Timing {
     this.pausedMs = 0;
     this.hiddenAt = document.hidden ? this.origin : null;
     this.timeout = null;
+    this.waitingFor = null;
+    this.turns = new MessageChannel();
+    this.turnPosted = false;
+    this.turns.port1.onmessage = () => { this.turnPosted = false; this.turn(); };
     this.askedFor = 0;
     this.timeoutLateMs = [];
     this.wakeUps = 0;
@@ -69,6 +74,7 @@ export class Timing {
   cancel() {
     if (this.timeout !== null) clearTimeout(this.timeout);
     this.timeout = null;
+    this.waitingFor = null;
   }
 
   // Called after anything that may have started or stopped a timer.
@@ -107,7 +113,20 @@ export class Timing {
     this.wakeUps++;
     const late = performance.now() - this.askedFor;
     if (this.timeoutLateMs.push(late) > earlyWake.remembered) this.timeoutLateMs.shift();
-    while (this.nowMs() < due) { /* the last stretch: at most earlyWake.maxMs */ }
+    this.waitingFor = due;
+    this.turn();
+  }
+
+  // One turn of the last stretch: the events once their deadline has come, else another turn.
+  turn() {
+    const due = this.waitingFor;
+    if (due === null || this.hiddenAt !== null) return;
+    if (this.nowMs() < due) {
+      if (!this.turnPosted) this.turns.port2.postMessage(null);
+      this.turnPosted = true;
+      return;
+    }
+    this.waitingFor = null;
     this.advanceToNow(due);
     this.afterEvents();
     this.schedule();
