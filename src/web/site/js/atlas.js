@@ -3,13 +3,14 @@
 // makes them from the site's own files). One request and one decode then bring all the pictures
 // of a size. A picture the index does not hold is fetched on its own, and so is every picture
 // when the index or an atlas is missing or cannot be read.
+import { fetchEarly } from './early_fetch.js';
 
 function atlasFile(factor) {
   return factor === 1 ? 'pictures.png' : `pictures@${factor}x.png`;
 }
 
 async function fetchBlob(url) {
-  const response = await fetch(url, { cache: 'no-cache', priority: 'high' });
+  const response = await fetchEarly(url, { cache: 'no-cache', priority: 'high' });
   if (!response.ok) throw new Error(`${url}: ${response.status}`);
   return response.blob();
 }

@@ -3,6 +3,7 @@
 // and shows the all-segments display.
 import * as commands from './commands.js';
 import * as documents from './documents.js';
+import { fetchEarly } from './early_fetch.js';
 import { Display } from './fullscreen.js';
 import { Handheld } from './handheld.js';
 import { Input } from './input.js';
@@ -20,7 +21,7 @@ import { installWindows } from './windows.js';
 
 async function fetchConfig() {
   try {
-    const response = await fetch('Config.ini', { cache: 'no-cache', priority: 'high' });
+    const response = await fetchEarly('Config.ini', { cache: 'no-cache', priority: 'high' });
     return response.ok ? await response.text() : null;
   } catch {
     return null;
