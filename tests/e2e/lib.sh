@@ -99,29 +99,22 @@ shot() {
   import -window root "$E2E_LAST_SHOT"
 }
 
-panel() { shot; python3 "$E2E_DIR/lcd_probe.py" panel "$E2E_LAST_SHOT" "$E2E_BIN" "$E2E_WX" "$E2E_WY"; }
-# Reads the panel until it shows EXPECTED or SECONDS have passed; prints the last reading.
-panel_within() {
-  local reading deadline=$((SECONDS + $1))
-  while :; do
-    reading=$(panel)
-    [ "$reading" = "$2" ] || [ "$SECONDS" -ge "$deadline" ] && break
-    sleep 0.1
-  done
-  echo "$reading"
-}
-lit() { shot; python3 "$E2E_DIR/lcd_probe.py" lit "$E2E_LAST_SHOT" "$E2E_BIN" "$E2E_WX" "$E2E_WY" "$@"; }
-# Reads the segments until they show EXPECTED or SECONDS have passed; prints the last reading.
-lit_within() {  # SECONDS EXPECTED SEGMENT...
-  local reading deadline=$((SECONDS + $1)) expected=$2
+# Runs COMMAND every tenth of a second until it prints EXPECTED or SECONDS have passed; prints
+# its last output, for the caller to compare. EXPECTED "" waits for something to be gone. Only
+# the output counts: a search that finds nothing may fail, and must not end the script.
+poll_until() {  # SECONDS EXPECTED COMMAND...
+  local out deadline=$((SECONDS + $1)) expected=$2
   shift 2
   while :; do
-    reading=$(lit "$@")
-    [ "$reading" = "$expected" ] || [ "$SECONDS" -ge "$deadline" ] && break
+    out=$("$@") || true
+    [ "$out" = "$expected" ] || [ "$SECONDS" -ge "$deadline" ] && break
     sleep 0.1
   done
-  echo "$reading"
+  printf '%s\n' "$out"
 }
+
+panel() { shot; python3 "$E2E_DIR/lcd_probe.py" panel "$E2E_LAST_SHOT" "$E2E_BIN" "$E2E_WX" "$E2E_WY"; }
+lit() { shot; python3 "$E2E_DIR/lcd_probe.py" lit "$E2E_LAST_SHOT" "$E2E_BIN" "$E2E_WX" "$E2E_WY" "$@"; }
 
 expect_eq() {  # WHAT EXPECTED ACTUAL
   [ "$2" = "$3" ] || fail "$1: expected '$2', got '$3'"
@@ -148,14 +141,14 @@ window_under_pointer() {
 window_named() {
   xdotool search --all --onlyvisible --pid "$E2E_PID" --name "$1" 2>/dev/null | head -1
 }
-wait_window() {  # PATTERN: prints the window once it is visible
+wait_window() {  # PATTERN [FAILURE]: prints the window once it is visible
   local w
   for _ in $(seq 50); do
-    w=$(window_named "$1")
+    w=$(window_named "$1") || true
     [ -n "$w" ] && { echo "$w"; return 0; }
     sleep 0.1
   done
-  fail "no window '$1' appeared"
+  fail "${2:-no window '$1' appeared}"
 }
 
 # Opens "Key settings" from the context menu of the window at WX,WY (its sixth command: the arrow

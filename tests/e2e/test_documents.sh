@@ -17,12 +17,10 @@ touch "$E2E_HOME/elsewhere/Readme.txt" "$E2E_HOME/elsewhere/Config.ini"
 cd "$E2E_HOME/elsewhere"
 e2e_start FullscreenMode=1 SplashScreen=0 SoundMode=2
 
+openings() { wc -l <"$opened" 2>/dev/null || echo 0; }
 # Waits up to SECONDS for COUNT recorded openings; prints them as local paths, one a line.
 opened_within() {
-  local deadline=$((SECONDS + $1))
-  while [ "$(wc -l <"$opened" 2>/dev/null || echo 0)" -lt "$2" ] && [ "$SECONDS" -lt "$deadline" ]; do
-    sleep 0.1
-  done
+  poll_until "$1" "$2" openings >/dev/null
   [ -f "$opened" ] && sed 's|^file://||' "$opened"
 }
 pixel() { convert "$E2E_LAST_SHOT" -format "%[pixel:p{$1}]" info:; }

@@ -24,7 +24,7 @@ done
 hero() { lit im_hero_1_1 im_hero_2_1 im_hero_3_1; }
 now_ms() { date +%s%3N; }
 
-expect_eq "all segments at power-on" "8888" "$(panel_within 10 8888)"
+expect_eq "all segments at power-on" "8888" "$(poll_until 10 8888 panel)"
 key 3
 # Held for 4 s: a release seen in the repeats would start the game then, and its score would
 # show sooner after the real release than the 3.1 s start delay.
@@ -33,7 +33,7 @@ sleep 4
 expect_eq "GAME A held: still the ready screen" "_470" "$(panel)"
 xdotool keyup $kc_1
 released=$(now_ms)
-expect_eq "the game started after the release" "___0" "$(panel_within 10 ___0)"
+expect_eq "the game started after the release" "___0" "$(poll_until 10 ___0 panel)"
 waited=$(( $(now_ms) - released ))
 [ "$waited" -ge 2500 ] || fail "the score showed $waited ms after the release: the game began while GAME A was held"
 pass "the start delay ran from the release ($waited ms)"

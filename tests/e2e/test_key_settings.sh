@@ -5,9 +5,6 @@ source "$(dirname "$0")/lib.sh"
 # A high score, so that the ready screen reads otherwise than the game's first score.
 e2e_start FullscreenMode=0 SplashScreen=0 SoundMode=2 HiScore1=470
 
-keys_window() {
-  xdotool search --all --onlyvisible --pid "$E2E_PID" --name '^Key settings' 2>/dev/null | head -1
-}
 # The context menu is a window of its own beside the main window.
 windows_shown() { xdotool search --all --onlyvisible --pid "$E2E_PID" 2>/dev/null | wc -l; }
 
@@ -20,9 +17,7 @@ for _ in $(seq 50); do [ "$(windows_shown)" -gt 1 ] && break; sleep 0.1; done
 # two documents, the manual and the configuration file).
 for _ in 1 2 3 4 5 6; do xdotool key Down; sleep 0.05; done
 xdotool key Return
-for _ in $(seq 50); do [ -n "$(keys_window)" ] && break; sleep 0.1; done
-dialog=$(keys_window)
-[ -n "$dialog" ] || fail "the menu opened no key settings dialog"
+dialog=$(wait_window '^Key settings' "the menu opened no key settings dialog")
 pass "the key settings dialog is open"
 xdotool windowfocus --sync "$dialog" 2>/dev/null || true
 
@@ -32,14 +27,13 @@ for _ in 1 2 3 4; do xdotool key Tab; sleep 0.05; done
 xdotool key Up; sleep 0.05
 xdotool key Up; sleep 0.05
 key Return
-for _ in $(seq 50); do [ -z "$(keys_window)" ] && break; sleep 0.1; done
-[ -z "$(keys_window)" ] || fail "Enter did not accept the dialog"
+[ -z "$(poll_until 5 "" window_named '^Key settings')" ] || fail "Enter did not accept the dialog"
 pass "Enter accepted the dialog"
 expect_eq "LEFT stored as the up arrow" "37" "$(setting Key5)"
 
 # A game, to watch the batter.
 xdotool windowfocus --sync "$E2E_WIN" 2>/dev/null || true
 key 1
-expect_eq "score after the start delay" "___0" "$(panel_within 6 ___0)"
+expect_eq "score after the start delay" "___0" "$(poll_until 6 ___0 panel)"
 key Up
 expect_eq "the up arrow moved the batter left" "1 0 0" "$(lit im_hero_1_1 im_hero_2_1 im_hero_3_1)"

@@ -28,7 +28,7 @@ for entry in "${layouts[@]}"; do
   # LEFT on the letter A (choice 11), RIGHT on Z (choice 36).
   e2e_settings FullscreenMode=0 SplashScreen=0 SoundMode=2 HiScore1=470 Key5=11 Key6=36
   e2e_launch
-  expect_eq "$layout: all segments at power-on" "8888" "$(panel_within 5 8888)"
+  expect_eq "$layout: all segments at power-on" "8888" "$(poll_until 5 8888 panel)"
   key $kc_3  # TIME, under the layout at start
   setxkbmap -layout "$layout"
   sleep 0.3
@@ -36,7 +36,7 @@ for entry in "${layouts[@]}"; do
   key_down $kc_1
   expect_eq "$layout: the digit row's first key shows GAME A's ready screen" "_470" "$(panel)"
   key_up $kc_1
-  expect_eq "$layout: the game started" "___0" "$(panel_within 6 ___0)"
+  expect_eq "$layout: the game started" "___0" "$(poll_until 6 ___0 panel)"
   if [ "$key_other" != "-" ]; then
     key "$key_other"
     expect_eq "$layout: the US place of a letter is not that letter" "0 1 0" "$(hero)"

@@ -7,11 +7,11 @@ kc_1=10 kc_3=12 kc_kp_4=83 kc_kp_6=85
 
 hero() { lit im_hero_1_1 im_hero_2_1 im_hero_3_1; }
 
-expect_eq "all segments at power-on" "8888" "$(panel_within 5 8888)"
+expect_eq "all segments at power-on" "8888" "$(poll_until 5 8888 panel)"
 key $kc_3
 key_down $kc_1
 key_up $kc_1
-expect_eq "the game started" "___0" "$(panel_within 6 ___0)"
+expect_eq "the game started" "___0" "$(poll_until 6 ___0 panel)"
 key $kc_kp_4
 expect_eq "keypad 4 with Num Lock off moves left" "1 0 0" "$(hero)"
 key $kc_kp_6

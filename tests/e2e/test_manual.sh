@@ -4,17 +4,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_start FullscreenMode=0 SplashScreen=0 SoundMode=2
 
-# The window by the start of its title (Qt adds the program's name after it).
-window_of() { xdotool search --all --onlyvisible --pid "$E2E_PID" --name "$1" 2>/dev/null | head -1; }
-window_within() {  # SECONDS TITLE_REGEX -> the window id, or nothing
-  local win deadline=$((SECONDS + $1))
-  while :; do
-    win=$(window_of "$2")
-    [ -n "$win" ] || [ "$SECONDS" -ge "$deadline" ] && break
-    sleep 0.1
-  done
-  echo "$win"
-}
 # Differing pixels between the viewer's middle and the same part of page N's picture; the
 # corners hold the buttons. MX,MY is the window's position on the screen.
 page_difference() {  # N MX MY
@@ -26,18 +15,13 @@ page_difference() {  # N MX MY
   compare -metric AE -fuzz 3% "$E2E_HOME/seen.png" "$E2E_HOME/page.png" null: 2>&1 || true
 }
 shows_page_within() {  # SECONDS N MX MY -> "page N" once the viewer shows it
-  local deadline=$((SECONDS + $1)) diff
-  while :; do
-    diff=$(page_difference "$2" "$3" "$4")
-    [ "$diff" = "0" ] && { echo "page $2"; return; }
-    [ "$SECONDS" -ge "$deadline" ] && { echo "not page $2 ($diff pixels differ)"; return; }
-    sleep 0.2
-  done
+  local diff
+  diff=$(poll_until "$1" 0 page_difference "$2" "$3" "$4")
+  if [ "$diff" = 0 ]; then echo "page $2"; else echo "not page $2 ($diff pixels differ)"; fi
 }
 
 key F4
-manual=$(window_within 5 '^Manual')
-[ -n "$manual" ] || fail "F4 opened no manual window"
+manual=$(wait_window '^Manual' "F4 opened no manual window")
 geo=$(xdotool getwindowgeometry "$manual")
 mx=$(sed -n 's/.*Position: \(-\?[0-9]*\),.*/\1/p' <<<"$geo")
 my=$(sed -n 's/.*Position: -\?[0-9]*,\(-\?[0-9]*\).*/\1/p' <<<"$geo")
@@ -57,14 +41,12 @@ sleep 0.5
 expect_eq "and no more" "page 4" "$(shows_page_within 1 4 "$mx" "$my")"
 
 key Escape
-for _ in $(seq 50); do [ -z "$(window_of '^Manual')" ] && break; sleep 0.1; done
-[ -z "$(window_of '^Manual')" ] || fail "Esc did not close the manual"
+[ -z "$(poll_until 5 "" window_named '^Manual')" ] || fail "Esc did not close the manual"
 pass "Esc closed the manual"
 running || fail "closing the manual ended the program"
 
 # No window manager hands the focus back, so give it to the main window as one would.
 xdotool windowfocus --sync "$E2E_WIN" 2>/dev/null || true
 key F4
-manual=$(window_within 5 '^Manual')
-[ -n "$manual" ] || fail "F4 did not reopen the manual"
+manual=$(wait_window '^Manual' "F4 did not reopen the manual")
 expect_eq "reopened where it was left" "page 4" "$(shows_page_within 5 4 "$mx" "$my")"

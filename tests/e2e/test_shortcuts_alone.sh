@@ -7,7 +7,7 @@ e2e_start FullscreenMode=0 SplashScreen=0 SoundMode=2
 
 visible_windows() { xdotool search --onlyvisible --pid "$E2E_PID" 2>/dev/null | wc -l; }
 
-expect_eq "all segments at power-on" "8888" "$(panel_within 5 8888)"
+expect_eq "all segments at power-on" "8888" "$(poll_until 5 8888 panel)"
 for chord in shift+Escape ctrl+Escape ctrl+F1 shift+F4 alt+F12; do
   xdotool key "$chord"
   sleep 0.5

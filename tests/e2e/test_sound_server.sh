@@ -22,11 +22,8 @@ trap "kill $recorder 2>/dev/null || true; $(trap -p EXIT | sed "s/^trap -- '\(.*
 e2e_start FullscreenMode=0 SplashScreen=0 SoundMode=0
 key 3
 # The first sample after a silence is the hard one: the output is closed then, and reopened for it.
-deadline=$((SECONDS + 10))
-until [ -z "$(pactl list short sink-inputs)" ]; do
-  [ "$SECONDS" -lt "$deadline" ] || fail "the program kept its output open through the silence"
-  sleep 0.1
-done
+[ -z "$(poll_until 10 "" pactl list short sink-inputs)" ] ||
+  fail "the program kept its output open through the silence"
 pass "the output was closed in the silence"
 # Held well inside X's auto-repeat delay: a held key's repeats are not what this test is about.
 key_down 1

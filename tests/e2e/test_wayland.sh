@@ -59,15 +59,6 @@ placement() {
     "$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")" \
     "$(sed -n 's/.*Width: *//p' <<<"$info")" "$(sed -n 's/.*Height: *//p' <<<"$info")"
 }
-placement_within() {  # SECONDS EXPECTED
-  local now deadline=$((SECONDS + $1))
-  while :; do
-    now=$(placement)
-    [ "$now" = "$2" ] || [ "$SECONDS" -ge "$deadline" ] && break
-    sleep 0.1
-  done
-  echo "$now"
-}
 
 # The desktop as weston draws it, once it has drawn it (it fades in from black), for what must
 # show through the window.
@@ -109,9 +100,9 @@ sleep 0.3
 key 3
 key 1
 sleep 3.4
-expect_eq "GAME A by keys: score after the start delay" "___0" "$(panel_within 3 ___0)"
+expect_eq "GAME A by keys: score after the start delay" "___0" "$(poll_until 3 ___0 panel)"
 key Left
-expect_eq "LEFT moved the batter" "1 0 0" "$(lit_within 2 "1 0 0" im_hero_1_1 im_hero_2_1 im_hero_3_1)"
+expect_eq "LEFT moved the batter" "1 0 0" "$(poll_until 2 "1 0 0" lit im_hero_1_1 im_hero_2_1 im_hero_3_1)"
 
 # Dragged by its case: the window moves by the pointer's movement.
 xdotool mousemove 327 535 mousedown 1
@@ -120,41 +111,35 @@ for step in 1 2 3 4 5 6; do
   sleep 0.05
 done
 xdotool mouseup 1
-expect_eq "the drag moved the window" "267,165 609x377" "$(placement_within 3 "267,165 609x377")"
+expect_eq "the drag moved the window" "267,165 609x377" "$(poll_until 3 "267,165 609x377" placement)"
 
 # Fullscreen as the user sees it: the window's own picture fills weston's output from its origin
 # (but for the pointer). Weston does not always tell XWayland where it shows a fullscreen window,
 # so the X window's own position is no proof of it.
-fills_output() {  # prints how many pixels of the output differ from the window's picture
+# Prints "fills" when no more pixels than the pointer's differ, else how many differ.
+fills_output() {
+  local differ
   xw import -window "$E2E_WIN" "$E2E_HOME/window.png"
   shot
-  compare -metric AE "$E2E_HOME/window.png" \( "$E2E_LAST_SHOT" -crop 1024x768+0+0 +repage \) \
-    null: 2>&1 || true
-}
-fills_output_within() {  # SECONDS
-  local differ deadline=$((SECONDS + $1))
-  while :; do
-    differ=$(fills_output)
-    [ "$differ" -le 2000 ] || [ "$SECONDS" -ge "$deadline" ] && break
-    sleep 0.2
-  done
-  echo "$differ"
+  differ=$(compare -metric AE "$E2E_HOME/window.png" \
+    \( "$E2E_LAST_SHOT" -crop 1024x768+0+0 +repage \) null: 2>&1 || true)
+  if [ "$differ" -le 2000 ]; then echo fills; else echo "$differ"; fi
 }
 key F12
 expect_eq "F12: the window takes the output's size" "1024x768" \
-  "$(placement_within 3 "0,0 1024x768" | cut -d' ' -f2)"
-differ=$(fills_output_within 5)
-[ "$differ" -le 2000 ] || fail "F12: the output shows $differ pixels not of the window"
-pass "F12: the window fills the output ($differ pixels differ: the pointer)"
+  "$(poll_until 3 "0,0 1024x768" placement | cut -d' ' -f2)"
+differ=$(poll_until 5 fills fills_output)
+[ "$differ" = fills ] || fail "F12: the output shows $differ pixels not of the window"
+pass "F12: the window fills the output (no more pixels differ than the pointer's)"
 # Back in windowed mode weston puts the window where it likes: it ignores a mapped X window's
 # own moves, so the centring does not reach it there.
 key F12
-expect_eq "F12 again: windowed" "609x377" "$(placement_within 5 "x 609x377" | cut -d' ' -f2)"
+expect_eq "F12 again: windowed" "609x377" "$(poll_until 5 "x 609x377" placement | cut -d' ' -f2)"
 # The keyboard is the handheld's still: Ctrl+= doubles the window, Ctrl+0 brings it back.
 key ctrl+equal
-expect_eq "Ctrl+= after the switches" "1218x754" "$(placement_within 3 "x 1218x754" | cut -d' ' -f2)"
+expect_eq "Ctrl+= after the switches" "1218x754" "$(poll_until 3 "x 1218x754" placement | cut -d' ' -f2)"
 key ctrl+0
-expect_eq "Ctrl+0 after the switches" "609x377" "$(placement_within 3 "x 609x377" | cut -d' ' -f2)"
+expect_eq "Ctrl+0 after the switches" "609x377" "$(poll_until 3 "x 609x377" placement | cut -d' ' -f2)"
 
 stop
 
@@ -171,11 +156,11 @@ for _ in $(seq 30); do
   sleep 0.1
 done
 [ -n "$manual" ] || fail "the manual did not show"
-expect_eq "the manual is centred" "317,234 390x300" "$(E2E_WIN=$manual placement_within 3 "317,234 390x300")"
+expect_eq "the manual is centred" "317,234 390x300" "$(E2E_WIN=$manual poll_until 3 "317,234 390x300" placement)"
 stop
 
 launch FullscreenMode=1 SplashScreen=0 SoundMode=2
-expect_eq "fullscreen at start covers the output" "0,0 1024x768" "$(placement_within 3 "0,0 1024x768")"
+expect_eq "fullscreen at start covers the output" "0,0 1024x768" "$(poll_until 3 "0,0 1024x768" placement)"
 stop
 
 # The user's own choice of platform wins: with Qt's Wayland platform asked for, no X window.

@@ -17,7 +17,7 @@ splash=$(wait_window '^About this game')
 expect_caption "$splash" "About this game..."
 xdotool windowfocus --sync "$splash" 2>/dev/null || true
 key Return
-for _ in $(seq 50); do [ -z "$(window_named '^About this game')" ] && break; sleep 0.1; done
+poll_until 5 "" window_named '^About this game' >/dev/null
 
 main=$(wait_window '^Zuzazizo')
 expect_caption "$main" "Zuzazizo (Corvane, Pocketeer) Simulator"

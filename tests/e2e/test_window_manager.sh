@@ -14,8 +14,7 @@ e2e_settings FullscreenMode=0 SplashScreen=1 SoundMode=2
 E2E_PID=$!
 
 wait_gone() {  # PATTERN
-  for _ in $(seq 50); do [ -z "$(window_named "$1")" ] && return 0; sleep 0.1; done
-  fail "the window '$1' is still shown"
+  [ -z "$(poll_until 5 "" window_named "$1")" ] || fail "the window '$1' is still shown"
 }
 # "LEFT TOP RIGHT BOTTOM" of the frame the window manager put around WINDOW.
 extents() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= \([0-9]*\), \([0-9]*\), \([0-9]*\), \([0-9]*\)$/\1 \3 \2 \4/p'; }
@@ -106,8 +105,7 @@ xprop -id "$keys" WM_TRANSIENT_FOR | grep -qi "$(printf '0x%x' "$E2E_WIN")" ||
   fail "the key dialog does not belong to the main window"
 xdotool mousemove $((E2E_WX + 60)) $((E2E_WY + 40)) click 1
 sleep 0.5
-for _ in $(seq 20); do [ "$(xdotool getwindowfocus)" = "$keys" ] && break; sleep 0.1; done
-expect_eq "the key dialog keeps the keyboard" "$keys" "$(xdotool getwindowfocus)"
+expect_eq "the key dialog keeps the keyboard" "$keys" "$(poll_until 2 "$keys" xdotool getwindowfocus)"
 key Escape
 wait_gone '^Key settings'
 pass "Escape closed the key dialog"

@@ -71,8 +71,7 @@ key ctrl+minus
 window_at_scale 1
 case_is_drawing 1 im_background.png
 no_holes 1
-for _ in $(seq 50); do [ "$(setting Zoom)" = "1" ] && break; sleep 0.1; done
-expect_eq "the zoom is stored" "1" "$(setting Zoom)"
+expect_eq "the zoom is stored" "1" "$(poll_until 5 1 setting Zoom)"
 
 kill -9 "$E2E_PID"
 E2E_PID=""

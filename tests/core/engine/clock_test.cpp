@@ -104,14 +104,6 @@ TEST(ClockMode, TimeFromTheEndOfAGameGoesToTheTimeDisplay) {
     EXPECT_EQ(h.engine.state.game_mode, mode_time_1);
 }
 
-TEST(ClockMode, AHeldTimeKeyStepsOnce) {
-    Handheld h;
-    h.engine.set_mode(mode_time_1);
-    for (int i = 0; i < 10; ++i) h.engine.Inp_time_down();
-    h.engine.Inp_time_up();
-    EXPECT_EQ(h.engine.state.game_mode, mode_time_2);
-}
-
 TEST(ClockMode, LightHoldsOffTimeUntilReleased) {
     Handheld h;
     h.engine.set_mode(mode_time_1);

@@ -19,7 +19,6 @@ constexpr std::uint16_t vk_3 = vk::digit(3);
 constexpr std::uint16_t vk_4 = vk::digit(4);
 constexpr std::uint16_t vk_5 = vk::digit(5);
 constexpr std::uint16_t vk_left = vk::left;
-constexpr std::uint16_t vk_up = vk::up;
 constexpr std::uint16_t vk_right = vk::right;
 
 class DispatchTest : public ::testing::Test {
@@ -43,19 +42,6 @@ class DispatchTest : public ::testing::Test {
     KeyBindings keys{h.settings};
     InputDispatch input{keys, h.engine};
 };
-
-TEST_F(DispatchTest, GameKeyDownShowsTheReadyScreenAndItsReleaseStartsTheGame) {
-    load_keys();
-    h.engine.set_mode(mode_time_1);
-    input.FormKeyDown(vk_1);
-    EXPECT_EQ(h.engine.state.game_mode, mode_game_a_ready);
-    EXPECT_TRUE(h.lit(btn_game_a_down));
-    input.FormKeyDown(vk_1);  // auto-repeat
-    EXPECT_EQ(h.engine.state.game_mode, mode_game_a_ready);
-    input.FormKeyUp(vk_1);
-    EXPECT_EQ(h.engine.state.game_mode, mode_game_a);
-    EXPECT_FALSE(h.lit(btn_game_a_down));
-}
 
 TEST_F(DispatchTest, UnboundKeysDoNothingOnPressOrRelease) {
     load_keys();
@@ -139,15 +125,6 @@ TEST_F(DispatchTest, TwoSlotsOnOneKeyLetOnlyTheEarlierSlotAct) {
     EXPECT_FALSE(h.lit(btn_light_down));
 }
 
-TEST_F(DispatchTest, RebindingLeftToTheUpArrowMovesWithTheUpArrow) {
-    h.backend.values["Key5"] = "37";
-    play_with_hero_at(2);
-    input.FormKeyDown(vk_left);
-    EXPECT_EQ(h.engine.state.hero_pos, 2);
-    input.FormKeyDown(vk_up);
-    EXPECT_EQ(h.engine.state.hero_pos, 1);
-}
-
 TEST_F(DispatchTest, MouseReleaseGoesToTheButtonThePressBeganOn) {
     load_keys();
     h.engine.set_mode(mode_time_1);
@@ -197,17 +174,6 @@ TEST_F(DispatchTest, KeyAndMouseOnTheSameButtonShareOneLatch) {
     EXPECT_FALSE(h.lit(btn_time_down));
     input.mouse_up(MouseButton::left);
     EXPECT_EQ(h.engine.state.game_mode, mode_time_2);
-}
-
-TEST_F(DispatchTest, HitTestOfTheModelFindsTheTopImage) {
-    load_keys();
-    h.images.set_bounds(btn_left_top, {10, 20, 30, 30});
-    h.images.set_bounds(btn_left_down, {10, 20, 30, 30});
-    h.engine.set_mode(mode_time_1);
-    input.mouse_down(h.images.hit_test(15, 25), MouseButton::left);
-    EXPECT_TRUE(h.lit(btn_left_down));
-    input.mouse_up(MouseButton::left);
-    EXPECT_FALSE(h.lit(btn_left_down));
 }
 
 }  // namespace

@@ -51,6 +51,9 @@ TEST_F(KeyDialogModelTest, ConflictsFollowEachSelectionAndClearWhenResolved) {
     model.select(6, 21);
     EXPECT_TRUE(marked(model).empty());
     EXPECT_TRUE(model.can_accept());
+    model.select(2, model.selected(1));
+    model.select(6, model.selected(5));
+    EXPECT_EQ(marked(model), (std::vector<int>{1, 2, 5, 6})) << "two pairs, each marked";
 }
 
 // Nothing selected shows empty text, and two empty lists show the same text.

@@ -58,6 +58,8 @@ std::uint32_t pixel(const std::vector<std::uint32_t>& pixels, int x, int y) {
 TEST(ManualButtonArt, RaisedWhenReleasedSunkenWhenPressedWithTheGlyphMovedDownRight) {
     constexpr std::uint32_t face = 0xFF0000FF, white = 0xFFFFFFFF;
     constexpr std::uint32_t light_outer = 0xFFC0C0FF, dark_outer = 0xFF000000;
+    constexpr std::uint32_t light_inner = 0xFF8080FF, dark_inner = 0xFF0000C0;
+    constexpr int right = manual_button_width_px - 1;
     for (const ManualGlyph glyph :
          {ManualGlyph::cross, ManualGlyph::arrow_left, ManualGlyph::arrow_right}) {
         const auto up = manual_button_pixels(glyph, false);
@@ -67,6 +69,12 @@ TEST(ManualButtonArt, RaisedWhenReleasedSunkenWhenPressedWithTheGlyphMovedDownRi
         EXPECT_EQ(pixel(up, 3, manual_button_height_px - 1), dark_outer) << "bottom edge dark";
         EXPECT_EQ(pixel(down, 3, 0), dark_outer);
         EXPECT_EQ(pixel(down, 3, manual_button_height_px - 1), light_outer);
+        EXPECT_EQ(pixel(up, 0, 5), light_outer) << "left edge light, two pixels deep";
+        EXPECT_EQ(pixel(up, 1, 5), light_inner);
+        EXPECT_EQ(pixel(up, right, 5), dark_outer) << "right edge dark, two pixels deep";
+        EXPECT_EQ(pixel(up, right - 1, 5), dark_inner);
+        EXPECT_EQ(pixel(down, 0, 5), dark_outer);
+        EXPECT_EQ(pixel(down, right, 5), light_outer);
         int glyph_pixels = 0;
         for (int y = 2; y < manual_button_height_px - 3; ++y) {
             for (int x = 2; x < manual_button_width_px - 3; ++x) {

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFont>
 
+#include "core/shell/menu_table.h"
 #include "form_fixture.h"
 
 namespace zuzazizo {
@@ -10,41 +11,25 @@ namespace {
 using enum ImageId;
 using Commands = FormFixture;
 
-TEST_F(Commands, ThePopupHoldsTheThirteenItemsInMenuOrder) {
+// The popup shows the menu table: each item in its order, with its caption, shortcut and mark.
+TEST_F(Commands, ThePopupHoldsTheTablesItemsInMenuOrder) {
     auto form = make_form();
     const PopupMenu& menu = form->pm_0_menu();
     EXPECT_EQ(menu.objectName().toStdString(), "pm_0_menu");
-    struct Expected {
-        const char* name;
-        const char* caption;
-        const char* shortcut;
-    };
-    const std::vector<Expected> expected = {
-        {"pm_1_about", "About...", "F1"},
-        {"pm_2_readme", "View 'Readme.txt'", "F2"},
-        {"pm_3_whatsnew", "View 'Whatsnew.txt'", "F3"},
-        {"pm_4_manual", "View manual", "F4"},
-        {"pm_5_n1", "", ""},
-        {"pm_6_config", "Edit configuration file", ""},
-        {"pm_7_keys", "Key settings", ""},
-        {"pm_8_hiscore", "Reset Hiscores", ""},
-        {"pm_9_n2", "", ""},
-        {"pm_10_fullscreen", "Display in fullscreen mode", "F12"},
-        {"pm_11_splashscreen", "Display splash screen at startup", ""},
-        {"pm_13_n3", "", ""},
-        {"pm_14_exit", "Exit", "Esc"},
-    };
-    ASSERT_EQ(menu.actions().size(), 13);
-    for (std::size_t i = 0; i < expected.size(); ++i) {
+    ASSERT_EQ(menu.actions().size(), static_cast<qsizetype>(menu_item_table.size()));
+    for (std::size_t i = 0; i < menu_item_table.size(); ++i) {
+        const MenuItem& expected = menu_item_table[i];
         const QAction* item = menu.items()[i];
+        SCOPED_TRACE(expected.name);
         EXPECT_EQ(item, menu.actions()[static_cast<qsizetype>(i)]) << "menu_items in menu order";
-        EXPECT_EQ(item->objectName().toStdString(), expected[i].name);
-        EXPECT_EQ(item->isSeparator(), expected[i].caption[0] == '\0') << expected[i].name;
-        EXPECT_TRUE(item->isEnabled()) << expected[i].name;
+        EXPECT_EQ(item->objectName().toStdString(), expected.name);
+        EXPECT_EQ(item->isSeparator(), expected.command == MenuCommand::separator);
+        EXPECT_TRUE(item->isEnabled());
         if (item->isSeparator()) continue;
-        EXPECT_EQ(caption_of(item), expected[i].caption);
-        EXPECT_EQ(item->text().section(QLatin1Char('\t'), 1).toStdString(), expected[i].shortcut);
-        EXPECT_EQ(item->isCheckable(), i == 9 || i == 10) << expected[i].name;
+        EXPECT_EQ(caption_of(item), expected.caption);
+        EXPECT_EQ(item->text().section(QLatin1Char('\t'), 1).toStdString(),
+                  shortcut_text(expected.shortcut));
+        EXPECT_EQ(item->isCheckable(), expected.checkable);
     }
     EXPECT_EQ(menu.defaultAction(), menu.items()[0]) << "About... is the bold default item";
     EXPECT_FALSE(menu.items()[9]->isChecked()) << "the check mark shows windowed mode";

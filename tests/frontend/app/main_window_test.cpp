@@ -68,6 +68,8 @@ TEST_F(MainWindow, FirstRunWritesTheKeysAndStartsOffScreen) {
     const std::map<std::string, std::string> keys = {{"Key1", "2"}, {"Key2", "3"},  {"Key3", "4"},
                                                      {"Key4", "6"}, {"Key5", "39"}, {"Key6", "40"}};
     for (const auto& [name, value] : keys) EXPECT_EQ(settings->values[name], value) << name;
+    EXPECT_EQ(settings->values.count("Zoom"), 0u) << "nothing new is stored at the defaults";
+    EXPECT_EQ(settings->values.count("FullscreenScale"), 0u);
     EXPECT_LT(form->x(), 0);
     EXPECT_LT(form->y(), 0);
     EXPECT_EQ(form->images()[btn_game_a_top].hint, "click or press '1' to start game A");
@@ -160,14 +162,6 @@ TEST_F(MainWindow, ButtonsShowTheirHintsAndCursors) {
     QApplication::sendEvent(form.get(), &over_set);
     EXPECT_EQ(form->cursor().shape(), Qt::WhatsThisCursor);
     form->hide();
-}
-
-TEST_F(MainWindow, EscapeEndsTheProgramWithoutTheCloseHandling) {
-    auto form = make_form();
-    const auto before = settings->values;
-    send_key(*form, QEvent::KeyPress, Qt::Key_Escape);
-    EXPECT_TRUE(form->terminating());
-    EXPECT_EQ(settings->values, before);
 }
 
 TEST_F(MainWindow, AFailedSettingsWriteIsReportedOnceAfterTheHandlerThatWroteIt) {

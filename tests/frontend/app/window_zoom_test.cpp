@@ -50,6 +50,7 @@ TEST_F(WindowZoomTest, StoredValuesAreReadWithinTheirRange) {
         {"9", "7", 1, FullscreenScale::as_laid_out},  // out of range: the default
         {"0", "-1", 1, FullscreenScale::as_laid_out},
         {"abc", "1", 1, FullscreenScale::whole_multiple},
+        {"$3", "", 3, FullscreenScale::as_laid_out},  // the stored integers' hex form
     };
     for (const auto& c : cases) {
         backend.values = {{"Zoom", c.zoom}, {"FullscreenScale", c.scale}};

@@ -128,49 +128,6 @@ TEST_F(Zoom, TheShapeLeavesOutTheKeyColourAtEveryZoom) {
     }
 }
 
-TEST_F(Zoom, StoredValuesAreReadBoundedAndOnlyWrittenWhenChosen) {
-    auto plain = make_form();
-    EXPECT_EQ(plain->zoom(), 1);
-    EXPECT_EQ(plain->fullscreen_scale(), FullscreenScale::as_laid_out);
-    EXPECT_EQ(settings->values.count("Zoom"), 0u) << "nothing new is stored at the defaults";
-    EXPECT_EQ(settings->values.count("FullscreenScale"), 0u);
-
-    for (const char* text : {"0", "5", "-2", "two", "$3", ""}) {
-        initial["Zoom"] = text;
-        initial["FullscreenScale"] = text;
-        auto form = make_form();
-        EXPECT_EQ(form->zoom(), text == std::string("$3") ? 3 : 1) << text;
-        EXPECT_EQ(form->size().width(), game_width_px * form->zoom()) << text;
-        EXPECT_EQ(form->fullscreen_scale(), FullscreenScale::as_laid_out) << text;
-    }
-    initial["FullscreenScale"] = "2";
-    EXPECT_EQ(make_form()->fullscreen_scale(), FullscreenScale::fit);
-}
-
-TEST_F(Zoom, CtrlPlusMinusAndZeroStepTheZoomAndStoreIt) {
-    auto form = make_form();
-    ctrl_key(*form, Qt::Key_Plus);
-    EXPECT_EQ(form->zoom(), 2);
-    ctrl_key(*form, Qt::Key_Equal);
-    EXPECT_EQ(form->zoom(), 3);
-    EXPECT_EQ(settings->values["Zoom"], "3");
-    ctrl_key(*form, Qt::Key_Plus);
-    ctrl_key(*form, Qt::Key_Plus);
-    EXPECT_EQ(form->zoom(), 4) << "held at the largest";
-    EXPECT_EQ(form->size(), QSize(game_width_px * 4, game_height_px * 4));
-    ctrl_key(*form, Qt::Key_Minus);
-    EXPECT_EQ(form->zoom(), 3);
-    ctrl_key(*form, Qt::Key_0);
-    EXPECT_EQ(form->zoom(), 1);
-    EXPECT_EQ(settings->values["Zoom"], "1");
-    EXPECT_EQ(form->size(), QSize(game_width_px, game_height_px));
-    ctrl_key(*form, Qt::Key_Minus);
-    EXPECT_EQ(form->zoom(), 1) << "held at the smallest";
-    // Without Ctrl the same keys are the handheld's as before.
-    send_key(*form, QEvent::KeyPress, Qt::Key_Plus, Qt::NoModifier);
-    EXPECT_EQ(form->zoom(), 1);
-}
-
 TEST_F(Zoom, ZoomKeysNeverReachTheBindingsButCtrlAloneDoes) {
     initial["Key3"] = "1";                          // TIME on '0'
     initial["Key4"] = std::to_string(ctrl_choice);  // LIGHT on Ctrl
