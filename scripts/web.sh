@@ -43,7 +43,7 @@ cp -r src/web/site/. "$site/"
 mv "$site/js/"* "$out/js/"
 cp "$out/wasm/handheld_core.mjs" "$out/js/"
 esbuild "$out/js/main.js" --bundle --format=esm --platform=browser --external:fs --external:path \
-  --sourcemap --log-level=warning --outfile="$site/js/main.js"
+  --minify --sourcemap --log-level=warning --outfile="$site/js/main.js"
 cp "$out/wasm/handheld_core.wasm" "$site/js/"
 cp "$skin/Config.ini" "$site/"
 cp -r "$skin/Graphics" "$skin/Sound" "$skin/Readme.txt" "$skin/Whatsnew.txt" "$site/"
