@@ -19,7 +19,8 @@ def site_files(site):
     for folder, _, names in os.walk(site):
         for name in names:
             path = os.path.relpath(os.path.join(folder, name), site).replace(os.sep, '/')
-            if path != 'sw.js':
+            # The source maps are for a debugger, which fetches them itself.
+            if path != 'sw.js' and not path.endswith('.map'):
                 found.append(path)
     return sorted(found)
 
