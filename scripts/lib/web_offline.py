@@ -40,8 +40,10 @@ def main():
     worker_path = os.path.join(site, 'sw.js')
     with open(worker_path, encoding='utf-8') as f:
         worker = f.read()
-    # The page itself is asked for by its folder's address as well as by index.html.
-    urls = ['./'] + [quote(path) for path in files]
+    # The page itself is asked for by its folder's address as well as by index.html. Names are
+    # written as the browser writes them in a request (keeping the '@' of "name@2x.png"), since
+    # the cache finds a file by its address as written.
+    urls = ['./'] + [quote(path, safe="/@!$&'()*+,;=:") for path in files]
     # A site built before is filled in afresh.
     build_line = f"const build = '{build_name(site, files)}';"
     files_line = f'const files = {json.dumps(urls)};'

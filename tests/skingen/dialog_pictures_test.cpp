@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <cstdlib>
 
+#include "drawn_anew.h"
 #include "frontend/common/dialog_pictures.h"
 
 namespace {
@@ -30,34 +30,17 @@ TEST(DialogPictures, AreLinkedInWithTheirSizes) {
     }
 }
 
-// How many pixels of two pictures of one size differ by more than a blur would make them.
-int sharply_differing(const QImage& a, const QImage& b) {
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 32) ++count;
-    return count;
-}
-
-// The larger drawings are drawn anew, not enlarged: shrunk back to their own size they look like
-// the small ones, while their edges stand apart from a smooth enlargement's.
+// The larger drawings are drawn anew, not enlarged.
 TEST(DialogPictures, LargerDrawingsAreDrawnAnew) {
+    using namespace skingen_test;
     for (const char* path : pictures::all) {
         const QImage small =
             QImage(QString::fromLatin1(path)).convertToFormat(QImage::Format_RGB32);
         const QImage larger =
             QImage(pictures::for_ratio(path, 2.0)).convertToFormat(QImage::Format_RGB32);
-        const QImage enlarged =
-            small.scaled(larger.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        EXPECT_GT(sharply_differing(larger, enlarged), larger.width() * larger.height() / 1000)
+        EXPECT_GT(sharper_than_enlarged(small, larger), larger.width() * larger.height() / 1000)
             << path;
-        const QImage shrunk =
-            larger.scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        long long total = 0;
-        for (int y = 0; y < small.height(); ++y)
-            for (int x = 0; x < small.width(); ++x)
-                total += std::abs(qGray(shrunk.pixel(x, y)) - qGray(small.pixel(x, y)));
-        EXPECT_LT(total / (small.width() * small.height()), 12) << path;
+        EXPECT_LT(shrunk_difference(small, larger), 12) << path;
     }
 }
 

@@ -139,6 +139,11 @@ test('offline: after the first visit the page starts and plays with its server s
     // The windows and their pictures come from the cache too.
     await run(page, 'manual');
     await page.until(`document.querySelector('${selector('manual')}:not([hidden])') !== null`);
+    // The larger drawings too, by the names the page asks for them.
+    for (const file of ['Graphics/Manual/1@2x.png', 'Graphics/Skin/im_background@2x.png']) {
+      assert.equal(await page.eval(`Promise.race([fetch('${file}').then(r => r.ok, () => false),
+        new Promise(r => setTimeout(() => r(false), 5000))])`), true, file);
+    }
     await run(page, 'about');
     await page.until(`document.querySelector('${selector('about')} img').naturalWidth === 116`);
     assert.equal(await isOpen(page, 'about'), true);

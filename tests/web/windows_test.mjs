@@ -2,7 +2,7 @@
 // box and the three documents, each opened by its command, used and closed; and the page on a
 // phone-sized screen in both orientations, by touch. Usage: node windows_test.mjs <base URL>
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
+import { copyFileSync, readFileSync, renameSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { imageRect, mode, runTests, state, stored, tap, vk } from './page_lib.mjs';
 import {
@@ -115,12 +115,12 @@ test('key dialog: Escape keeps the bindings and the unsaved choice; accept rebin
 
 const manual = selector('manual');
 
-// The page on view against the built picture of that page, decoded afresh: the largest channel
-// difference.
-const pageDifference = (page, n) => page.eval(`(async () => {
+// The page on view against the built picture of that page (or another file of the manual),
+// decoded afresh: the largest channel difference.
+const pageDifference = (page, n, file = `${n}.bmp`) => page.eval(`(async () => {
   const canvas = document.querySelector('${manual} canvas.page');
   const a = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-  const blob = await (await fetch('Graphics/Manual/${n}.bmp')).blob();
+  const blob = await (await fetch('Graphics/Manual/${file}', { cache: 'no-cache' })).blob();
   const bitmap = await createImageBitmap(blob, { colorSpaceConversion: 'none' });
   const expected = new OffscreenCanvas(canvas.width, canvas.height).getContext('2d');
   expected.drawImage(bitmap, 0, 0);
@@ -209,6 +209,38 @@ test('manual: buttons by mouse, reopened where it was left, dragged by its page'
   assert.equal((await state(page)).mode, mode.time1);
   assert.equal(await isOpen(page, 'manual'), true);
   assertNoErrors(page);
+});
+
+// On a screen of pixel ratio 2 a page shows its drawing with twice the pixels, at the page's
+// size; a page whose larger drawing is missing (2) or of the page's own size (3) shows itself.
+test('manual: at pixel ratio 2 the pages drawn with twice the pixels, where they fit', async (b) => {
+  const dir = join(process.env.WEB_SITE_DIR, 'Graphics', 'Manual');
+  const third = readFileSync(join(dir, '3@2x.png'));
+  renameSync(join(dir, '2@2x.png'), join(dir, '2@2x.png.away'));
+  copyFileSync(join(dir, '3.bmp'), join(dir, '3@2x.png'));
+  try {
+    const page = await started(b);
+    await page.send('Emulation.setDeviceMetricsOverride',
+      { width: 1024, height: 768, deviceScaleFactor: 2, mobile: false });
+    assert.equal(await page.eval('window.devicePixelRatio'), 2);
+    await run(page, 'manual');
+    await page.until(`document.querySelector('${manual}:not([hidden])') !== null`);
+    const canvasSizes = () => page.eval(`(() => { const c = document.querySelector('${manual} canvas.page');
+      const r = c.getBoundingClientRect(); return [c.width, c.height, r.width, r.height]; })()`);
+    for (let n = 1; n <= 8; n++) {
+      assert.equal(await manualPage(page), n);
+      const larger = n !== 2 && n !== 3;
+      assert.deepEqual(await canvasSizes(), larger ? [780, 600, 390, 300] : [390, 300, 390, 300],
+        `page ${n}`);
+      assert.equal(await pageDifference(page, n, larger ? `${n}@2x.png` : `${n}.bmp`), 0, `page ${n}`);
+      await keyPress(page, 'ArrowRight', 'ArrowRight', 0x27);
+    }
+    assert.deepEqual((await boxes(page, 'manual')).clientSize, [390, 300]);
+    assertNoErrors(page);
+  } finally {
+    writeFileSync(join(dir, '3@2x.png'), third);
+    renameSync(join(dir, '2@2x.png.away'), join(dir, '2@2x.png'));
+  }
 });
 
 // ---- The about box and the documents.

@@ -81,19 +81,24 @@ bool write_dialog_pictures(const Skin& skin, const QDir& dir) {
     return true;
 }
 
-// Drawn anew at each scale; the 1x skin stays the one everything else is made from.
-bool write_larger_skin_pictures(const QDir& skin_dir) {
+// Drawn anew at each scale; the 1x skin stays the one everything else is made from. The
+// manual's larger pages show the skin drawn at their own scale.
+bool write_larger_pictures(const QDir& skin_dir, const QDir& manual_dir) {
     for (int factor = 2; factor <= zuzazizo::largest_picture_factor; ++factor) {
         const ArtScale scale(factor);
-        if (!write_skin_pictures(draw_skin(), skin_dir, factor)) return false;
+        const Skin skin = draw_skin();
+        if (!write_skin_pictures(skin, skin_dir, factor))
+            return fail(QStringLiteral("the skin pictures"));
+        if (factor == zuzazizo::manual_larger_factor && !write_manual(skin, manual_dir, factor))
+            return fail(QStringLiteral("the manual's larger pages"));
     }
     return true;
 }
 
 bool write_data(const Skin& skin, const QDir& bin) {
     const QDir skin_dir(skin_folder(bin));
-    if (!write_skin_pictures(skin, skin_dir) || !write_larger_skin_pictures(skin_dir))
-        return fail(QStringLiteral("the skin pictures"));
+    if (!write_skin_pictures(skin, skin_dir)) return fail(QStringLiteral("the skin pictures"));
+    if (!write_larger_pictures(skin_dir, QDir(manual_folder(bin)))) return false;
     const FullscreenFiles fullscreen{QStringLiteral("backdrop.jpg"), QStringLiteral("logo.png")};
     const QDir backdrops(backdrop_folder(bin));
     const QString config_file = QString::fromLatin1(zuzazizo::config_file_name);

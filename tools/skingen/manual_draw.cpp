@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "art_scale.h"
 #include "fonts.h"
 #include "frontend/common/dialog_look.h"
 #include "ink.h"
@@ -20,7 +21,7 @@ const QColor stripe{200, 40, 36};
 }  // namespace
 
 QImage blank_page(int number, const QString& heading) {
-    QImage page(page_width_px, page_height_px, QImage::Format_RGB888);
+    QImage page = art_canvas({page_width_px, page_height_px}, QImage::Format_RGB888);
     page.fill(paper);
     QPainter p(&page);
     p.setRenderHint(QPainter::Antialiasing);
@@ -79,15 +80,21 @@ QImage screen(const Skin& skin, std::initializer_list<ImageId> lit, std::array<i
     options.digits = digits;
     const QImage whole = render_preview(skin, options);
     const QRect part = part_lcd.translated(lcd_rect.topLeft());
-    return whole.copy(part).scaled(part.size() * scale, Qt::KeepAspectRatio,
-                                   Qt::SmoothTransformation);
+    const int drawn = skin_scale(skin);
+    // The size the page gives the picture is the same at every scale.
+    const QSize size = part.size().scaled(part.size() * scale, Qt::KeepAspectRatio);
+    QImage picture =
+        whole.copy(QRect(part.topLeft() * drawn, part.size() * drawn))
+            .scaled(size * art_scale(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(art_scale());
+    return picture;
 }
 
 void framed(QPainter& p, QPointF top_left, const QImage& picture) {
     p.save();
     p.setPen(QPen(QColor(60, 60, 60), 2));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(top_left, picture.size()).adjusted(-1, -1, 1, 1));
+    p.drawRect(QRectF(top_left, picture.deviceIndependentSize()).adjusted(-1, -1, 1, 1));
     p.drawImage(top_left, picture);
     p.restore();
 }

@@ -20,7 +20,8 @@ inline constexpr int margin_px = 14;
 inline constexpr int body_top_px = 38;
 
 // A fresh page with its heading and page number; the corners stay free for the viewer's
-// buttons.
+// buttons. Drawn at the art scale: with twice the pixels at scale 2, its device pixel ratio 2,
+// so every page is laid out in the same page pixels and drawn anew at the finer resolution.
 QImage blank_page(int number, const QString& heading);
 
 // Rich text (a little HTML: <b>, <i>, <br>) wrapped into the rectangle.
@@ -32,7 +33,8 @@ void key_cap(QPainter& p, QPointF top_left, const QString& label);
 // `ratio` times the pixels for a screen of that pixel ratio.
 QImage handheld(const Skin& skin, int width_px, int ratio = 1);
 
-// A part of the screen (in LCD coordinates) with only the listed segments lit.
+// A part of the screen (in LCD coordinates) with only the listed segments lit, at the art scale
+// and drawn from a skin of that scale.
 QImage screen(const Skin& skin, std::initializer_list<ImageId> lit, std::array<int, 5> digits,
               const QRect& part_lcd, qreal scale);
 

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "art_scale.h"
+#include "core/skin/picture_scales.h"
 #include "fonts.h"
 #include "manual_draw.h"
 #include "manual_simulator_pages.h"
@@ -20,7 +22,7 @@ const QRect whole_lcd{0, 0, 337, 258};
 QImage title_page(const Skin& skin) {
     QImage page = blank_page(1, QStringLiteral("ZUZAZIZO \u00B7 Instructions"));
     QPainter p(&page);
-    p.drawImage(QPointF(60, 36), handheld(skin, 270));
+    p.drawImage(QPointF(60, 36), handheld(skin, 270, art_scale()));
     text(p, QRectF(margin_px, 210, 362, 70),
          QStringLiteral("<b>Wide-screen LCD baseball game and clock.</b> Bat the pitcher's "
                         "balls, beat your high score, and keep the time.<br>"
@@ -34,7 +36,7 @@ QImage title_page(const Skin& skin) {
 QImage buttons_page(const Skin& skin) {
     QImage page = blank_page(2, QStringLiteral("The buttons"));
     QPainter p(&page);
-    p.drawImage(QPointF(85, 36), handheld(skin, 220));
+    p.drawImage(QPointF(85, 36), handheld(skin, 220, art_scale()));
     text(p, QRectF(margin_px, 178, 180, 100),
          QStringLiteral("<b>GAME A, GAME B</b> \u2013 choose a game: hold to see its high "
                         "score, release to play.<br><b>LEFT, RIGHT</b> \u2013 move the batter "
@@ -85,10 +87,11 @@ QImage clock_page(const Skin& skin) {
     for (const ClockRow& row : clock_rows) {
         const QImage band = screen(skin, {row.word, row.extra, im_panel_time_colon}, row.digits,
                                    status_band_lcd, 0.56);
+        const QSizeF band_size = band.deviceIndependentSize();
         framed(p, QPointF(margin_px, y), band);
-        text(p, QRectF(margin_px + band.width() + 10, y + 1, 165, band.height()),
+        text(p, QRectF(margin_px + band_size.width() + 10, y + 1, 165, band_size.height()),
              QString::fromUtf8(row.text), 10);
-        y += band.height() + 12;
+        y += band_size.height() + 12;
     }
     text(p, QRectF(margin_px, y - 4, 362, 40),
          QStringLiteral("Press <b>TIME</b> for the next display; after CHRONO comes TIME 1 "
@@ -102,10 +105,11 @@ QImage screen_page(int number, const QString& heading, const QImage& picture, co
                    const QString& caption = {}) {
     QImage page = blank_page(number, heading);
     QPainter p(&page);
+    const QSizeF size = picture.deviceIndependentSize();
     framed(p, QPointF(margin_px, body_top_px + 4), picture);
-    text(p, QRectF(margin_px + picture.width() + 12, body_top_px, 190, 250), body, 10);
+    text(p, QRectF(margin_px + size.width() + 12, body_top_px, 190, 250), body, 10);
     if (!caption.isEmpty()) {
-        text(p, QRectF(margin_px, body_top_px + picture.height() + 12, 170, 90),
+        text(p, QRectF(margin_px, body_top_px + size.height() + 12, 170, 90),
              "<i>" + caption + "</i>", 9);
     }
     return page;
@@ -162,15 +166,19 @@ QImage misses_page(const Skin& skin) {
 
 }  // namespace
 
-bool write_manual(const Skin& skin, const QDir& manual_dir) {
+bool write_manual(const Skin& skin, const QDir& manual_dir, int factor) {
     const std::array<std::function<QImage()>, page_count> pages{
         [&] { return title_page(skin); },   [&] { return buttons_page(skin); },
         [&] { return clock_page(skin); },   [&] { return start_page(skin); },
         [&] { return batting_page(skin); }, [&] { return misses_page(skin); },
         [] { return menu_page(); },         [] { return keys_page(); }};
+    const ArtScale scale(factor);
     for (int n = 1; n <= page_count; ++n) {
-        const QString path = manual_dir.filePath(QStringLiteral("%1.bmp").arg(n));
-        if (!pages[static_cast<std::size_t>(n - 1)]().save(path, "BMP")) return false;
+        const std::string page =
+            std::to_string(n) + std::string(zuzazizo::config_keys::manual_page_extension);
+        const QString path = manual_dir.filePath(
+            QString::fromStdString(factor == 1 ? page : zuzazizo::manual_larger_page(page)));
+        if (!pages[static_cast<std::size_t>(n - 1)]().save(path)) return false;
     }
     return true;
 }

@@ -1,4 +1,5 @@
-// The eight pages of the handheld's instruction leaflet, 1.bmp to 8.bmp.
+// The eight pages of the handheld's instruction leaflet, 1.bmp to 8.bmp, and again with twice the
+// pixels as 1@2x.png to 8@2x.png (core/skin/picture_scales.h).
 #pragma once
 
 #include <QDir>
@@ -7,6 +8,8 @@
 
 namespace skingen {
 
-bool write_manual(const Skin& skin, const QDir& manual_dir);
+// At `factor` 1 the pages themselves, at manual_larger_factor their larger drawings, drawn anew
+// at that scale from a skin drawn at it.
+bool write_manual(const Skin& skin, const QDir& manual_dir, int factor = 1);
 
 }  // namespace skingen

@@ -84,8 +84,16 @@ QImage unkeyed(const QImage& picture) {
 
 }  // namespace
 
+int skin_scale(const Skin& skin) {
+    const auto background = skin.find(im_background);
+    if (background == skin.end()) return 1;
+    return std::max(1, qRound(background->second.picture.devicePixelRatio()));
+}
+
 QImage render_preview(const Skin& skin, const PreviewOptions& options) {
-    QImage image(game_width_px, game_height_px, QImage::Format_ARGB32);
+    const int scale = skin_scale(skin);
+    QImage image(QSize(game_width_px, game_height_px) * scale, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(desk_colour);
     QPainter p(&image);
     for (std::size_t i = 0; i < zuzazizo::image_count; ++i) {

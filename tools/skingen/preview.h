@@ -20,8 +20,13 @@ struct PreviewOptions {
 };
 
 // Everything of the window stacked in its painting order, the colour key replaced by a dark
-// desk so that the outline of the case can be judged.
+// desk so that the outline of the case can be judged. Drawn at the skin's own scale (see
+// skin_scale): a skin drawn with twice the pixels gives a preview of twice the pixels whose
+// device pixel ratio is 2.
 QImage render_preview(const Skin& skin, const PreviewOptions& options);
+
+// The scale the skin was drawn at (art_scale), read from its pictures' device pixel ratio.
+int skin_scale(const Skin& skin);
 
 // The all-segments display and one picture per group of segments, beside the main preview.
 bool write_previews(const Skin& skin, const QString& preview_path);

@@ -8,17 +8,20 @@ namespace {
 
 QImage read_larger(const QtPicture& picture, int factor) {
     if (picture.source().empty()) return {};
-    QtPictureLoader loader;
-    const std::string path = larger_file_name(picture.source(), factor);
-    if (!loader.exists(path)) return {};
-    const LoadedPicture loaded = loader.load(path, picture.transparency());
-    const QImage* image = loaded.ok() ? qimage_of(loaded.picture) : nullptr;
-    // A larger file of the wrong size belongs to other art: the rectangles would not match.
-    if (!image || image->size() != picture.image().size() * factor) return {};
-    return *image;
+    return read_larger_drawing(larger_file_name(picture.source(), factor), picture.transparency(),
+                               picture.image().size() * factor);
 }
 
 }  // namespace
+
+QImage read_larger_drawing(const std::string& path, Transparency transparency, QSize size) {
+    QtPictureLoader loader;
+    if (!loader.exists(path)) return {};
+    const LoadedPicture loaded = loader.load(path, transparency);
+    const QImage* image = loaded.ok() ? qimage_of(loaded.picture) : nullptr;
+    if (!image || image->size() != size) return {};
+    return *image;
+}
 
 const QImage& picture_at_factor(const QtPicture& picture, int factor) {
     factor = std::clamp(factor, 1, largest_picture_factor);

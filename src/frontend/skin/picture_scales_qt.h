@@ -14,4 +14,8 @@ namespace zuzazizo {
 // The picture at 1 to largest_picture_factor times its size (1 is the picture itself).
 const QImage& picture_at_factor(const QtPicture& picture, int factor);
 
+// The larger drawing in the file, decoded as a skin picture by the rule, when it is there, readable
+// and exactly `size` (a file of another size belongs to other art); a null image otherwise.
+QImage read_larger_drawing(const std::string& path, Transparency transparency, QSize size);
+
 }  // namespace zuzazizo

@@ -7,6 +7,7 @@
 #include "core/skin/gfxinit.h"
 #include "frontend/skin/picture_loader_qt.h"
 #include "frontend/windows/manual_buttons.h"
+#include "frontend/windows/manual_page_ratio.h"
 
 namespace zuzazizo {
 namespace {
@@ -77,6 +78,7 @@ const QPixmap& TManualForm::page_pixmap(int page) {
     QPixmap& pixmap = manual_pages[static_cast<std::size_t>(page)];
     PicturePtr& picture = page_pictures_[static_cast<std::size_t>(page)];
     if (!picture) return pixmap;
+    std::string path;  // the file of a page that decoded, beside which its larger drawing lies
     if (const auto* deferred = dynamic_cast<const DeferredPicture*>(picture.get())) {
         const LoadedPicture& decoded = deferred->decoded();
         if (!decoded.ok()) {
@@ -84,10 +86,13 @@ const QPixmap& TManualForm::page_pixmap(int page) {
             const QString text = QString::fromStdString(
                 manual_page_error(base_dir_, deferred->path(), decoded.error));
             errors_.show_later(this, text);
+        } else {
+            path = deferred->path();
         }
         picture = decoded.ok() ? decoded.picture : missing_page_;
     }
-    if (const QImage* image = qimage_of(picture)) pixmap = QPixmap::fromImage(*image);
+    if (const QImage* image = qimage_of(picture))
+        pixmap = manual_page_for_ratio(*image, path, devicePixelRatioF());
     picture.reset();  // the pixmap holds the page from now on
     return pixmap;
 }

@@ -50,7 +50,8 @@ class TManualForm final : public QWidget {
 
     // The page's picture, decoded from its file when first asked for, so that the pages of a
     // viewer nobody opens cost nothing. Pixels found damaged only then are reported, and the page
-    // shows the missing-image marker.
+    // shows the missing-image marker. On a screen of a pixel ratio above 1 it is the page's
+    // drawing with twice the pixels where there is one (manual_page_ratio.h).
     const QPixmap& page_pixmap(int page);
 
     QLabel* im_page_top = nullptr;

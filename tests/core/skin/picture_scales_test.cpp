@@ -19,5 +19,12 @@ TEST(LargerFileName, SitsBesideThePictureWithTheFactorBeforeTheExtension) {
     for (const auto& c : cases) EXPECT_EQ(larger_file_name(c.path, c.factor), c.larger) << c.path;
 }
 
+// A manual page's larger drawing is a PNG whatever the page's own format.
+TEST(ManualLargerPage, TakesThePngExtension) {
+    EXPECT_EQ(manual_larger_page("/opt/z/Graphics/Manual/3.bmp"),
+              "/opt/z/Graphics/Manual/3@2x.png");
+    EXPECT_EQ(manual_larger_page("Manual.v2/8"), "Manual.v2/8@2x.png");
+}
+
 }  // namespace
 }  // namespace zuzazizo

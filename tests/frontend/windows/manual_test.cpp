@@ -71,6 +71,22 @@ TEST_F(Manual, FirstOpeningShowsPageOneWithOnlyNextAndClose) {
     EXPECT_EQ(form.btn_right_up->geometry(), QRect(370, 282, 16, 14));
 }
 
+// At pixel ratio 1 the page itself, above it the drawing with twice the pixels: the same size in
+// the window either way (ctest runs these tests again at QT_SCALE_FACTOR=2).
+TEST_F(Manual, ShowsThePageDrawnForItsScreensPixelRatio) {
+    form.show();
+    const qreal drawn = form.devicePixelRatioF() > 1.0 ? 2.0 : 1.0;
+    for (int n = 1; n <= 8; ++n) {
+        ASSERT_EQ(form.manual_page, n);
+        const QPixmap& page = form.manual_pages[static_cast<std::size_t>(n)];
+        EXPECT_EQ(page.devicePixelRatio(), drawn) << n;
+        EXPECT_EQ(page.size(), QSize(390, 300) * drawn) << n;
+        tap(Qt::Key_Right);
+    }
+    EXPECT_EQ(form.size(), QSize(390, 300));
+    EXPECT_EQ(form.im_page_top->size(), QSize(390, 300));
+}
+
 TEST_F(Manual, SevenRightArrowsReachPageEightAndAnEighthDoesNothing) {
     form.show();
     for (int i = 0; i < 7; ++i) tap(Qt::Key_Right);

@@ -5,6 +5,9 @@
 // released, by the core's page rules, and `manual_page` is kept while the viewer is closed, so it
 // reopens where it was left. A left press on a visible button captures it until the release; any
 // other left press on the page drags the window. The viewer is not modal.
+//
+// On a screen of more than one pixel to a CSS pixel a page shows its drawing with twice the
+// pixels, where that decodes at exactly twice the page's size; the page itself otherwise.
 import { ManualButton, ManualGlyph } from './windows_core.js';
 import { PageWindow } from './page_window.js';
 import { virtualKeyOf } from './keys.js';
@@ -14,6 +17,16 @@ const glyphOf = { [ManualButton.close]: ManualGlyph.cross, [ManualButton.left]: 
 const nameOf = { [ManualButton.close]: 'close', [ManualButton.left]: 'left', [ManualButton.right]: 'right' };
 // A finger's width in CSS pixels: on a touch screen a button answers this far around its centre.
 const fingerPx = 44;
+
+// The pages' larger drawings lie beside them, "3.bmp" as "3@2x.png" (the core's
+// manual_larger_page); there are none at other factors.
+const largerFactor = 2;
+function largerPage(path, factor) {
+  if (factor !== largerFactor) return null;
+  const slash = path.lastIndexOf('/');
+  const dot = path.lastIndexOf('.');
+  return `${path.slice(0, dot > slash ? dot : path.length)}@${largerFactor}x.png`;
+}
 
 export class Manual {
   // `pictures`: the page's picture store, which fetches, decodes and numbers the pages.
@@ -34,9 +47,13 @@ export class Manual {
       recordPicture: (path, transparency, status, id, width, height) =>
         this.core.manualRecord(path, status, id, width, height),
     };
-    await this.pictures.loadAll(recorder, this.core.manualRequests());
+    const requests = this.core.manualRequests().map((request) => ({ ...request, larger: largerPage }));
+    await this.pictures.loadAll(recorder, requests);
     const layout = this.core.manualLayout();
     this.pages = layout.pages;
+    this.size = [layout.width, layout.height];
+    this.factor = window.devicePixelRatio > 1 ? largerFactor : 1;
+    await this.pictures.prepare(this.factor, this.pages.filter((id) => id > 0));
     this.window = new PageWindow({
       name: 'manual', width: layout.width, height: layout.height,
       onKey: (event) => this.key(event),
@@ -47,8 +64,8 @@ export class Manual {
     client.classList.add('manual');
     this.im_page_top = document.createElement('canvas');
     this.im_page_top.className = 'page';
-    this.im_page_top.width = layout.width;
-    this.im_page_top.height = layout.height;
+    this.im_page_top.style.width = `${layout.width}px`;
+    this.im_page_top.style.height = `${layout.height}px`;
     client.append(this.im_page_top);
     this.buttons = {};
     for (const button of [ManualButton.close, ManualButton.left, ManualButton.right]) {
@@ -105,10 +122,15 @@ export class Manual {
   }
 
   Vid_Show_Page() {
+    const id = this.pages[this.manual_page - 1];
+    const found = id >= 0 ? this.pictures.drawing(id, this.factor) : null;
+    // The canvas holds the pixels of the drawing shown, at the page's size on the screen.
+    const factor = found ? found.factor : 1;
+    const [width, height] = this.size;
+    this.im_page_top.width = width * factor;
+    this.im_page_top.height = height * factor;
     const context = this.im_page_top.getContext('2d');
     context.clearRect(0, 0, this.im_page_top.width, this.im_page_top.height);
-    const id = this.pages[this.manual_page - 1];
-    const found = id >= 0 ? this.pictures.drawing(id, 1) : null;
     if (found && found.drawing) context.drawImage(found.drawing.source, 0, 0);
     const { left, right } = this.core.manualPageButtons(this.manual_page);
     if (left !== null) this.showPair(ManualButton.left, left);

@@ -3,7 +3,8 @@
 // Number 0 is the marker drawn where a named picture is missing: 10 by 10, red inside a one-pixel
 // black outline. Each picture keeps its drawings at 1 to 4 times; the larger ones come from
 // "name@2x.png" and so on beside it, fetched when a zoom first needs them, and a picture without
-// a larger drawing of exactly the right size is enlarged smoothly instead.
+// a larger drawing of exactly the right size is enlarged smoothly instead. A request may name its
+// larger drawings itself (`larger(path, factor)`, null for none), as the manual's pages do.
 import { PictureAtlas } from './atlas.js';
 import { premultiply } from './compositor.js';
 import { FetchedStatus } from './handheld.js';
@@ -129,47 +130,53 @@ export class Pictures {
     this.atlas = new PictureAtlas(decode, firstFactor);
   }
 
-  // A picture's drawing at `factor`, from the atlas where it holds the picture.
-  async fetch(path, factor, keyed) {
-    const url = urlOf(path);
-    const packed = await this.atlas.take(url, factor);
+  // A picture's drawing at `factor` (its file `name`), from the atlas where it holds the picture.
+  async fetch(path, name, factor, keyed) {
+    const packed = await this.atlas.take(urlOf(path), factor);
     if (packed) return decoded(new Drawing(packed.rgba, packed.width, packed.height), keyed);
-    return fetchPicture(factor === 1 ? url : largerName(url, factor), keyed);
+    return fetchPicture(urlOf(name), keyed);
   }
 
   // Fetches every requested picture and records the outcome with the handheld.
   async loadAll(handheld, requests) {
-    await Promise.all(requests.map(async ({ path, transparency }) => {
+    await Promise.all(requests.map(async ({ path, transparency, larger = largerName }) => {
       const keyed = handheld.keysOutBottomLeft(path, transparency);
-      const fetched = await this.fetch(path, 1, keyed);
+      const fetched = await this.fetch(path, path, 1, keyed);
       if (fetched.status !== FetchedStatus.decoded) {
         handheld.recordPicture(path, transparency, fetched.status);
         return;
       }
       const id = this.entries.length;
-      this.entries.push({ path, keyed, drawings: [null, fetched.drawing] });
+      this.entries.push({ path, keyed, larger, drawings: [null, fetched.drawing] });
       handheld.recordPicture(path, transparency, fetched.status, id,
         fetched.drawing.width, fetched.drawing.height);
     }));
   }
 
-  // Makes sure every picture has its drawing at `factor`.
-  async prepare(factor) {
+  // Makes sure every picture, or those numbered `ids`, has its drawing at `factor`; a picture
+  // asked for again while its drawing is on the way waits for the same fetch.
+  async prepare(factor, ids = null) {
     if (factor <= 1) return;
-    await Promise.all(this.entries.map(async (entry) => {
-      if (entry.drawings[factor] !== undefined) return;
-      entry.drawings[factor] = null;
-      const base = entry.drawings[1];
-      let larger = null;
-      if (entry.path) {
-        const fetched = await this.fetch(entry.path, factor, entry.keyed);
-        const ok = fetched.status === FetchedStatus.decoded &&
-          fetched.drawing.width === base.width * factor &&
-          fetched.drawing.height === base.height * factor;
-        if (ok) larger = fetched.drawing;
-      }
-      entry.drawings[factor] = larger;
+    const entries = ids ? ids.map((id) => this.entries[id]).filter(Boolean) : this.entries;
+    await Promise.all(entries.map((entry) => {
+      entry.preparing = entry.preparing || {};
+      if (!entry.preparing[factor]) entry.preparing[factor] = this.fetchLarger(entry, factor);
+      return entry.preparing[factor];
     }));
+  }
+
+  async fetchLarger(entry, factor) {
+    const base = entry.drawings[1];
+    const name = entry.path ? entry.larger(entry.path, factor) : null;
+    let larger = null;
+    if (name) {
+      const fetched = await this.fetch(entry.path, name, factor, entry.keyed);
+      const ok = fetched.status === FetchedStatus.decoded &&
+        fetched.drawing.width === base.width * factor &&
+        fetched.drawing.height === base.height * factor;
+      if (ok) larger = fetched.drawing;
+    }
+    entry.drawings[factor] = larger;
   }
 
   // The drawing to paint at `factor`, and the factor it was drawn for: a smaller one when the
