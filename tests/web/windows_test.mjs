@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { copyFileSync, readFileSync, renameSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { imageRect, mode, runTests, state, stored, tap, vk } from './page_lib.mjs';
+import { base, imageRect, mode, runTests, state, stored, tap, vk } from './page_lib.mjs';
 import {
   assertNoErrors, boxes, click, clippedTexts, isOpen, keyPress, middle, quotedTexts, run,
   selector, started,
@@ -219,6 +219,10 @@ test('manual: at pixel ratio 2 the pages drawn with twice the pixels, where they
   renameSync(join(dir, '2@2x.png'), join(dir, '2@2x.png.away'));
   copyFileSync(join(dir, '3.bmp'), join(dir, '3@2x.png'));
   try {
+    // The site changed under the browser: what the tests before kept offline goes first.
+    const blank = await b.newPage();
+    await blank.send('Storage.clearDataForOrigin',
+      { origin: new URL(base).origin, storageTypes: 'service_workers,cache_storage' });
     const page = await started(b);
     await page.send('Emulation.setDeviceMetricsOverride',
       { width: 1024, height: 768, deviceScaleFactor: 2, mobile: false });
