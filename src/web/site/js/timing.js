@@ -2,13 +2,12 @@
 //
 // The page sleeps until the next deadline the handheld reports, less a little, and then waits out
 // the last stretch, since browsers wake a timeout late: a millisecond or so on a quiet machine,
-// now and then several. The last stretch goes by in short turns of the event loop (messages the
-// page sends itself), so keys, touches and painting still run in it, and the events come within
-// a fraction of a millisecond of their deadline. How much earlier the page asks follows how late
-// the recent timeouts came, within a few milliseconds: the stretch stays short when the machine
-// is quiet. The handheld's time stands still while the page is hidden (browsers then slow
-// timeouts to once a second): a game does not play on without its player, and on return the
-// clock shows the time again at its next second.
+// now and then several. The stretch is waited out at once: waited in turns of the event loop
+// instead, a turn now and then comes a frame's painting (some 20 ms) late. How much earlier the
+// page asks follows how late the recent timeouts came, within a few milliseconds, so the stretch
+// stays short when the machine is quiet. The handheld's time stands still while the page is
+// hidden (browsers then slow timeouts to once a second): a game does not play on without its
+// player, and on return the clock shows the time again at its next second.
 const earlyWake = { minMs: 3, maxMs: 8, marginMs: 2, remembered: 50 };
 
 // A replayed run, asked for by the page's address: "?replay=2026-12-09T10:29:57&seed=7" starts
@@ -33,10 +32,6 @@ export class Timing {
     this.pausedMs = 0;
     this.hiddenAt = document.hidden ? this.origin : null;
     this.timeout = null;
-    this.waitingFor = null;
-    this.turns = new MessageChannel();
-    this.turnPosted = false;
-    this.turns.port1.onmessage = () => { this.turnPosted = false; this.turn(); };
     this.askedFor = 0;
     this.timeoutLateMs = [];
     this.wakeUps = 0;
@@ -74,7 +69,6 @@ export class Timing {
   cancel() {
     if (this.timeout !== null) clearTimeout(this.timeout);
     this.timeout = null;
-    this.waitingFor = null;
   }
 
   // Called after anything that may have started or stopped a timer.
@@ -113,20 +107,7 @@ export class Timing {
     this.wakeUps++;
     const late = performance.now() - this.askedFor;
     if (this.timeoutLateMs.push(late) > earlyWake.remembered) this.timeoutLateMs.shift();
-    this.waitingFor = due;
-    this.turn();
-  }
-
-  // One turn of the last stretch: the events once their deadline has come, else another turn.
-  turn() {
-    const due = this.waitingFor;
-    if (due === null || this.hiddenAt !== null) return;
-    if (this.nowMs() < due) {
-      if (!this.turnPosted) this.turns.port2.postMessage(null);
-      this.turnPosted = true;
-      return;
-    }
-    this.waitingFor = null;
+    while (this.nowMs() < due) { /* the last stretch: at most earlyWake.maxMs */ }
     this.advanceToNow(due);
     this.afterEvents();
     this.schedule();
