@@ -39,12 +39,12 @@ function cut(sheet, [x, y, width, height]) {
 
 export class PictureAtlas {
   // `decode(blob, name)` gives a file's exact pixels as { rgba, width, height }. The index and
-  // the atlas of `firstFactor` are fetched at once, side by side.
-  constructor(decode, firstFactor = 1) {
+  // the 1x atlas, which every start needs, are fetched at once, side by side.
+  constructor(decode) {
     this.decode = decode;
     this.index = fetchIndex();
     this.sheets = new Map();
-    this.sheet(firstFactor);
+    this.sheet(1);
   }
 
   sheet(factor) {

@@ -124,10 +124,9 @@ function decoded(drawing, keyed) {
 }
 
 export class Pictures {
-  // The atlas of the drawings at `firstFactor` is fetched at once.
-  constructor(firstFactor = 1) {
+  constructor() {
     this.entries = [{ path: null, drawings: [null, makeMarker()] }];
-    this.atlas = new PictureAtlas(decode, firstFactor);
+    this.atlas = new PictureAtlas(decode);
   }
 
   // A picture's drawing at `factor` (its file `name`), from the atlas where it holds the picture.
