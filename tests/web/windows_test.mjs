@@ -213,6 +213,7 @@ test('manual: buttons by mouse, reopened where it was left, dragged by its page'
 
 // On a screen of pixel ratio 2 a page shows its drawing with twice the pixels, at the page's
 // size; a page whose larger drawing is missing (2) or of the page's own size (3) shows itself.
+// The buttons show their finer drawing.
 test('manual: at pixel ratio 2 the pages drawn with twice the pixels, where they fit', async (b) => {
   const dir = join(process.env.WEB_SITE_DIR, 'Graphics', 'Manual');
   const third = readFileSync(join(dir, '3@2x.png'));
@@ -240,6 +241,18 @@ test('manual: at pixel ratio 2 the pages drawn with twice the pixels, where they
       await keyPress(page, 'ArrowRight', 'ArrowRight', 0x27);
     }
     assert.deepEqual((await boxes(page, 'manual')).clientSize, [390, 300]);
+    // The buttons too: twice the pixels at their own size, drawn finer than doubled.
+    const buttons = await page.eval(`[...document.querySelectorAll('${manual} canvas.button')].map((c) => {
+      const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+      const at = (x, y) => d[(y * c.width + x) * 4] * 65536 + d[(y * c.width + x) * 4 + 1] * 256 + d[(y * c.width + x) * 4 + 2];
+      let split = 0;
+      for (let y = 0; y < c.height; y += 2) for (let x = 0; x < c.width; x += 2) {
+        if (at(x + 1, y) !== at(x, y) || at(x, y + 1) !== at(x, y) || at(x + 1, y + 1) !== at(x, y)) split++;
+      }
+      return [c.width, c.height, c.style.width, c.style.height, split > 4];
+    })`);
+    assert.equal(buttons.length, 6);
+    for (const button of buttons) assert.deepEqual(button, [32, 28, '16px', '14px', true]);
     assertNoErrors(page);
   } finally {
     writeFileSync(join(dir, '3@2x.png'), third);

@@ -17,7 +17,8 @@ constexpr int button_inset_px = manual_button_inset_px;
 
 QLabel* button_picture(QWidget* parent, ManualGlyph glyph, bool pressed) {
     auto* label = new QLabel(parent);
-    label->setPixmap(QPixmap::fromImage(manual_button_picture(glyph, pressed)));
+    label->setPixmap(
+        QPixmap::fromImage(manual_button_picture(glyph, pressed, parent->devicePixelRatioF())));
     label->resize(manual_button_size_px);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;

@@ -139,9 +139,11 @@ EMSCRIPTEN_KEEPALIVE const std::int32_t* wd_manual_page_buttons(int page) {
     out_ints = {code(buttons.left_shown), code(buttons.right_shown)};
     return out_ints.data();
 }
-// Glyph 0 cross, 1 left arrow, 2 right arrow; the pixels as 0xFFRRGGBB, row by row.
-EMSCRIPTEN_KEEPALIVE const std::uint32_t* wd_manual_button_pixels(int glyph, int pressed) {
-    out_pixels = manual_button_pixels(static_cast<ManualGlyph>(glyph), pressed != 0);
+// Glyph 0 cross, 1 left arrow, 2 right arrow; the pixels as 0xFFRRGGBB, row by row, `scale`
+// pixels to a point.
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* wd_manual_button_pixels(int glyph, int pressed,
+                                                                  int scale) {
+    out_pixels = manual_button_pixels(static_cast<ManualGlyph>(glyph), pressed != 0, scale);
     return out_pixels.data();
 }
 

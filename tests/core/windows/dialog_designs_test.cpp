@@ -88,5 +88,58 @@ TEST(ManualButtonArt, RaisedWhenReleasedSunkenWhenPressedWithTheGlyphMovedDownRi
     }
 }
 
+// At twice the pixels the same design is drawn again: as large at two pixels to a point, the
+// bevel as deep, and the glyphs finer than their coarse drawing enlarged.
+TEST(ManualButtonArt, AtTwiceThePixelsIsTheSameDesignDrawnFiner) {
+    constexpr int scale = manual_button_largest_scale, w = manual_button_width_px * scale,
+                  h = manual_button_height_px * scale;
+    constexpr std::uint32_t white = 0xFFFFFFFF;
+    const auto fine_pixel = [](const std::vector<std::uint32_t>& pixels, int x, int y) {
+        return pixels[static_cast<std::size_t>(y * w + x)];
+    };
+    for (const ManualGlyph glyph :
+         {ManualGlyph::cross, ManualGlyph::arrow_left, ManualGlyph::arrow_right}) {
+        for (const bool pressed : {false, true}) {
+            const auto coarse = manual_button_pixels(glyph, pressed);
+            const auto fine = manual_button_pixels(glyph, pressed, scale);
+            ASSERT_EQ(fine.size(), std::size_t{w * h});
+            int coarse_white = 0, fine_white = 0, blocks_split = 0;
+            for (int y = 0; y < h; ++y) {
+                for (int x = 0; x < w; ++x) {
+                    const std::uint32_t near = pixel(coarse, x / scale, y / scale);
+                    const bool bevel =
+                        x < 2 * scale || y < 2 * scale || x >= w - 2 * scale || y >= h - 2 * scale;
+                    if (bevel) {
+                        EXPECT_EQ(fine_pixel(fine, x, y), near) << x << "," << y;
+                    }
+                    fine_white += fine_pixel(fine, x, y) == white ? 1 : 0;
+                    if (x % scale == 0 && y % scale == 0) {
+                        coarse_white += near == white ? 1 : 0;
+                        const bool uniform =
+                            fine_pixel(fine, x + 1, y) == fine_pixel(fine, x, y) &&
+                            fine_pixel(fine, x, y + 1) == fine_pixel(fine, x, y) &&
+                            fine_pixel(fine, x + 1, y + 1) == fine_pixel(fine, x, y);
+                        blocks_split += uniform ? 0 : 1;
+                    }
+                }
+            }
+            // The glyph keeps its weight within a quarter, and is not its coarse drawing enlarged.
+            EXPECT_NEAR(fine_white, coarse_white * scale * scale, coarse_white * scale * scale / 4);
+            EXPECT_GT(blocks_split, 4) << "drawn anew, not enlarged";
+        }
+        // Pressed, the glyph moves one point down and one to the right.
+        const auto up = manual_button_pixels(glyph, false, scale);
+        const auto down = manual_button_pixels(glyph, true, scale);
+        for (int y = 2 * scale; y < h - 3 * scale; ++y) {
+            for (int x = 2 * scale; x < w - 3 * scale; ++x) {
+                EXPECT_EQ(fine_pixel(down, x + scale, y + scale), fine_pixel(up, x, y));
+            }
+        }
+    }
+    EXPECT_EQ(manual_button_pixels(ManualGlyph::cross, false, 7),
+              manual_button_pixels(ManualGlyph::cross, false, scale))
+        << "a finer scale than drawn takes the finest drawing";
+}
+
 }  // namespace
 }  // namespace zuzazizo

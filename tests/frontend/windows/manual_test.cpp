@@ -85,6 +85,10 @@ TEST_F(Manual, ShowsThePageDrawnForItsScreensPixelRatio) {
     }
     EXPECT_EQ(form.size(), QSize(390, 300));
     EXPECT_EQ(form.im_page_top->size(), QSize(390, 300));
+    for (const QLabel* button : {form.btn_close_up, form.btn_left_down, form.btn_right_up}) {
+        EXPECT_EQ(button->pixmap().devicePixelRatio(), drawn) << "the buttons drawn alike";
+        EXPECT_EQ(button->pixmap().size(), QSize(16, 14) * drawn);
+    }
 }
 
 TEST_F(Manual, SevenRightArrowsReachPageEightAndAnEighthDoesNothing) {
@@ -268,18 +272,23 @@ TEST(ManualLayout, PagesAreCheckedAtOnceAndDecodedWhenFirstShown) {
     EXPECT_TRUE(broken.page_pixmap(4).isNull()) << "the layout stopped at page 3";
 }
 
-// The art itself is the core's and checked there; here, that the picture shows it unchanged.
+// The art itself is the core's and checked there; here, that the picture shows it unchanged, and
+// on a screen of two pixels to a point its finer drawing at the button's size.
 TEST(ManualButtons, ThePictureIsTheCoresArtPixelForPixel) {
-    for (const bool pressed : {false, true}) {
-        const QImage picture = manual_button_picture(ManualGlyph::arrow_right, pressed);
-        const std::vector<std::uint32_t> art =
-            manual_button_pixels(ManualGlyph::arrow_right, pressed);
-        ASSERT_EQ(picture.size(), manual_button_size_px);
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width(); ++x) {
-                EXPECT_EQ(picture.pixel(x, y),
-                          art[static_cast<std::size_t>(y * picture.width() + x)])
-                    << x << "," << y;
+    for (const qreal ratio : {1.0, 2.0}) {
+        const int scale = ratio > 1 ? manual_button_largest_scale : 1;
+        for (const bool pressed : {false, true}) {
+            const QImage picture = manual_button_picture(ManualGlyph::arrow_right, pressed, ratio);
+            const std::vector<std::uint32_t> art =
+                manual_button_pixels(ManualGlyph::arrow_right, pressed, scale);
+            ASSERT_EQ(picture.size(), manual_button_size_px * scale);
+            EXPECT_EQ(picture.deviceIndependentSize().toSize(), manual_button_size_px);
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    EXPECT_EQ(picture.pixel(x, y),
+                              art[static_cast<std::size_t>(y * picture.width() + x)])
+                        << x << "," << y;
+                }
             }
         }
     }

@@ -83,10 +83,14 @@ export class Manual {
   picture(button, pressed) {
     const { buttonWidth: w, buttonHeight: h } = this.core.design.manual;
     const canvas = document.createElement('canvas');
-    canvas.width = w;
-    canvas.height = h;
+    // Drawn as finely as the pages: at the larger factor, twice the pixels at the same size.
+    canvas.width = w * this.factor;
+    canvas.height = h * this.factor;
+    canvas.style.width = `${w}px`;
+    canvas.style.height = `${h}px`;
     canvas.className = `button ${nameOf[button]} ${pressed ? 'down' : 'up'}`;
-    canvas.getContext('2d').putImageData(this.core.manualButtonPicture(glyphOf[button], pressed), 0, 0);
+    canvas.getContext('2d').putImageData(
+      this.core.manualButtonPicture(glyphOf[button], pressed, this.factor), 0, 0);
     this.window.client.append(canvas);
     return canvas;
   }

@@ -40,11 +40,12 @@ export class WindowsCore {
     const shown = (code) => (code < 0 ? null : code === 1);
     return { left: shown(left), right: shown(right) };
   }
-  // An ImageData of one of the six button pictures.
-  manualButtonPicture(glyph, pressed) {
-    const { buttonWidth: w, buttonHeight: h } = this.design.manual;
+  // An ImageData of one of the six button pictures, drawn at `scale` (1 or 2) pixels to a point.
+  manualButtonPicture(glyph, pressed, scale = 1) {
+    const { buttonWidth, buttonHeight } = this.design.manual;
+    const [w, h] = [buttonWidth * scale, buttonHeight * scale];
     const pixels = new Uint32Array(this.m.HEAPU32.buffer,
-      this.m._wd_manual_button_pixels(glyph, pressed ? 1 : 0), w * h);
+      this.m._wd_manual_button_pixels(glyph, pressed ? 1 : 0, scale), w * h);
     const image = new ImageData(w, h);
     pixels.forEach((argb, i) => {
       image.data.set([(argb >>> 16) & 0xff, (argb >>> 8) & 0xff, argb & 0xff, 255], i * 4);
