@@ -117,8 +117,14 @@ expect_eq "GAME A by keys: score after the start delay" "___0" "$(poll_until 8 _
 key Left
 expect_eq "LEFT moved the batter" "1 0 0" "$(poll_until 2 "1 0 0" lit im_hero_1_1 im_hero_2_1 im_hero_3_1)"
 
-# Dragged by its case: the window moves by the pointer's movement.
+# Dragged by its case: the window moves by the pointer's movement. weston takes the drag over
+# only while the button is held, so the pointer waits for the program to have taken the press
+# (it marks the window's user time as it does) before it moves and lets go.
+user_time() { xw xprop -id "$E2E_WIN" _NET_WM_USER_TIME; }
+before=$(user_time)
 xdotool mousemove 327 535 mousedown 1
+pressed() { [ "$(user_time)" != "$before" ] && echo pressed; }
+expect_eq "the press on the case reached the program" pressed "$(poll_until 3 pressed pressed)"
 for step in 1 2 3 4 5 6; do
   xdotool mousemove $((327 + 10 * step)) $((535 - 5 * step))
   sleep 0.05
@@ -161,7 +167,8 @@ launch FullscreenMode=0 SplashScreen=0 SoundMode=2
 xdotool mousemove 1200 1000
 sleep 0.2
 xdotool mousemove 327 535 click 1
-sleep 0.3
+expect_eq "the new handheld has the keyboard" "$E2E_WIN" \
+  "$(poll_until 5 "$E2E_WIN" xw xdotool getwindowfocus)"
 key F4
 manual=""
 for _ in $(seq 30); do
