@@ -27,8 +27,12 @@ void move_to_centre(QWidget& window) {
 // A window manager adds its frame (border and title bar) only once the window is shown, and only
 // then does Qt know the frame's size: centred by its client size alone, a framed window would
 // stand half a frame too low and to the right. So this watches one window until its frame is
-// known, then centres it again and goes. It also goes when the window hides: a later showing
-// asks for its own centring. With no window manager there is no frame, and nothing happens.
+// known, then centres it again and goes. It also goes, without a move, when the window hides (a
+// later showing asks for its own centring) and when its state changes: a fullscreen window is the
+// window manager's to place, and Qt takes a moved window out of fullscreen. (A compositor that
+// gives the frame late, as weston's XWayland may, would otherwise see the watch still waiting
+// when the window goes fullscreen, and its move undo that.) With no window manager there is no
+// frame, and nothing happens.
 class FrameWatch final : public QObject {
   public:
     explicit FrameWatch(QWidget& window) : QObject(&window), window_(window) {
@@ -38,18 +42,22 @@ class FrameWatch final : public QObject {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != &window_) return false;
-        if (event->type() == QEvent::Hide) {
-            deleteLater();
+        if (event->type() == QEvent::Hide || event->type() == QEvent::WindowStateChange) {
+            leave();
         } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
                    window_.frameGeometry().size() != window_.size()) {
-            window_.removeEventFilter(this);
+            leave();
             move_to_centre(window_);
-            deleteLater();
         }
         return false;
     }
 
   private:
+    void leave() {
+        window_.removeEventFilter(this);
+        deleteLater();
+    }
+
     QWidget& window_;
 };
 
