@@ -142,6 +142,31 @@ test('time stands still while the page is hidden', async (b) => {
     'the game start after the return');
 });
 
+// In the clock the page wakes once a second; a key between two wake-ups is timed from its own
+// moment all the same: GAME A's ready screen lasts its 3100 ms from the release, not from the
+// second before it.
+test('an input between two timer events is timed from its own moment', async (b) => {
+  const page = await open(b, 'ok');
+  await page.until('window.zuzazizo.then(z => z !== null)');
+  await leaveStartup(page);
+  const wakeUps = await page.eval('window.zuzazizo.then(z => z.timing.wakeUps)');
+  await page.until(`window.zuzazizo.then(z => z.timing.wakeUps > ${wakeUps})`, 3000, 'a second');
+  await sleep(600);
+  await page.eval(`addEventListener('keyup', (e) => { window.releasedAt = e.timeStamp; },
+    { once: true, capture: true })`);
+  await tap(page, 'rawKeyDown', 'Digit1', '1', vk.digit1);
+  await tap(page, 'keyUp', 'Digit1', '1', vk.digit1);
+  assert.equal((await state(page)).mode, mode.gameA);
+  // The ready screen ends at the first play tick.
+  const readyMs = await page.eval(`window.zuzazizo.then((z) => new Promise((resolve) => {
+    const ticks = z.handheld.playTicks();
+    const look = () => (z.handheld.playTicks() === ticks ? setTimeout(look, 5)
+      : resolve(performance.now() - window.releasedAt));
+    look();
+  }))`);
+  assert.ok(readyMs >= 3100, `the game started ${readyMs.toFixed(0)} ms after the release`);
+});
+
 test('idle: the clock wakes the page about once a second and paints only what changed', async (b) => {
   const page = await open(b, 'ok');
   await page.until('window.zuzazizo.then(z => z !== null)');

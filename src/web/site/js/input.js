@@ -11,10 +11,12 @@ import { fingerPoint, unfitted } from './fit.js';
 const cursorStyles = { [Cursor.arrow]: 'default', [Cursor.hand]: 'pointer', [Cursor.help]: 'help' };
 
 export class Input {
-  // `afterInput` runs after every call into the handheld; `firstGesture` once, at the first.
-  constructor(canvas, handheld, { afterInput, firstGesture, zoomKey }) {
+  // `beforeInput` runs before every input reaches the handheld, `afterInput` after every call into
+  // it; `firstGesture` once, at the first.
+  constructor(canvas, handheld, { beforeInput, afterInput, firstGesture, zoomKey }) {
     this.canvas = canvas;
     this.handheld = handheld;
+    this.beforeInput = beforeInput;
     this.afterInput = afterInput;
     this.firstGesture = firstGesture;
     this.zoomKey = zoomKey;
@@ -46,6 +48,7 @@ export class Input {
     }
     if (key === 0) return;
     if (this.handheld.isBound(key)) event.preventDefault();
+    this.beforeInput();
     this.handheld.keyDown(key);
     this.afterInput();
   }
@@ -55,6 +58,7 @@ export class Input {
     const key = virtualKeyOf(event);
     if (key === 0) return;
     if (this.handheld.isBound(key)) event.preventDefault();
+    this.beforeInput();
     this.handheld.keyUp(key);
     this.afterInput();
   }
@@ -68,6 +72,7 @@ export class Input {
     this.gesture();
     event.preventDefault();
     const [x, y] = this.position(event);
+    this.beforeInput();
     if (event.pointerType === 'mouse') {
       this.canvas.setPointerCapture(event.pointerId);
       this.handheld.mouseDown(x, y, event.button);
@@ -80,8 +85,10 @@ export class Input {
   pointerUp(event) {
     if (event.pointerType === 'mouse') {
       if (event.type === 'pointercancel') return;
+      this.beforeInput();
       this.handheld.mouseUp(event.button);
     } else {
+      this.beforeInput();
       this.handheld.touchUp(event.pointerId);
     }
     this.afterInput();

@@ -58,8 +58,10 @@ async function start() {
   const display = new Display({ handheld, core, painter, pictures, canvas });
   matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
     .addEventListener('change', () => display.layOut());
-  new Input(canvas, handheld,
-    { afterInput, firstGesture: () => sound.resume(), zoomKey: (e) => display.zoomKey(e) });
+  new Input(canvas, handheld, {
+    beforeInput: () => timing.catchUp(), afterInput,
+    firstGesture: () => sound.resume(), zoomKey: (e) => display.zoomKey(e),
+  });
   let painted;
   const firstFrame = new Promise((resolve) => { painted = resolve; });
   const shell = new Shell({

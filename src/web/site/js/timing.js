@@ -88,13 +88,22 @@ export class Timing {
     return Math.min(earlyWake.maxMs, Math.max(earlyWake.minMs, latest + earlyWake.marginMs));
   }
 
-  // Runs the events due by now. How late they ran is kept for the page's timing benchmark (the
-  // last 2000 wake-ups, and of the play ticks among them their number and lateness).
+  // Brings the handheld's time up to now before a key, a click or a finger reaches it: what the
+  // input starts is then timed from the moment it came, not from the last timer event (up to a
+  // second before, in the clock), and whatever fell due before it has run first.
+  catchUp() {
+    if (this.manualMs !== null || this.hiddenAt !== null) return;
+    this.advanceToNow(null);
+  }
+
+  // Runs the events due by now. How late they ran is kept for the page's timing benchmark (of the
+  // last 2000 timer wake-ups, `due` the deadline they were for; and of the play ticks, whoever ran
+  // them, their number and lateness).
   advanceToNow(due) {
     const now = this.nowMs();
     const ticks = this.handheld.playTicks();
     this.handheld.advanceTo(Math.floor(now));
-    if (this.lateMs.push(now - due) > 2000) this.lateMs.shift();
+    if (due !== null && this.lateMs.push(now - due) > 2000) this.lateMs.shift();
     const ticked = this.handheld.playTicks();
     if (ticked !== ticks && this.tickLateMs.push([ticked, now - this.handheld.lastPlayTickMs()]) > 2000) {
       this.tickLateMs.shift();
