@@ -4,8 +4,10 @@
 // Prints the median time to the first painted frame over 10 cold loads, the gzip size of the
 // WebAssembly and the page's JavaScript, the lateness of the timer events of games of A, and the
 // error of the play tick's period over [ticks] ticks (default 1000), and the delay from each
-// sample's play to its sound.
-import { readdirSync, readFileSync } from 'node:fs';
+// sample's play to its sound. Beside the timer figures it gives the machine's own: how much of
+// the run the virtual machine's processors were held by its host (steal, from /proc/stat), and
+// how late a plain timeout came in the bench's own process meanwhile.
+import { existsSync, readdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { Browser } from '../tests/web/cdp.mjs';
@@ -48,6 +50,21 @@ const page = await browser.newPage();
 await page.goto(url);
 await page.until('window.zuzazizo.then(z => z !== null)');
 const key = async (type, code, vk) => page.key(type, code, code.slice(-1), vk);
+// The machine's own timer lateness while the games run: a chain of timeouts of 50 to 300 ms.
+const control = { late: [], running: true };
+(function controlTimeout() {
+  if (!control.running) return;
+  const delay = 50 + Math.random() * 250;
+  const asked = performance.now() + delay;
+  setTimeout(() => { control.late.push(performance.now() - asked); controlTimeout(); }, delay);
+})();
+// Time stolen by the host from all processors, and time in all, in /proc/stat's clock ticks.
+const cpuTimes = () => {
+  if (!existsSync('/proc/stat')) return null;
+  const fields = readFileSync('/proc/stat', 'utf8').split('\n')[0].trim().split(/\s+/).slice(1).map(Number);
+  return { steal: fields[7] ?? 0, total: fields.reduce((a, b) => a + b, 0) };
+};
+const cpuBefore = cpuTimes();
 await key('rawKeyDown', 'Digit3', 0x33);
 await key('keyUp', 'Digit3', 0x33);
 // Games of A, one after another, until enough events have run.
@@ -61,6 +78,14 @@ for (;;) {
   await key('rawKeyDown', 'Digit3', 0x33);
   await key('keyUp', 'Digit3', 0x33);
 }
+control.running = false;
+const cpuAfter = cpuTimes();
+if (cpuBefore) {
+  const steal = (cpuAfter.steal - cpuBefore.steal) / Math.max(1, cpuAfter.total - cpuBefore.total);
+  console.log(`machine: processors held by the host (steal) ${(steal * 100).toFixed(1)}% of the run`);
+}
+const c = control.late;
+console.log(`machine: a plain timeout in the bench's process came late by median ${median(c).toFixed(2)} ms, p99 ${quantile(c, 0.99).toFixed(2)} ms, max ${Math.max(...c).toFixed(2)} ms (${c.length})`);
 const late = await page.eval('window.zuzazizo.then(z => z.timing.lateMs)');
 console.log(`timer events: ${late.length}, lateness median ${median(late).toFixed(2)} ms, p99 ${quantile(late, 0.99).toFixed(2)} ms, max ${Math.max(...late).toFixed(2)} ms`);
 // A play tick's period error: how much longer or shorter than its due period it came after the
