@@ -48,9 +48,7 @@ export class Input {
     }
     if (key === 0) return;
     if (this.handheld.isBound(key)) event.preventDefault();
-    this.beforeInput();
-    this.handheld.keyDown(key);
-    this.afterInput();
+    this.send(() => this.handheld.keyDown(key));
   }
 
   keyUp(event) {
@@ -58,9 +56,7 @@ export class Input {
     const key = virtualKeyOf(event);
     if (key === 0) return;
     if (this.handheld.isBound(key)) event.preventDefault();
-    this.beforeInput();
-    this.handheld.keyUp(key);
-    this.afterInput();
+    this.send(() => this.handheld.keyUp(key));
   }
 
   position(event) {
@@ -72,25 +68,28 @@ export class Input {
     this.gesture();
     event.preventDefault();
     const [x, y] = this.position(event);
-    this.beforeInput();
     if (event.pointerType === 'mouse') {
       this.canvas.setPointerCapture(event.pointerId);
-      this.handheld.mouseDown(x, y, event.button);
+      this.send(() => this.handheld.mouseDown(x, y, event.button));
     } else {
-      this.handheld.touchDown(event.pointerId, ...fingerPoint(this.handheld, this.canvas, x, y));
+      const point = fingerPoint(this.handheld, this.canvas, x, y);
+      this.send(() => this.handheld.touchDown(event.pointerId, ...point));
     }
-    this.afterInput();
   }
 
   pointerUp(event) {
     if (event.pointerType === 'mouse') {
       if (event.type === 'pointercancel') return;
-      this.beforeInput();
-      this.handheld.mouseUp(event.button);
+      this.send(() => this.handheld.mouseUp(event.button));
     } else {
-      this.beforeInput();
-      this.handheld.touchUp(event.pointerId);
+      this.send(() => this.handheld.touchUp(event.pointerId));
     }
+  }
+
+  // One input into the handheld, between the two hooks.
+  send(call) {
+    this.beforeInput();
+    call();
     this.afterInput();
   }
 
