@@ -15,7 +15,18 @@ export WINEPREFIX=$(cd "$build/wineprefix" && pwd) WINEDEBUG=-all
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
   -DZUZAZIZO_CORE_ONLY=ON -DZUZAZIZO_WERROR=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j "$(nproc)" --target core_tests
-# The toolchain file names wine as the emulator, so ctest starts each test through it.
+# The toolchain file names wine as the emulator, so ctest starts each test through it. The
+# prefix is made first, alone, and one wine server is kept for the whole run: tests started
+# in parallel into a fresh prefix, or while an idle server is shutting down, lose their
+# connection to it ("recvmsg: Connection reset by peer") and fail without having run.
+wine_dir=/usr/lib/wine
+[ -x "$wine_dir/wine64" ] || wine_dir=$(dirname "$(command -v wine64 || command -v wine)")
+server=$wine_dir/wineserver
+[ -x "$server" ] || server=$(command -v wineserver)
+"$server" -k 2>/dev/null || true
+"$server" -p
+trap '"$server" -k 2>/dev/null || true' EXIT
+WINEDLLOVERRIDES="mscoree,mshtml=" "$wine_dir/wine64" wineboot --init >/dev/null 2>&1
 junit=$(cd "$build" && pwd)/ctest.xml
 rm -f "$junit"
 ctest --test-dir "$build" -j "$(nproc)" --output-on-failure --output-junit "$junit"
