@@ -60,10 +60,14 @@ test('splash: first visit, the texts and places of the core, PLAY after a choice
 
   await page.eval(`(() => { const s = document.querySelector('#splash select'); s.selectedIndex = 0;
     s.dispatchEvent(new Event('change')); })()`);
+  // A player who reads the form for a while still sees the start-up display for its 30 s.
+  await sleep(2500);
   await clickOn(page, '[data-name=btn_play]');
   await page.until('window.zuzazizo.then(z => z.shell.handheldShown)');
   assert.equal(await splashShown(page), false);
   assert.equal((await state(page)).mode, mode.startup);
+  const startupLeft = await shell(page, 'z.handheld.nextDueMs() - z.timing.nowMs()');
+  assert.ok(startupLeft > 29000, `the start-up display is timed from PLAY (${startupLeft} ms left)`);
   assert.equal(await stored(page, 'SoundMode'), '0');
   assert.equal(await stored(page, 'SplashScreen'), '1');
   await page.until("window.zuzazizo.then(z => z.sound.context.state === 'running')", 5000,

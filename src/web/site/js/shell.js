@@ -87,6 +87,8 @@ export class Shell {
       this.sound.resume();
     }
     this.core.goOn(this.timing.nowMs());
+    // The handheld's time as of the click: the start-up display lasts its full time from here.
+    this.timing.catchUp();
     this.handheld.powerOn(!soundEnabled);
     this.showHandheld(true);
     if (gesture) this.display.enterBrowserFullscreenIfWanted();
