@@ -20,11 +20,21 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class Server(http.server.ThreadingHTTPServer):
+    daemon_threads = True
+
+    def handle_error(self, request, client_address):
+        # A browser that closes a kept-open connection, or leaves a page while its pictures
+        # come, is no error of the server's.
+        if isinstance(sys.exc_info()[1], (ConnectionResetError, BrokenPipeError)):
+            return
+        super().handle_error(request, client_address)
+
+
 def main():
     port, folder = int(sys.argv[1]), sys.argv[2]
     handler = functools.partial(Handler, directory=folder)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
-    server.daemon_threads = True
+    server = Server(("127.0.0.1", port), handler)
     print(f"serving at http://127.0.0.1:{port}/", flush=True)
     server.serve_forever()
 
