@@ -16,3 +16,4 @@ bash bench/sound_latency.sh "$bin" 30
 bash bench/held_keys_release.sh "$bin" 40
 LOAD=1 bash bench/held_keys_release.sh "$bin" 40
 bash bench/held_keys_stress.sh "$bin" 20
+bash bench/web_page.sh 1000

@@ -1,8 +1,10 @@
-// The web page's start, size and timer figures in a headless Chromium.
+// The web page's start, size, idle and timer figures in a headless Chromium.
 // Usage: node bench/web_page.mjs <site URL> <site folder> [ticks], the site served as
-// scripts/web.sh serves it (python3 scripts/web_serve.py <port> build-web/site).
+// scripts/web.sh serves it (python3 scripts/web_serve.py <port> build-web/site); bench/web_page.sh
+// does that, with a sound server as the output.
 // Prints the median time to the first painted frame over 10 cold loads, the gzip size of the
-// WebAssembly and the page's JavaScript, the lateness of the timer events of games of A, and the
+// WebAssembly and the page's JavaScript, the CPU the browser and the sound server take while the
+// clock runs, the lateness of the timer events of games of A, and the
 // error of the play tick's period over [ticks] ticks (default 1000), and the delay from each
 // sample's play to its sound. Beside the timer figures it gives the machine's own: how much of
 // the run the virtual machine's processors were held by its host (steal, from /proc/stat), and
@@ -46,10 +48,45 @@ for (let i = 0; i < 10; i++) {
 }
 console.log(`first frame: median ${median(firstFrames).toFixed(0)} ms of 10 cold loads (${firstFrames.map((t) => t.toFixed(0)).join(' ')})`);
 
+// CPU time of a process and all its descendants, in /proc's clock ticks, and of the sound server.
+const processCpu = () => {
+  const stats = readdirSync('/proc').filter((d) => /^\d+$/.test(d)).map((pid) => {
+    try {
+      const text = readFileSync(`/proc/${pid}/stat`, 'utf8');
+      const fields = text.slice(text.lastIndexOf(')') + 2).split(' ');
+      return { pid: Number(pid), name: text.slice(text.indexOf('(') + 1, text.lastIndexOf(')')),
+        parent: Number(fields[1]), cpu: Number(fields[11]) + Number(fields[12]) };
+    } catch {
+      return null;  // ended meanwhile
+    }
+  }).filter(Boolean);
+  const family = new Set([browser.process.pid]);
+  for (let grew = true; grew;) {
+    grew = false;
+    for (const s of stats) if (!family.has(s.pid) && family.has(s.parent)) { family.add(s.pid); grew = true; }
+  }
+  const sum = (keep) => stats.filter(keep).reduce((a, s) => a + s.cpu, 0);
+  return { browser: sum((s) => family.has(s.pid)), server: sum((s) => /^(pulseaudio|pipewire)/.test(s.name)) };
+};
+
 const page = await browser.newPage();
 await page.goto(url);
 await page.until('window.zuzazizo.then(z => z !== null)');
 const key = async (type, code, vk) => page.key(type, code, code.slice(-1), vk);
+// The idle clock: the handheld switched from its start-up display to the time of day, a key that
+// also lets the page sound, then left alone for 20 s.
+await key('rawKeyDown', 'Digit3', 0x33);
+await key('keyUp', 'Digit3', 0x33);
+if (existsSync('/proc/self/stat')) {
+  await sleep(3000);
+  const idleSeconds = 20;
+  const before = processCpu();
+  await sleep(idleSeconds * 1000);
+  const after = processCpu();
+  const perSecond = (ticks) => (ticks * 10 / idleSeconds).toFixed(1);  // 100 ticks a second
+  const output = await page.eval('window.zuzazizo.then(z => z.sound.context?.state ?? "none")');
+  console.log(`idle clock: the browser's processes ${perSecond(after.browser - before.browser)} ms of CPU a second, the sound server's ${perSecond(after.server - before.server)} (sound output ${output})`);
+}
 // The machine's own timer lateness while the games run: a chain of timeouts of 50 to 300 ms.
 const control = { late: [], running: true };
 (function controlTimeout() {
@@ -65,8 +102,6 @@ const cpuTimes = () => {
   return { steal: fields[7] ?? 0, total: fields.reduce((a, b) => a + b, 0) };
 };
 const cpuBefore = cpuTimes();
-await key('rawKeyDown', 'Digit3', 0x33);
-await key('keyUp', 'Digit3', 0x33);
 // Games of A, one after another, until enough events have run.
 for (;;) {
   await key('rawKeyDown', 'Digit1', 0x31);

@@ -221,4 +221,25 @@ test('sound: samples only after the first key, and none with "(no sound)" chosen
   assert.equal(await loud.eval('window.zuzazizo.then(z => z.sound.played[0][0])'), 4);
 });
 
+test('sound: the output is suspended while the page is hidden, and runs again on return', async (b) => {
+  const page = await open(b, 'ok', { SoundMode: '0', SplashScreen: '0' });
+  await page.until('window.zuzazizo.then(z => z !== null)');
+  await leaveStartup(page);
+  const output = (state) => `window.zuzazizo.then(z => z.sound.context?.state === '${state}')`;
+  const hide = (hidden) => page.eval(`Object.defineProperty(document, 'hidden',
+    { value: ${hidden}, configurable: true }); document.dispatchEvent(new Event('visibilitychange'))`);
+  await page.until(output('running'), 5000, 'the output started');
+  // Silence alone does not suspend it: the next sample must not wait for the output to reopen.
+  await sleep(2000);
+  assert.equal(await page.eval('window.zuzazizo.then(z => z.sound.context.state)'), 'running');
+  await hide(true);
+  await page.until(output('suspended'), 5000, 'suspended while hidden');
+  await hide(false);
+  await page.until(output('running'), 5000, 'running again on return');
+  await tap(page, 'rawKeyDown', 'Digit1', '1', vk.digit1);
+  await tap(page, 'keyUp', 'Digit1', '1', vk.digit1);
+  assert.deepEqual(await page.eval('window.zuzazizo.then(z => z.sound.played.map(p => p[0]))'), [4]);
+  assert.deepEqual(page.errors, []);
+});
+
 await runTests(tests);

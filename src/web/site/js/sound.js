@@ -1,12 +1,20 @@
 // The five samples through Web Audio: decoded once, every play a new source, so samples overlap
 // as on the desktop. Browsers let a page sound only after a click or a key, so nothing plays
 // before the first one.
+//
+// While the page is hidden the handheld's time stands still and nothing can sound, so the output
+// is suspended: a running output at its smallest buffers keeps the browser's audio threads and
+// the sound server busy hundreds of times a second. It is not suspended for mere silence, as the
+// desktop closes its device: after some seconds suspended, a browser may close its stream to
+// the sound server, and the next sample then waits for it to be opened again (two seconds with
+// Chromium on PulseAudio).
 const sampleFiles = ['Sound/Gameover.wav', 'Sound/Got.wav', 'Sound/Miss.wav', 'Sound/Move.wav',
   'Sound/Start.wav'];
 
 export class Sound {
   constructor() {
     this.context = null;
+    this.suspendedWhileHidden = false;
     this.loading = null;
     this.buffers = [];
     this.played = [];  // [sample, context time], kept for the page's tests
@@ -28,6 +36,7 @@ export class Sound {
     // The smallest buffers the output allows: 'interactive' still leaves some 40 ms between a
     // play and its sound in Chromium, the smallest about 10.
     this.context = new AudioContext({ latencyHint: 0 });
+    document.addEventListener('visibilitychange', () => this.visibilityChanged());
     const decoded = await Promise.all(sampleFiles.map(async (file) => {
       try {
         const response = await fetch(file, { cache: 'no-cache' });
@@ -42,7 +51,17 @@ export class Sound {
   }
 
   resume() {
-    if (this.context && this.context.state !== 'running') this.context.resume();
+    if (this.context && this.context.state !== 'running' && !document.hidden) this.context.resume();
+  }
+
+  visibilityChanged() {
+    if (document.hidden && this.context.state === 'running') {
+      this.suspendedWhileHidden = true;
+      this.context.suspend();
+    } else if (!document.hidden && this.suspendedWhileHidden) {
+      this.suspendedWhileHidden = false;
+      this.context.resume();
+    }
   }
 
   // When a sample started now is heard, on the page's clock: the output's own timestamp where it
