@@ -12,6 +12,7 @@
 #include "core/input/key_dialog_model.h"
 #include "core/shell/window_centring.h"
 #include "core/skin/gfxinit.h"
+#include "core/skin/picture_scales.h"
 #include "core/windows/manual_button_art.h"
 #include "core/windows/manual_pages.h"
 #include "web/binding/page_imports.h"
@@ -104,6 +105,12 @@ EMSCRIPTEN_KEEPALIVE const char* wd_manual_requests() {
     for (const std::string& path : requests.paths) out_text += "1 " + path + "\n";
     return out_text.c_str();
 }
+// A page's drawing with twice the pixels, and that factor; there are none at other factors.
+EMSCRIPTEN_KEEPALIVE const char* wd_manual_larger_page(const char* path) {
+    out_text = manual_larger_page(path);
+    return out_text.c_str();
+}
+EMSCRIPTEN_KEEPALIVE int wd_manual_larger_factor() { return manual_larger_factor; }
 EMSCRIPTEN_KEEPALIVE void wd_manual_record(const char* path, int status, int page_id, int width_px,
                                            int height_px) {
     manual_pictures().record(path, Transparency::opaque,

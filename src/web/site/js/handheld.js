@@ -48,6 +48,11 @@ export class Handheld {
     }));
   }
 
+  // Where a picture's drawing at `factor` lies: "dir/name@2x.png" for "dir/name.png".
+  largerFileName(path, factor) {
+    return this.withString(path, (p) => this.m.UTF8ToString(this.m._hh_larger_file_name(p, factor)));
+  }
+
   extensionReason(path) {
     return this.withString(path, (p) => this.m.UTF8ToString(this.m._hh_extension_reason(p)));
   }

@@ -18,16 +18,6 @@ const nameOf = { [ManualButton.close]: 'close', [ManualButton.left]: 'left', [Ma
 // A finger's width in CSS pixels: on a touch screen a button answers this far around its centre.
 const fingerPx = 44;
 
-// The pages' larger drawings lie beside them, "3.bmp" as "3@2x.png" (the core's
-// manual_larger_page); there are none at other factors.
-const largerFactor = 2;
-function largerPage(path, factor) {
-  if (factor !== largerFactor) return null;
-  const slash = path.lastIndexOf('/');
-  const dot = path.lastIndexOf('.');
-  return `${path.slice(0, dot > slash ? dot : path.length)}@${largerFactor}x.png`;
-}
-
 export class Manual {
   // `pictures`: the page's picture store, which fetches, decodes and numbers the pages.
   constructor(core, handheld, pictures) {
@@ -47,12 +37,14 @@ export class Manual {
       recordPicture: (path, transparency, status, id, width, height) =>
         this.core.manualRecord(path, status, id, width, height),
     };
-    const requests = this.core.manualRequests().map((request) => ({ ...request, larger: largerPage }));
+    const largerFactor = this.core.manualLargerFactor();
+    const larger = (path, factor) => (factor === largerFactor ? this.core.manualLargerPage(path) : null);
+    const requests = this.core.manualRequests().map((request) => ({ ...request, larger }));
     await this.pictures.loadAll(recorder, requests);
     const layout = this.core.manualLayout();
     this.pages = layout.pages;
     this.size = [layout.width, layout.height];
-    this.factor = window.devicePixelRatio > 1 ? largerFactor : 1;
+    this.factor = window.devicePixelRatio > 1 ? this.core.manualLargerFactor() : 1;
     await this.pictures.prepare(this.factor, this.pages.filter((id) => id > 0));
     this.window = new PageWindow({
       name: 'manual', width: layout.width, height: layout.height,

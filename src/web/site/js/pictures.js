@@ -15,13 +15,6 @@ function urlOf(path) {
   return path.startsWith(siteDir) ? path.slice(siteDir.length) : path;
 }
 
-function largerName(path, factor) {
-  const slash = path.lastIndexOf('/');
-  const dot = path.lastIndexOf('.');
-  const stemEnd = dot > slash ? dot : path.length;
-  return `${path.slice(0, stemEnd)}@${factor}x${path.slice(stemEnd)}`;
-}
-
 // One drawing of a picture: its pixels as the file holds them (straight alpha), premultiplied
 // for the page's own compositing, and as a canvas for the browser to scale; the last two are
 // made when first needed.
@@ -136,8 +129,10 @@ export class Pictures {
     return fetchPicture(urlOf(name), keyed);
   }
 
-  // Fetches every requested picture and records the outcome with the handheld.
+  // Fetches every requested picture and records the outcome with the handheld, which also names
+  // the larger drawings of a request that does not name them itself.
   async loadAll(handheld, requests) {
+    const largerName = (path, factor) => handheld.largerFileName(path, factor);
     await Promise.all(requests.map(async ({ path, transparency, larger = largerName }) => {
       const keyed = handheld.keysOutBottomLeft(path, transparency);
       const fetched = await this.fetch(path, path, 1, keyed);

@@ -26,6 +26,11 @@ export class WindowsCore {
     return text.split('\n').filter((line) => line.length > 0)
       .map((line) => ({ transparency: Number(line[0]), path: line.slice(2) }));
   }
+  // The page's drawing with twice the pixels; there are none at other factors.
+  manualLargerFactor() { return this.m._wd_manual_larger_factor(); }
+  manualLargerPage(path) {
+    return this.handheld.withString(path, (p) => this.m.UTF8ToString(this.m._wd_manual_larger_page(p)));
+  }
   manualRecord(path, status, id, width, height) {
     this.handheld.withString(path, (p) => this.m._wd_manual_record(p, status, id, width, height));
   }
