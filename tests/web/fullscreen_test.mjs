@@ -168,6 +168,9 @@ test('game menu: the table\'s rows under the button, a row runs its command, rig
   assert.equal(await page.eval("document.querySelectorAll('#game-menu > *').length"), 0);
   // F12 with the menu unfolded switches the mode and leaves no rows behind.
   await press(page, 'f12');
+  // The fullscreen layout comes after the browser's own fullscreen: its button is there then.
+  await page.until(`window.zuzazizo.then(z => z.handheld.images()[z.core.imageId('btn_game_menu_background')].visible)`,
+    5000, 'the game menu button in the fullscreen layout');
   await click(page, 10, 10);
   assert.equal(await page.eval("document.querySelectorAll('#game-menu > *').length"), 13);
   await press(page, 'f12');
