@@ -11,12 +11,7 @@ export ZUZAZIZO_SKIN_DIR=$skin
 bash "$root/scripts/web.sh" --build >/dev/null
 
 work=$(mktemp -d)
-server=""
-cleanup() {
-  [ -n "$server" ] && kill "$server" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'rm -rf "$work"' EXIT
 cp -r "$root/build-web/site" "$work/ok"
 cp -r "$work/ok" "$work/no-config" && rm "$work/no-config/Config.ini"
 # A site built from a skin with a damaged picture: its atlas leaves the picture out, and the page
@@ -27,12 +22,8 @@ cp -r "$work/ok" "$work/bad-picture" && echo "not a picture" >"$work/bad-picture
 "$atlas_tool" "$work/bad-picture" Graphics/Skin
 cp -r "$work/ok" "$work/no-sound" && rm "$work/no-sound/Sound/Gameover.wav"
 
-port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-python3 -m http.server "$port" --bind 127.0.0.1 --directory "$work" >/dev/null 2>&1 &
-server=$!
-for _ in $(seq 50); do
-  python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/ok/')" 2>/dev/null && break
-  sleep 0.1
-done
+source "$root/scripts/lib/serve.sh"
+serve_folder "$work" ok/
+port=$SERVE_PORT
 # A test may serve a copy of the site itself (to stop and start its server): this one is built.
 WEB_SITE_DIR="$work/ok" node "$test_file" "http://127.0.0.1:$port"
