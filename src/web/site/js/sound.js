@@ -33,8 +33,9 @@ export class Sound {
   }
 
   async load() {
-    // The smallest buffers the output allows: 'interactive' still leaves some 40 ms between a
-    // play and its sound in Chromium, the smallest about 10.
+    // The smallest buffers the output allows. In Chromium, 'interactive' leaves some 40 ms
+    // between a play and its sound, the smallest buffers about 10 on its own output and 35
+    // through PulseAudio, whose stream adds the rest.
     this.context = new AudioContext({ latencyHint: 0 });
     document.addEventListener('visibilitychange', () => this.visibilityChanged());
     const decoded = await Promise.all(sampleFiles.map(async (file) => {
