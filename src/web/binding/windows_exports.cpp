@@ -110,7 +110,9 @@ EMSCRIPTEN_KEEPALIVE const char* wd_manual_larger_page(const char* path) {
     out_text = manual_larger_page(path);
     return out_text.c_str();
 }
-EMSCRIPTEN_KEEPALIVE int wd_manual_larger_factor() { return manual_larger_factor; }
+EMSCRIPTEN_KEEPALIVE int wd_manual_larger_factor() {
+    return manual_larger_factor;
+}
 EMSCRIPTEN_KEEPALIVE void wd_manual_record(const char* path, int status, int page_id, int width_px,
                                            int height_px) {
     manual_pictures().record(path, Transparency::opaque,
