@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # A static web server for a script: scripts/web_serve.py on a free port of 127.0.0.1, stopped
 # when the calling script exits.
 #   serve_folder FOLDER [PATH]   starts it and waits until PATH (default: the folder's root)
