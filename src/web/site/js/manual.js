@@ -44,7 +44,7 @@ export class Manual {
     const layout = this.core.manualLayout();
     this.pages = layout.pages;
     this.size = [layout.width, layout.height];
-    this.factor = window.devicePixelRatio > 1 ? this.core.manualLargerFactor() : 1;
+    this.factor = window.devicePixelRatio > 1 ? largerFactor : 1;
     await this.pictures.prepare(this.factor, this.pages.filter((id) => id > 0));
     this.window = new PageWindow({
       name: 'manual', width: layout.width, height: layout.height,
