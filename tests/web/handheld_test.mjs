@@ -202,6 +202,32 @@ test('errors: the desktop texts in the page box, and the page never dies', async
   assert.deepEqual([noConfig.errors, badPicture.errors, noSound.errors], [[], [], []]);
 });
 
+// What the page fetches and decodes ahead of its code at the start has a slower way beside it: the
+// pictures one by one where the atlas is damaged, the atlas fetched again where the browser has no
+// image decoder, the WebAssembly from its bytes where the server does not say what it is (its
+// streaming compile then fails).
+test('start-up: a damaged atlas, no image decoder or a WebAssembly file of no known type still start the handheld, a missing one says so', async (b) => {
+  const canvas = "document.getElementById('handheld').toDataURL()";
+  const ok = await open(b, 'ok');
+  await ok.until('window.zuzazizo.then(z => z !== null)');
+  const badAtlas = await open(b, 'bad-atlas');
+  await badAtlas.until('window.zuzazizo.then(z => z !== null)');
+  assert.equal(await message(badAtlas), '');
+  assert.equal(await badAtlas.eval(canvas), await ok.eval(canvas), 'the same all-segments frame');
+
+  const untyped = await open(b, 'ok', null, { before: `delete window.ImageDecoder;
+    WebAssembly.compileStreaming = () => Promise.reject(new TypeError('Incorrect response MIME type'));` });
+  await untyped.until('window.zuzazizo.then(z => z !== null)');
+  assert.equal((await state(untyped)).mode, mode.startup);
+  assert.ok(await untyped.eval('window.zuzazizo.then(z => z.pictures.atlas.sheet(1)).then(s => s !== null)'),
+    'the atlas decoded without the image decoder');
+
+  const noWasm = await open(b, 'no-wasm');
+  await noWasm.until('window.zuzazizo.then(z => z === null)');
+  assert.match(await message(noWasm), /^The handheld could not be started: .*handheld_core\.wasm/);
+  assert.deepEqual([ok.errors, badAtlas.errors, untyped.errors, noWasm.errors], [[], [], [], []]);
+});
+
 test('sound: samples only after the first key, and none with "(no sound)" chosen', async (b) => {
   const silent = await open(b, 'ok', { SoundMode: '2', SplashScreen: '0' });
   await silent.until('window.zuzazizo.then(z => z !== null)');

@@ -33,7 +33,8 @@ export async function centreOf(page, name) {
 // { asStored: true } and exactly the settings they mean.
 export const quickStart = { SoundMode: '0', SplashScreen: '0', FullscreenMode: '0' };
 
-export async function open(browser, site, storage = null, { asStored = false } = {}) {
+// `before`: a script run in the page ahead of its own.
+export async function open(browser, site, storage = null, { asStored = false, before = null } = {}) {
   if (!asStored) storage = { ...quickStart, ...storage };
   const page = await browser.newPage();
   // The storage belongs to the origin: a blank page of it is filled before the page starts.
@@ -44,6 +45,7 @@ export async function open(browser, site, storage = null, { asStored = false } =
       await page.eval(`localStorage.setItem(${JSON.stringify(prefix + name)}, ${JSON.stringify(text)})`);
     }
   }
+  if (before) await page.send('Page.addScriptToEvaluateOnNewDocument', { source: before });
   await page.goto(`${base}/${site}/`);
   return page;
 }

@@ -21,6 +21,8 @@ atlas_tool=$skin/zuzazizo_picture_atlas
 cp -r "$work/ok" "$work/bad-picture" && echo "not a picture" >"$work/bad-picture/Graphics/Skin/im_hero_1_1.png"
 "$atlas_tool" "$work/bad-picture" Graphics/Skin
 cp -r "$work/ok" "$work/no-sound" && rm "$work/no-sound/Sound/Gameover.wav"
+cp -r "$work/ok" "$work/bad-atlas" && echo "not a picture" >"$work/bad-atlas/pictures.png"
+cp -r "$work/ok" "$work/no-wasm" && rm "$work/no-wasm/js/handheld_core.wasm"
 
 source "$root/scripts/lib/serve.sh"
 serve_folder "$work" ok/

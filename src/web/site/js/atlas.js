@@ -50,7 +50,11 @@ export class PictureAtlas {
   sheet(factor) {
     if (!this.sheets.has(factor)) {
       const file = atlasFile(factor);
-      this.sheets.set(factor, fetchBlob(file).then((blob) => this.decode(blob, file)).catch(() => null));
+      // The 1x atlas as index.html decoded it, where it could.
+      const early = factor === 1 && window.earlyAtlas ? window.earlyAtlas : Promise.resolve(null);
+      this.sheets.set(factor, early
+        .then((sheet) => sheet ?? fetchBlob(file).then((blob) => this.decode(blob, file)))
+        .catch(() => null));
     }
     return this.sheets.get(factor);
   }

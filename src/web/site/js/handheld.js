@@ -6,10 +6,26 @@ export const FetchedStatus = { decoded: 0, missing: 1, empty: 2, undecodable: 3 
 export const DrawRule = { atOwnSize: 0, stretched: 1, centred: 2 };
 export const Cursor = { arrow: 0, hand: 1, help: 2 };
 
+// The module compiled while the page's code came (index.html), else fetched and compiled now,
+// from its bytes where the server does not call it WebAssembly.
+async function instantiate(imports) {
+  const compiled = await window.earlyWasm;
+  if (compiled) return { instance: await WebAssembly.instantiate(compiled, imports), module: compiled };
+  const response = await fetch(new URL('handheld_core.wasm', import.meta.url));
+  if (!response.ok) throw new Error(`handheld_core.wasm: ${response.status} ${response.statusText}`);
+  return WebAssembly.instantiate(await response.arrayBuffer(), imports);
+}
+
 export class Handheld {
   // `page`: settingsRead(name), settingsWrite(name, text), soundPlay(sample), reportError(text).
   static async load(page) {
-    const module = await createHandheldModule({ page });
+    let failed;
+    const failure = new Promise((resolve, reject) => { failed = reject; });
+    const instantiateWasm = (imports, receive) => {
+      instantiate(imports).then(({ instance, module }) => receive(instance, module), failed);
+      return {};
+    };
+    const module = await Promise.race([createHandheldModule({ page, instantiateWasm }), failure]);
     return new Handheld(module);
   }
 

@@ -44,27 +44,13 @@ export class Drawing {
 
 const typesByExtension = { png: 'image/png', bmp: 'image/bmp', jpg: 'image/jpeg', jpeg: 'image/jpeg', gif: 'image/gif' };
 
-// The file's pixels exactly as it holds them. A canvas would premultiply them and lose the low
-// bits of partly see-through colours, so the image decoder is asked for them where there is one.
+// The file's pixels exactly as it holds them, through the image decoder where there is one
+// (index.html's decodeExactly), else as exactly as a canvas gives them.
 async function decode(blob, path) {
   const extension = path.slice(path.lastIndexOf('.') + 1).toLowerCase();
   const type = blob.type.startsWith('image/') ? blob.type : typesByExtension[extension] || blob.type;
-  if (typeof ImageDecoder !== 'undefined' && await ImageDecoder.isTypeSupported(type)) {
-    const decoder = new ImageDecoder({
-      data: await blob.arrayBuffer(), type, premultiplyAlpha: 'none', colorSpaceConversion: 'none',
-    });
-    try {
-      const { image } = await decoder.decode();
-      const width = image.codedWidth;
-      const height = image.codedHeight;
-      const rgba = new Uint8ClampedArray(width * height * 4);
-      await image.copyTo(rgba, { format: 'RGBA', layout: [{ offset: 0, stride: width * 4 }] });
-      image.close();
-      return new Drawing(rgba, width, height);
-    } finally {
-      decoder.close();
-    }
-  }
+  const exact = await window.decodeExactly(await blob.arrayBuffer(), type);
+  if (exact) return new Drawing(exact.rgba, exact.width, exact.height);
   const bitmap = await createImageBitmap(blob, { premultiplyAlpha: 'none', colorSpaceConversion: 'none' });
   const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
   context.drawImage(bitmap, 0, 0);
