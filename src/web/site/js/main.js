@@ -71,7 +71,11 @@ async function start() {
   // handheld; the splash screen waits for its PLAY.
   const started = shell.start();
   await display.layOut();
-  painted();
+  // Settled once the browser has shown that frame, so that what waits for it (the quick start's
+  // sound output, which takes a while to open) does not hold the frame back; a hidden page shows
+  // no frames, and its timeouts come late anyway.
+  requestAnimationFrame(() => setTimeout(painted));
+  setTimeout(painted, 100);
   watchScreen(canvas);
   afterInput();
   // The other windows are made after the first frame.

@@ -13,7 +13,7 @@ const beepHz = 880;
 const beepMs = 120;
 
 export class Shell {
-  // `firstFrame`: settled once the handheld's first frame is painted.
+  // `firstFrame`: settled once the handheld's first frame is shown.
   constructor({ handheld, core, display, sound, timing, pictures, canvas, afterInput, firstFrame }) {
     Object.assign(this, { handheld, core, display, sound, timing, afterInput, firstFrame });
     this.beeps = 0;
