@@ -47,29 +47,38 @@ std::optional<std::string> read_config(const std::string& path, std::string& err
 
 }  // namespace
 
+ConfigText read_config_file(std::string_view exe_dir) {
+    const std::string path = config_file_path(exe_dir);
+    if (!config_exists(path)) return no_config_text();
+    std::string error;
+    auto text = read_config(path, error);
+    if (!text) return {LayoutStatus::failed, {}, error};
+    return {LayoutStatus::ok, std::move(*text), {}};
+}
+
 LayoutResult Gfx_Init_Game(std::string_view exe_dir, GameSurface& surface, ImageModel& model,
                            PictureLoader& loader) {
-    const std::string path = config_file_path(exe_dir);
-    if (!config_exists(path)) {
-        lay_out_game_menu(model, surface.fullscreen_mode);
-        return {LayoutStatus::config_missing, std::string(config_missing_message)};
-    }
-    std::string error;
-    const auto text = read_config(path, error);
-    if (!text) {
-        lay_out_game_menu(model, surface.fullscreen_mode);
-        return {LayoutStatus::failed, error};
-    }
-    return lay_out_game(IniFile::parse(*text), exe_dir, surface, model, loader);
+    return Gfx_Init_Game(read_config_file(exe_dir), exe_dir, surface, model, loader);
 }
 
 LayoutResult Gfx_Init_Manual(std::string_view exe_dir, ManualSurface& surface,
                              PictureLoader& loader) {
+    return Gfx_Init_Manual(read_config_file(exe_dir), exe_dir, surface, loader);
+}
+
+LayoutResult Gfx_Init_Game(const ConfigText& config, std::string_view exe_dir, GameSurface& surface,
+                           ImageModel& model, PictureLoader& loader) {
+    if (config.status != LayoutStatus::ok) {
+        lay_out_game_menu(model, surface.fullscreen_mode);
+        return {config.status, config.message};
+    }
+    return lay_out_game(IniFile::parse(config.text), exe_dir, surface, model, loader);
+}
+
+LayoutResult Gfx_Init_Manual(const ConfigText& config, std::string_view exe_dir,
+                             ManualSurface& surface, PictureLoader& loader) {
     // The manual viewer does not insist on Config.ini: without it every key takes its default.
-    const std::string path = config_file_path(exe_dir);
-    std::string error;
-    const auto text = config_exists(path) ? read_config(path, error) : std::nullopt;
-    return lay_out_manual(IniFile::parse(text.value_or("")), exe_dir, surface, loader);
+    return lay_out_manual(IniFile::parse(config.text), exe_dir, surface, loader);
 }
 
 LayoutResult lay_out_manual(const IniFile& config, std::string_view exe_dir, ManualSurface& surface,

@@ -32,12 +32,32 @@ struct LayoutResult {
     bool ok() const { return status == LayoutStatus::ok; }
 };
 
+// Config.ini as the layouts find it: its text, or why there is none (config_missing, or failed
+// with the message).
+struct ConfigText {
+    LayoutStatus status = LayoutStatus::ok;
+    std::string text;
+    std::string message;
+};
+
+inline ConfigText no_config_text() {
+    return {LayoutStatus::config_missing, {}, std::string(config_missing_message)};
+}
+
+// The file in exe_dir.
+ConfigText read_config_file(std::string_view exe_dir);
+
 // exe_dir is the directory of the running executable: Config.ini and every relative directory it
 // names are found there.
 LayoutResult Gfx_Init_Game(std::string_view exe_dir, GameSurface& surface, ImageModel& model,
                            PictureLoader& loader);
 LayoutResult Gfx_Init_Manual(std::string_view exe_dir, ManualSurface& surface,
                              PictureLoader& loader);
+// The same over Config.ini read already, or given by a front end that has no files.
+LayoutResult Gfx_Init_Game(const ConfigText& config, std::string_view exe_dir, GameSurface& surface,
+                           ImageModel& model, PictureLoader& loader);
+LayoutResult Gfx_Init_Manual(const ConfigText& config, std::string_view exe_dir,
+                             ManualSurface& surface, PictureLoader& loader);
 
 // The same layouts over a Config.ini already parsed: Gfx_Init_Game after its file check.
 LayoutResult lay_out_game(const IniFile& config, std::string_view exe_dir, GameSurface& surface,

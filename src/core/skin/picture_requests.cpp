@@ -1,7 +1,5 @@
 #include "core/skin/picture_requests.h"
 
-#include "core/skin/gfxinit.h"
-
 namespace zuzazizo {
 
 namespace {
@@ -29,12 +27,17 @@ class RecordingLoader final : public PictureLoader {
 
 std::vector<PictureRequest> pictures_to_load(std::string_view exe_dir, bool fullscreen_mode,
                                              const PictureLoader& files) {
+    return pictures_to_load(read_config_file(exe_dir), exe_dir, fullscreen_mode, files);
+}
+
+std::vector<PictureRequest> pictures_to_load(const ConfigText& config, std::string_view exe_dir,
+                                             bool fullscreen_mode, const PictureLoader& files) {
     std::vector<PictureRequest> requests;
     RecordingLoader recorder(files, requests);
     GameSurface game;
     game.fullscreen_mode = fullscreen_mode;
     ImageModel model;
-    Gfx_Init_Game(exe_dir, game, model, recorder);
+    Gfx_Init_Game(config, exe_dir, game, model, recorder);
     return requests;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/lcd/image_model.h"
+#include "core/skin/gfxinit.h"
 #include "core/skin/picture_loader.h"
 
 namespace zuzazizo {
@@ -27,5 +28,8 @@ struct PictureRequest {
 // answers whether a file exists, as the real loader would; nothing is decoded.
 std::vector<PictureRequest> pictures_to_load(std::string_view exe_dir, bool fullscreen_mode,
                                              const PictureLoader& files);
+// The same over Config.ini read already.
+std::vector<PictureRequest> pictures_to_load(const ConfigText& config, std::string_view exe_dir,
+                                             bool fullscreen_mode, const PictureLoader& files);
 
 }  // namespace zuzazizo

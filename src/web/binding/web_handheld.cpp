@@ -1,10 +1,6 @@
 #include "web/binding/web_handheld.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include "core/lcd/game_menu_sizes.h"
-#include "core/skin/skin_paths.h"
 #include "core/sound/sound_failure.h"
 #include "web/binding/page_imports.h"
 
@@ -40,28 +36,23 @@ WebHandheld::WebHandheld()
 }
 
 void WebHandheld::set_config(const std::optional<std::string>& text) {
-    const std::string path = resolve_skin_path(web_site_dir, "", config_file_name);
-    std::error_code error;
-    std::filesystem::create_directories(web_site_dir, error);
-    std::filesystem::remove(path, error);
-    if (!text) return;
-    std::ofstream(path, std::ios::binary) << *text;
+    config_ = text ? ConfigText{LayoutStatus::ok, *text, {}} : no_config_text();
 }
 
 std::vector<PictureRequest> WebHandheld::picture_requests() const {
     const bool fullscreen =
         settings_.read_bool(settings::fullscreen_mode, settings::fullscreen_mode_default);
-    return pictures_to_load(web_site_dir, fullscreen, AnyFileMayExist());
+    return pictures_to_load(config_, web_site_dir, fullscreen, AnyFileMayExist());
 }
 
 std::vector<PictureRequest> WebHandheld::fullscreen_picture_requests() const {
-    return pictures_to_load(web_site_dir, true, AnyFileMayExist());
+    return pictures_to_load(config_, web_site_dir, true, AnyFileMayExist());
 }
 
 void WebHandheld::lay_out(int screen_width_px, int screen_height_px) {
     surface_.screen_width_px = screen_width_px;
     surface_.screen_height_px = screen_height_px;
-    const LayoutResult result = Gfx_Init_Game(web_site_dir, surface_, images_, pictures_);
+    const LayoutResult result = Gfx_Init_Game(config_, web_site_dir, surface_, images_, pictures_);
     if (surface_.fullscreen_mode && game_menu_picture_)
         images_.set_picture(ImageId::btn_game_menu_background, game_menu_picture_);
     if (!result.ok()) {
@@ -78,7 +69,7 @@ bool WebHandheld::create(int screen_width_px, int screen_height_px) {
     surface_.fullscreen_mode =
         settings_.read_bool(settings::fullscreen_mode, settings::fullscreen_mode_default);
     lay_out(screen_width_px, screen_height_px);
-    if (!std::filesystem::exists(config_file_path(web_site_dir))) return false;
+    if (config_.status == LayoutStatus::config_missing) return false;
     // As on the desktop, also after a layout error: keys and high scores must still be right.
     keys_.Key_Build_Names();
     keys_.Key_Load_Bindings();

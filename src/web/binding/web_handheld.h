@@ -27,8 +27,8 @@
 
 namespace zuzazizo {
 
-// Where the page puts Config.ini in the module's in-memory file system: the site's own folder,
-// so that every relative name in it resolves as the page's URLs do.
+// The folder the layouts take Config.ini to be in: the site's own, so that every relative name in
+// it resolves as the page's URLs do. The module has no files: Config.ini comes as text.
 inline constexpr const char* web_site_dir = "/site";
 
 // The sound output the handheld powers on with: the page's own, or none ("(no sound)"). The
@@ -43,6 +43,7 @@ class WebHandheld {
 
     // Step 1: Config.ini's text (nothing: the file is missing) and the pictures it names.
     void set_config(const std::optional<std::string>& text);
+    const ConfigText& config() const { return config_; }
     // In the stored display mode, which the creation lays out; fullscreen_picture_requests() are
     // those a switch to fullscreen needs.
     std::vector<PictureRequest> picture_requests() const;
@@ -150,6 +151,7 @@ class WebHandheld {
     Engine engine_;
     KeyBindings keys_;
     InputDispatch dispatch_;
+    ConfigText config_ = no_config_text();
     GameSurface surface_;
     WebPictureLoader pictures_;
     std::map<int, Button> touches_;

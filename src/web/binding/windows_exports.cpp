@@ -100,7 +100,7 @@ EMSCRIPTEN_KEEPALIVE int wd_keys_key(int key) {
 EMSCRIPTEN_KEEPALIVE const char* wd_manual_requests() {
     ManualSurface surface;
     PageRequests requests;
-    Gfx_Init_Manual(web_site_dir, surface, requests);
+    Gfx_Init_Manual(page_handheld().config(), web_site_dir, surface, requests);
     out_text.clear();
     for (const std::string& path : requests.paths) out_text += "1 " + path + "\n";
     return out_text.c_str();
@@ -122,7 +122,8 @@ EMSCRIPTEN_KEEPALIVE void wd_manual_record(const char* path, int status, int pag
 // page's picture number of pages 1 to 8 (0: the missing-picture marker, -1: none).
 EMSCRIPTEN_KEEPALIVE const std::int32_t* wd_manual_layout() {
     ManualSurface surface;
-    const LayoutResult result = Gfx_Init_Manual(web_site_dir, surface, manual_pictures());
+    const LayoutResult result =
+        Gfx_Init_Manual(page_handheld().config(), web_site_dir, surface, manual_pictures());
     if (!result.ok()) page_report_error(result.message.c_str());
     out_ints = {surface.client_width_px, surface.client_height_px};
     for (int n = manual_first_page; n <= manual_last_page; ++n) {

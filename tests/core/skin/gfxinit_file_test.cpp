@@ -82,6 +82,36 @@ TEST_F(LayoutFileTest, ReLayoutAfterAModeSwitchPicksUpAnEdit) {
     EXPECT_EQ(model[im_background].bounds.left, 7);
 }
 
+// A front end without files (the web page) hands Config.ini over as text, or says why it has none.
+TEST_F(LayoutFileTest, ConfigGivenAsTextLaysOutAsItsFileAndAMissingOneAsNoFile) {
+    const std::string skin_dir = (dir / "Graphics/Skin/").generic_string();
+    loader.add(skin_dir + "one.bmp", 10, 10);
+    const std::string text = "[Main]\r\nWidth=300\r\n[Image1]\r\nFilename=one.bmp\r\nLeft=5\r\n";
+    write_config(text);
+    const ConfigText read = read_config_file(dir.string());
+    EXPECT_EQ(read.status, LayoutStatus::ok);
+    EXPECT_EQ(read.text, text);
+    ASSERT_TRUE(lay_out_game().ok());
+
+    GameSurface given_surface{.screen_width_px = 1024, .screen_height_px = 768};
+    ImageModel given_model;
+    ASSERT_TRUE(Gfx_Init_Game({LayoutStatus::ok, text, {}}, dir.string(), given_surface,
+                              given_model, loader)
+                    .ok());
+    EXPECT_EQ(given_surface.client_width_px, surface.client_width_px);
+    EXPECT_EQ(given_model[im_background].bounds, model[im_background].bounds);
+    EXPECT_EQ(given_model[im_background].picture->width_px(), 10);
+
+    fs::remove(dir / "Config.ini");
+    const ConfigText none = read_config_file(dir.string());
+    ImageModel menu_only;
+    given_surface.fullscreen_mode = true;
+    const LayoutResult result = Gfx_Init_Game(none, dir.string(), given_surface, menu_only, loader);
+    EXPECT_EQ(result.status, LayoutStatus::config_missing);
+    EXPECT_EQ(result.message, none.message);
+    EXPECT_TRUE(menu_only[btn_game_menu_top].visible);
+}
+
 TEST_F(LayoutFileTest, ManualWithoutConfigTakesItsDefaults) {
     loader.add((dir / "Graphics/Manual/1.bmp").generic_string(), 390, 300);
     ManualSurface manual;
