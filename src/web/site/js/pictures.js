@@ -49,7 +49,7 @@ const typesByExtension = { png: 'image/png', bmp: 'image/bmp', jpg: 'image/jpeg'
 async function decode(blob, path) {
   const extension = path.slice(path.lastIndexOf('.') + 1).toLowerCase();
   const type = blob.type.startsWith('image/') ? blob.type : typesByExtension[extension] || blob.type;
-  const exact = await window.decodeExactly(await blob.arrayBuffer(), type);
+  const exact = await window.decodeExactly(blob.stream(), type);
   if (exact) return new Drawing(exact.rgba, exact.width, exact.height);
   const bitmap = await createImageBitmap(blob, { premultiplyAlpha: 'none', colorSpaceConversion: 'none' });
   const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
