@@ -180,6 +180,66 @@ test('idle: the clock wakes the page about once a second and paints only what ch
     'no frame is waiting between the seconds');
 });
 
+// The page's timing over a handheld of its own making, on a clock of the test's own (each look at
+// it a microsecond on), with the browser's timeouts recorded instead of set.
+test('timing: a near deadline in two steps, the clock\'s second in one, close events in one turn', async (b) => {
+  const page = await open(b, 'ok');
+  await page.until('window.zuzazizo.then(z => z !== null)');
+  const seen = await page.eval(`window.zuzazizo.then((z) => {
+    const dues = [];
+    const ran = [];
+    const handheld = {
+      nextDueMs: () => (dues.length > 0 ? dues[0] : null),
+      advanceTo: (ms) => { while (dues.length > 0 && dues[0] <= ms) ran.push(dues.shift()); },
+      playTicks: () => ran.length,
+      lastPlayTickMs: () => ran.at(-1) ?? 0,
+    };
+    const real = { setTimeout: window.setTimeout, now: performance.now };
+    let clock = 5000;
+    performance.now = () => (clock += 0.001);
+    const timeouts = [];
+    window.setTimeout = (callback, delay) => timeouts.push({ callback, delay });
+    const fire = () => { const t = timeouts.at(-1); clock += t.delay; t.callback(); };
+    try {
+      const timing = new z.timing.constructor(handheld, () => {});
+      const result = {};
+      dues.push(Math.ceil(timing.nowMs()) + 300);  // the handheld's deadlines are whole milliseconds
+      timing.schedule();
+      fire();
+      fire();
+      result.tick = timeouts.map((t) => t.delay);
+      result.tickLate = timing.nowMs() - ran.at(-1);
+      timeouts.length = 0;
+      dues.push(Math.ceil(timing.nowMs()) + 1000);
+      timing.schedule();
+      result.second = timeouts.map((t) => t.delay);
+      timeouts.length = 0;
+      dues.length = 0;
+      ran.length = 0;
+      // Two events a millisecond apart and one 300 ms later.
+      const now = Math.ceil(timing.nowMs());
+      dues.push(now + 10, now + 11, now + 300);
+      timing.schedule();
+      fire();
+      result.close = { ran: ran.length, late: timing.nowMs() - ran.at(-1), asked: timeouts.map((t) => t.delay) };
+      return result;
+    } finally {
+      window.setTimeout = real.setTimeout;
+      performance.now = real.now;
+    }
+  })`);
+  const [longStep, shortStep] = seen.tick;
+  assert.equal(seen.tick.length, 2, `a tick 300 ms away is asked for in two steps: ${seen.tick}`);
+  assert.ok(longStep > 265 && longStep < 280 && shortStep > 20 && shortStep < 30, `${seen.tick}`);
+  assert.ok(seen.tickLate >= 0 && seen.tickLate < 0.1, `the tick ran ${seen.tickLate} ms late`);
+  assert.equal(seen.second.length, 1, 'the clock\'s second is asked for in one step');
+  assert.ok(seen.second[0] > 990, `${seen.second}`);
+  assert.equal(seen.close.ran, 2, 'the events a millisecond apart run in one turn');
+  assert.ok(seen.close.late < 0.1, `the second of them ran ${seen.close.late} ms late`);
+  const [first, towardsThird] = seen.close.asked;
+  assert.ok(first > 5 && first < 10 && towardsThird > 250 && towardsThird < 289, `${seen.close.asked}`);
+});
+
 test('errors: the desktop texts in the page box, and the page never dies', async (b) => {
   const noConfig = await open(b, 'no-config');
   await noConfig.until('window.zuzazizo.then(z => z === null)');

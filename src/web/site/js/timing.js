@@ -1,14 +1,28 @@
 // Delivers the handheld's timer events at their deadlines, from performance.now().
 //
-// The page sleeps until the next deadline the handheld reports, less a little, and then waits out
-// the last stretch, since browsers wake a timeout late: a millisecond or so on a quiet machine,
-// now and then several. The stretch is waited out at once: waited in turns of the event loop
-// instead, a turn now and then comes a frame's painting (some 20 ms) late. How much earlier the
-// page asks follows how late the recent timeouts came, within a few milliseconds, so the stretch
-// stays short when the machine is quiet. The handheld's time stands still while the page is
-// hidden (browsers then slow timeouts to once a second): a game does not play on without its
-// player, and on return the clock shows the time again at its next second.
-const earlyWake = { minMs: 3, maxMs: 8, marginMs: 2, remembered: 50 };
+// Browsers wake a timeout late: a short one (tens of milliseconds) by a fraction of a millisecond
+// as a rule, a long one (hundreds) often by one to six, since it may be held back to share a
+// wake-up with other work. So the page asks in two steps for a deadline under a second away (a
+// play tick's): a long timeout to some 25 ms before it, then a short one to just before it; and
+// it waits out the last stretch at once: waited in turns of the event loop instead, a turn now
+// and then comes a frame's painting (some 20 ms) late. The stretch follows how late the recent
+// short timeouts came, within a few milliseconds: kept short, it is seldom cut into by the
+// machine itself. Deadlines a second or more away (the clock's seconds) are asked for in one
+// step, so that the idle clock wakes the page once a second. An event due within a few
+// milliseconds of the one before runs in the same turn: a timeout asked for from inside another
+// is kept back to at least 4 ms. The handheld's time stands still while the page is hidden
+// (browsers then slow timeouts to once a second): a game does not play on without its player,
+// and on return the clock shows the time again at its next second.
+const wakeUp = {
+  approachMs: 25,  // the second step's timeout, for deadlines nearer than twoStepsUnderMs
+  twoStepsUnderMs: 900,
+  nestedMinimumMs: 4,  // what browsers make of a shorter timeout asked for inside another
+  earlyMinMs: 2,
+  earlyMaxMs: 8,
+  earlyMarginMs: 1,
+  remembered: 50,
+  turnMaxMs: 10,  // events running one after another in a turn give the page back after this
+};
 
 // A replayed run, asked for by the page's address: "?replay=2026-12-09T10:29:57&seed=7" starts
 // the handheld's local time at that moment and its coin with that seed, and its time moves only
@@ -78,14 +92,19 @@ export class Timing {
     const due = this.handheld.nextDueMs();
     if (due === null) return;
     const delay = Math.max(0, due - this.nowMs() - this.earlyMs());
+    if (delay > 2 * wakeUp.approachMs && delay < wakeUp.twoStepsUnderMs) {
+      this.timeout = setTimeout(() => this.schedule(), delay - wakeUp.approachMs);
+      return;
+    }
     this.askedFor = performance.now() + delay;
     this.timeout = setTimeout(() => this.wake(due), delay);
   }
 
-  // How much before a deadline to be woken: the latest of the recent timeouts, and a margin.
+  // How much before a deadline to be woken: a margin over the lateness of most recent timeouts.
   earlyMs() {
-    const latest = Math.max(0, ...this.timeoutLateMs);
-    return Math.min(earlyWake.maxMs, Math.max(earlyWake.minMs, latest + earlyWake.marginMs));
+    const recent = [...this.timeoutLateMs].sort((a, b) => a - b);
+    const usual = recent.length > 0 ? recent[Math.floor(recent.length * 0.9)] : 0;
+    return Math.min(wakeUp.earlyMaxMs, Math.max(wakeUp.earlyMinMs, usual + wakeUp.earlyMarginMs));
   }
 
   // Brings the handheld's time up to now before a key, a click or a finger reaches it: what the
@@ -115,9 +134,16 @@ export class Timing {
     if (this.hiddenAt !== null) return;
     this.wakeUps++;
     const late = performance.now() - this.askedFor;
-    if (this.timeoutLateMs.push(late) > earlyWake.remembered) this.timeoutLateMs.shift();
-    while (this.nowMs() < due) { /* the last stretch: at most earlyWake.maxMs */ }
-    this.advanceToNow(due);
+    if (this.timeoutLateMs.push(late) > wakeUp.remembered) this.timeoutLateMs.shift();
+    const turnEnd = performance.now() + wakeUp.turnMaxMs;
+    for (;;) {
+      while (this.nowMs() < due) { /* the last stretch */ }
+      this.advanceToNow(due);
+      const next = this.handheld.nextDueMs();
+      const near = next !== null && next - this.nowMs() <= this.earlyMs() + wakeUp.nestedMinimumMs;
+      if (!near || performance.now() > turnEnd) break;
+      due = next;
+    }
     this.afterEvents();
     this.schedule();
   }
