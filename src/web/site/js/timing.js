@@ -48,6 +48,7 @@ export class Timing {
     this.timeout = null;
     this.askedFor = 0;
     this.timeoutLateMs = [];
+    this.earlyMs = wakeUp.earlyMinMs;
     this.wakeUps = 0;
     this.lateMs = [];
     this.tickLateMs = [];
@@ -91,7 +92,7 @@ export class Timing {
     if (this.hiddenAt !== null || this.manualMs !== null) return;
     const due = this.handheld.nextDueMs();
     if (due === null) return;
-    const delay = Math.max(0, due - this.nowMs() - this.earlyMs());
+    const delay = Math.max(0, due - this.nowMs() - this.earlyMs);
     if (delay > 2 * wakeUp.approachMs && delay < wakeUp.twoStepsUnderMs) {
       this.timeout = setTimeout(() => this.schedule(), delay - wakeUp.approachMs);
       return;
@@ -100,11 +101,14 @@ export class Timing {
     this.timeout = setTimeout(() => this.wake(due), delay);
   }
 
-  // How much before a deadline to be woken: a margin over the lateness of most recent timeouts.
-  earlyMs() {
+  // Keeps how late a timeout came, and from the recent ones how much before a deadline to be
+  // woken: a margin over the lateness of most of them.
+  timeoutCame(lateMs) {
+    if (this.timeoutLateMs.push(lateMs) > wakeUp.remembered) this.timeoutLateMs.shift();
     const recent = [...this.timeoutLateMs].sort((a, b) => a - b);
-    const usual = recent.length > 0 ? recent[Math.floor(recent.length * 0.9)] : 0;
-    return Math.min(wakeUp.earlyMaxMs, Math.max(wakeUp.earlyMinMs, usual + wakeUp.earlyMarginMs));
+    const usual = recent[Math.floor(recent.length * 0.9)];
+    const early = usual + wakeUp.earlyMarginMs;
+    this.earlyMs = Math.min(wakeUp.earlyMaxMs, Math.max(wakeUp.earlyMinMs, early));
   }
 
   // Brings the handheld's time up to now before a key, a click or a finger reaches it: what the
@@ -133,14 +137,13 @@ export class Timing {
     this.timeout = null;
     if (this.hiddenAt !== null) return;
     this.wakeUps++;
-    const late = performance.now() - this.askedFor;
-    if (this.timeoutLateMs.push(late) > wakeUp.remembered) this.timeoutLateMs.shift();
+    this.timeoutCame(performance.now() - this.askedFor);
     const turnEnd = performance.now() + wakeUp.turnMaxMs;
     for (;;) {
       while (this.nowMs() < due) { /* the last stretch */ }
       this.advanceToNow(due);
       const next = this.handheld.nextDueMs();
-      const near = next !== null && next - this.nowMs() <= this.earlyMs() + wakeUp.nestedMinimumMs;
+      const near = next !== null && next - this.nowMs() <= this.earlyMs + wakeUp.nestedMinimumMs;
       if (!near || performance.now() > turnEnd) break;
       due = next;
     }
