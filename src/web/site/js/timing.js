@@ -1,26 +1,23 @@
 // Delivers the handheld's timer events at their deadlines, from performance.now().
 //
-// Browsers wake a timeout late: a short one (tens of milliseconds) by a fraction of a millisecond
-// as a rule, a long one (hundreds) often by one to six, since it may be held back to share a
-// wake-up with other work. So the page asks in two steps for a deadline under a second away (a
-// play tick's): a long timeout to some 25 ms before it, then a short one to just before it; and
-// it waits out the last stretch at once: waited in turns of the event loop instead, a turn now
-// and then comes a frame's painting (some 20 ms) late. The stretch follows how late the recent
-// short timeouts came, within a few milliseconds: kept short, it is seldom cut into by the
-// machine itself. Deadlines a second or more away (the clock's seconds) are asked for in one
-// step, so that the idle clock wakes the page once a second. An event due within a few
-// milliseconds of the one before runs in the same turn: a timeout asked for from inside another
-// is kept back to at least 4 ms. The handheld's time stands still while the page is hidden
-// (browsers then slow timeouts to once a second): a game does not play on without its player,
-// and on return the clock shows the time again at its next second.
+// Browsers wake a short timeout (tens of milliseconds) within a fraction of a millisecond as a
+// rule, a long one (hundreds) often one to six late, since it may be held back to share a wake-up
+// with other work. So the page asks in two steps for a deadline under a second away (a play
+// tick's): a long timeout to some 25 ms before it, then a short one to the deadline itself. The
+// browser counts that one in whole milliseconds, cutting off the fraction, so it comes up to a
+// millisecond early, and the rest is waited out at once. That wait is kept that short on purpose:
+// a longer one is now and then cut into by the machine itself, which may take the processor from
+// a busy thread for a few milliseconds, more often when other programs run. Deadlines a second or
+// more away (the clock's seconds) are asked for in one step, so that the idle clock wakes the page
+// once a second. An event due within a few milliseconds of the one before runs in the same turn:
+// a timeout asked for from inside another is kept back to at least 4 ms. The handheld's time
+// stands still while the page is hidden (browsers then slow timeouts to once a second): a game
+// does not play on without its player, and on return the clock shows the time again at its next
+// second.
 const wakeUp = {
   approachMs: 25,  // the second step's timeout, for deadlines nearer than twoStepsUnderMs
   twoStepsUnderMs: 900,
   nestedMinimumMs: 4,  // what browsers make of a shorter timeout asked for inside another
-  earlyMinMs: 2,
-  earlyMaxMs: 8,
-  earlyMarginMs: 1,
-  remembered: 50,
   turnMaxMs: 10,  // events running one after another in a turn give the page back after this
 };
 
@@ -46,9 +43,6 @@ export class Timing {
     this.pausedMs = 0;
     this.hiddenAt = document.hidden ? this.origin : null;
     this.timeout = null;
-    this.askedFor = 0;
-    this.timeoutLateMs = [];
-    this.earlyMs = wakeUp.earlyMinMs;
     this.wakeUps = 0;
     this.lateMs = [];
     this.tickLateMs = [];
@@ -92,23 +86,12 @@ export class Timing {
     if (this.hiddenAt !== null || this.manualMs !== null) return;
     const due = this.handheld.nextDueMs();
     if (due === null) return;
-    const delay = Math.max(0, due - this.nowMs() - this.earlyMs);
+    const delay = Math.max(0, due - this.nowMs());
     if (delay > 2 * wakeUp.approachMs && delay < wakeUp.twoStepsUnderMs) {
       this.timeout = setTimeout(() => this.schedule(), delay - wakeUp.approachMs);
       return;
     }
-    this.askedFor = performance.now() + delay;
     this.timeout = setTimeout(() => this.wake(due), delay);
-  }
-
-  // Keeps how late a timeout came, and from the recent ones how much before a deadline to be
-  // woken: a margin over the lateness of most of them.
-  timeoutCame(lateMs) {
-    if (this.timeoutLateMs.push(lateMs) > wakeUp.remembered) this.timeoutLateMs.shift();
-    const recent = [...this.timeoutLateMs].sort((a, b) => a - b);
-    const usual = recent[Math.floor(recent.length * 0.9)];
-    const early = usual + wakeUp.earlyMarginMs;
-    this.earlyMs = Math.min(wakeUp.earlyMaxMs, Math.max(wakeUp.earlyMinMs, early));
   }
 
   // Brings the handheld's time up to now before a key, a click or a finger reaches it: what the
@@ -137,13 +120,12 @@ export class Timing {
     this.timeout = null;
     if (this.hiddenAt !== null) return;
     this.wakeUps++;
-    this.timeoutCame(performance.now() - this.askedFor);
     const turnEnd = performance.now() + wakeUp.turnMaxMs;
     for (;;) {
       while (this.nowMs() < due) { /* the last stretch */ }
       this.advanceToNow(due);
       const next = this.handheld.nextDueMs();
-      const near = next !== null && next - this.nowMs() <= this.earlyMs + wakeUp.nestedMinimumMs;
+      const near = next !== null && next - this.nowMs() <= wakeUp.nestedMinimumMs;
       if (!near || performance.now() > turnEnd) break;
       due = next;
     }
